@@ -1,0 +1,29 @@
+# Everyday commands. Each installs what it needs first.
+BUILD ?= build
+BUILD_TYPE ?= RelWithDebInfo
+JOBS ?= $(shell nproc)
+
+.PHONY: all deps configure build run test bench clean
+
+all: build
+
+deps:
+	@scripts/install-deps.sh
+
+configure: deps
+	@cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) >/dev/null
+
+build: configure
+	@cmake --build $(BUILD) -j $(JOBS)
+
+run: build
+	cd $(BUILD)/game && ./brickwork-garden
+
+test: build
+	tests/with-xvfb.sh ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
+
+bench: build
+	@for b in bench/*.sh; do echo "== $$b"; BUILD=$(BUILD) $$b; done
+
+clean:
+	rm -rf $(BUILD)

@@ -1,0 +1,31 @@
+#pragma once
+
+#include "video/TextureData.hpp"
+
+namespace VideoEngine
+{
+namespace OpenGL
+{
+
+// The drawable picture used for everything but frames. Owns its GL texture.
+class FastTextureData : public TextureData
+{
+public:
+    FastTextureData() = default;
+    // A deep copy with a GL texture of its own.
+    FastTextureData(const FastTextureData& other);
+    FastTextureData& operator=(const FastTextureData&) = delete;
+    ~FastTextureData() override;
+
+    // Releases the old GL texture, fills the pixels, uploads.
+    void loadFromBitmap(FIBITMAP* bitmap, int x, int y, int width, int height) override;
+    // Releases the old GL texture; a non-empty name then loads and uploads.
+    void loadFromFile(const std::string& fileName, int x, int y, int width, int height) override;
+
+    void drawPart(int sourceLeft, int sourceTop, int sourceRight, int sourceBottom, int destLeft,
+                  int destTop, int destRight, int destBottom, bool mirror, float scale) override;
+    void draw(int x, int y, bool mirror, float scale) override;
+};
+
+} // namespace OpenGL
+} // namespace VideoEngine

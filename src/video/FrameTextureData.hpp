@@ -1,0 +1,32 @@
+#pragma once
+
+#include "video/Array.hpp"
+#include "video/FastTextureData.hpp"
+#include "video/ITextureData.hpp"
+
+namespace VideoEngine
+{
+namespace OpenGL
+{
+
+// A frame picture cut into four pieces: 0 the left panel (254 columns),
+// 1 the top and 2 the bottom border (60 rows from column 254 to the right
+// edge), 3 the right border (60 columns). The inner area is kept nowhere.
+class FrameTextureData : public ITextureData
+{
+public:
+    FrameTextureData() = default;
+    FrameTextureData(const FrameTextureData&) = delete;
+    FrameTextureData& operator=(const FrameTextureData&) = delete;
+
+    void loadFromBitmap(FIBITMAP* bitmap, int x, int y, int width, int height) override;
+    // Draws nothing.
+    void drawPart(int sourceLeft, int sourceTop, int sourceRight, int sourceBottom, int destLeft,
+                  int destTop, int destRight, int destBottom, bool mirror, float scale) override;
+    void draw(int x, int y, bool mirror, float scale) override;
+
+    Utils::Array<FastTextureData, 4> pieces;
+};
+
+} // namespace OpenGL
+} // namespace VideoEngine

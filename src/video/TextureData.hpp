@@ -1,0 +1,45 @@
+#pragma once
+
+#include "video/ITextureData.hpp"
+
+#include <cstdint>
+#include <memory>
+
+namespace VideoEngine
+{
+namespace OpenGL
+{
+
+// A picture as padded RGBA rows in memory (kept, so that copies need no file)
+// plus the GL texture made from them. The GL texture is deleted only by
+// releaseTexture.
+class TextureData : public ITextureData
+{
+public:
+    static constexpr std::uint32_t noTexture = 0xFFFFFFFF;
+
+    TextureData() = default;
+    // Copies sizes, file name and pixels; the copy has no GL texture.
+    TextureData(const TextureData& other);
+    TextureData& operator=(const TextureData&) = delete;
+
+    // Converts the region into a new power-of-two RGBA buffer. Throws
+    // std::invalid_argument "Bad image format" for depths other than 24 and 32
+    // bits and "Too large" for sizes above 65536.
+    void loadFromBitmap(FIBITMAP* bitmap, int x, int y, int width, int height) override;
+
+    // textureWidth x textureHeight x 4 bytes, top row first, red green blue
+    // alpha; zero outside the picture. Null before the first load.
+    std::shared_ptr<std::uint8_t[]> pixels;
+    std::uint32_t textureId = noTexture;
+
+protected:
+    // Creates the GL texture from pixels when none exists; never sends pixels
+    // to an existing texture.
+    void upload();
+    // Deletes the GL texture, if any.
+    void releaseTexture();
+};
+
+} // namespace OpenGL
+} // namespace VideoEngine

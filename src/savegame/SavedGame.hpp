@@ -1,0 +1,35 @@
+#pragma once
+// The one saved game, "savegame.txt": a Boost.Serialization text archive of
+// the palace, then the current background, then the current frame.
+
+#include "video/FastTextureData.hpp"
+#include "video/FrameTextureData.hpp"
+#include "video/Texture.hpp"
+
+#include <string>
+
+namespace GameLogic
+{
+namespace PalaceBuild
+{
+
+class Palace;
+template <class T> class ImageManager;
+
+using BackgroundCatalogue = ImageManager<VideoEngine::OpenGL::Texture<VideoEngine::OpenGL::FastTextureData>>;
+using FrameCatalogue = ImageManager<VideoEngine::OpenGL::Texture<VideoEngine::OpenGL::FrameTextureData>>;
+
+// Writes the archive to fileName without ever destroying the previous saved
+// game: a temporary file beside it is written, flushed to disk and renamed
+// over the old one. Throws on failure (the old file is then left whole).
+void writeSavedGame(const std::string& fileName, const Palace& palace,
+                    const BackgroundCatalogue& backgrounds, const FrameCatalogue& frames);
+
+// Reads the archive into the palace and the catalogues, in place. Throws on
+// any failure (missing file, damaged archive, missing picture); what was read
+// before the failure stays. Never hangs or exhausts memory on a damaged file.
+void readSavedGame(const std::string& fileName, Palace& palace, BackgroundCatalogue& backgrounds,
+                   FrameCatalogue& frames);
+
+} // namespace PalaceBuild
+} // namespace GameLogic

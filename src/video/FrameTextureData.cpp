@@ -1,0 +1,55 @@
+// A frame picture kept as four drawable pieces: the left panel, the top and
+// bottom borders and the right border. The frame's own sizes are the whole
+// picture's; it has no GL texture of its own.
+
+#include "video/FrameTextureData.hpp"
+
+#include <FreeImage.h>
+#include <stdexcept>
+
+namespace VideoEngine
+{
+namespace OpenGL
+{
+
+namespace
+{
+
+const int panelWidth = 254;
+const int borderSize = 60;
+
+} // namespace
+
+void FrameTextureData::loadFromBitmap(FIBITMAP* bitmap, int, int, int width, int height)
+{
+    if (width < 1)
+        width = int(FreeImage_GetWidth(bitmap));
+    if (height < 1)
+        height = int(FreeImage_GetHeight(bitmap));
+    // Smaller pictures would give pieces without area.
+    if (width <= panelWidth || height < borderSize)
+        throw std::invalid_argument("A frame picture must be at least 255 x 60 pixels");
+
+    imageWidth = textureWidth = unsigned(width);
+    imageHeight = textureHeight = unsigned(height);
+    pieces[0].loadFromBitmap(bitmap, 0, 0, panelWidth, height);
+    pieces[1].loadFromBitmap(bitmap, panelWidth, 0, width - panelWidth, borderSize);
+    pieces[2].loadFromBitmap(bitmap, panelWidth, height - borderSize, width - panelWidth,
+                             borderSize);
+    pieces[3].loadFromBitmap(bitmap, width - borderSize, 0, borderSize, height);
+}
+
+void FrameTextureData::drawPart(int, int, int, int, int, int, int, int, bool, float) {}
+
+void FrameTextureData::draw(int x, int y, bool mirror, float scale)
+{
+    const int right = x + int(textureWidth) - borderSize;
+    const int bottom = y + int(textureHeight) - borderSize;
+    pieces[0].draw(x, y, mirror, scale);
+    pieces[1].draw(x + panelWidth, y, mirror, scale);
+    pieces[2].draw(x + panelWidth, bottom, mirror, scale);
+    pieces[3].draw(right, y, mirror, scale);
+}
+
+} // namespace OpenGL
+} // namespace VideoEngine

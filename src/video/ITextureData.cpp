@@ -1,0 +1,22 @@
+#include "video/ITextureData.hpp"
+
+#include "video/Image.hpp"
+
+#include <stdexcept>
+
+namespace VideoEngine
+{
+namespace OpenGL
+{
+
+void ITextureData::loadFromFile(const std::string& name, int x, int y, int width, int height)
+{
+    BitmapPtr bitmap = loadImage(name, 0);
+    if (!bitmap)
+        throw std::invalid_argument("Unable to load " + name);
+    loadFromBitmap(bitmap.get(), x, y, width, height);
+    fileName = name;
+}
+
+} // namespace OpenGL
+} // namespace VideoEngine

@@ -1,0 +1,130 @@
+// Placed, mirrored, scaled and tinted pictures. Copies of a Texture share
+// their data; the tint factors change only through nextColor and
+// previousColor.
+
+#include "video/Texture.hpp"
+
+#include "startup/GameLog.hpp"
+#include "video/FastTextureData.hpp"
+#include "video/FrameTextureData.hpp"
+
+#include <GL/gl.h>
+#include <cassert>
+#include <stdexcept>
+#include <type_traits>
+
+namespace VideoEngine
+{
+namespace OpenGL
+{
+
+namespace
+{
+
+// The factor of a channel under its rule: full, dimmed by the step within
+// its family, or (for any other rule) unchanged.
+void applyRule(std::int32_t rule, std::int32_t step, float& factor)
+{
+    if (rule == 0)
+        factor = 1.0f;
+    else if (rule == 1)
+        factor = static_cast<float>(9 - step % 10) * 0.1f;
+}
+
+} // namespace
+
+template <class T> Texture<T>::Texture() : data(std::make_shared<T>()) {}
+
+template <class T> Texture<T>::Texture(const std::string& fileName) : Texture()
+{
+    data->loadFromFile(fileName, 0, 0, 0, 0);
+    red = green = blue = 1.0f;
+}
+
+template <class T> void Texture<T>::load(const std::string& fileName)
+{
+    if (!data)
+        data = std::make_shared<T>();
+    data->loadFromFile(fileName, 0, 0, 0, 0);
+    position = Position{};
+}
+
+template <class T> void Texture<T>::draw() const
+{
+    drawAt(position.x, position.y);
+}
+
+template <class T> void Texture<T>::drawAt(int x, int y) const
+{
+    if (!data)
+        return;
+    glColor4f(red, green, blue, 1.0f);
+    data->draw(x, y, mirror, scale());
+}
+
+template <class T>
+void Texture<T>::drawPart(int sourceLeft, int sourceTop, int sourceRight, int sourceBottom,
+                          int destLeft, int destTop, int destRight, int destBottom) const
+{
+    if (!data)
+        return;
+    glColor4f(red, green, blue, 1.0f);
+    data->drawPart(sourceLeft, sourceTop, sourceRight, sourceBottom, destLeft, destTop, destRight,
+                   destBottom, mirror, scale());
+}
+
+template <class T> Rectangl Texture<T>::textureRect() const
+{
+    assert(data && "textureRect needs picture data: load the texture first");
+    return Rectangl{position.x, position.y, position.x + std::int32_t(data->textureWidth),
+                    position.y + std::int32_t(data->textureHeight)};
+}
+
+template <class T> Rectangl Texture<T>::imageRect() const
+{
+    assert(data && "imageRect needs picture data: load the texture first");
+    return Rectangl{position.x, position.y, position.x + std::int32_t(data->imageWidth),
+                    position.y + std::int32_t(data->imageHeight)};
+}
+
+template <class T> void Texture<T>::makeOwnCopy()
+{
+    if constexpr (std::is_copy_constructible_v<T>)
+    {
+        if (data)
+            data = std::make_shared<T>(*data);
+    }
+    else
+    {
+        throw std::logic_error("makeOwnCopy: frame pictures cannot be copied; copy only ordinary "
+                               "pictures");
+    }
+}
+
+template <class T> void Texture<T>::nextColor()
+{
+    const ColorMode rules = colorChanger.next();
+    logLine("OpenGL", 666) << " chg=(" << rules[0] << ", " << rules[1] << ", " << rules[2] << ")"
+                           << endLine;
+    applyRule(rules[0], colorChanger.step, red);
+    applyRule(rules[1], colorChanger.step, green);
+    applyRule(rules[2], colorChanger.step, blue);
+    logLine("OpenGL", 682) << " color=(" << red << ", " << green << ", " << blue << ")" << endLine;
+}
+
+template <class T> void Texture<T>::previousColor()
+{
+    const ColorMode rules = colorChanger.previous();
+    logLine("OpenGL", 706) << " chg=(" << rules[0] << ", " << rules[1] << ", " << rules[2] << ")"
+                           << endLine;
+    applyRule(rules[0], colorChanger.step, red);
+    applyRule(rules[1], colorChanger.step, green);
+    applyRule(rules[2], colorChanger.step, blue);
+    logLine("OpenGL", 722) << " color=(" << red << ", " << green << ", " << blue << ")" << endLine;
+}
+
+template class Texture<FastTextureData>;
+template class Texture<FrameTextureData>;
+
+} // namespace OpenGL
+} // namespace VideoEngine

@@ -1,0 +1,42 @@
+#pragma once
+// The pixel mask of a brick: the runs of non-transparent pixels of its
+// picture, read once from the picture's ".mask" file and shared, unchanged,
+// by every copy of the brick.
+
+#include "palace/RowData.hpp"
+#include "video/Position.hpp"
+#include "video/Rectangl.hpp"
+
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace GameLogic
+{
+namespace PalaceBuild
+{
+
+struct Mask
+{
+    using Runs = std::vector<RowData>;
+
+    // Reads the runs from a ".mask" file: the picture width, then triples
+    // "row first end". A triple counts only if the stream is still good after
+    // its third number, so an unterminated last line (a file cut short while
+    // being written) is dropped. A missing, unreadable or empty file, or one
+    // that holds only the width, leaves runs null: no mask applies. Never
+    // throws for a bad file.
+    void load(const std::string& maskFileName);
+
+    // The runs in file order; null when the brick has no mask.
+    std::shared_ptr<const Runs> runs = std::make_shared<Runs>();
+    // The brick's picture position whenever runs is set.
+    VideoEngine::OpenGL::Position position;
+    // Smallest first, top row, largest end, bottom row of the runs.
+    VideoEngine::OpenGL::Rectangl bounds;
+    // The picture width, the first number of the file; mirrors the runs.
+    int width = 0;
+};
+
+} // namespace PalaceBuild
+} // namespace GameLogic

@@ -1,0 +1,118 @@
+#include "palace/MouseHandler.hpp"
+
+#include "palace/Brick.hpp"
+#include "palace/Palace.hpp"
+#include "ui/Toolbar.hpp"
+
+#include <utility>
+
+namespace GameLogic
+{
+namespace PalaceBuild
+{
+
+MouseHandler::MouseHandler(const std::string& cursorPicture, std::shared_ptr<Toolbar> toolbar,
+                           std::shared_ptr<Palace> palace)
+    : MouseCursor(cursorPicture), toolbar(std::move(toolbar)), palace(std::move(palace))
+{
+}
+
+void MouseHandler::handleButton()
+{
+    const int x = position.x;
+    const int y = position.y;
+    const bool leftPressed = leftDown && !leftWasDown;
+    const bool rightPressed = rightDown && !rightWasDown;
+
+    if (x < toolbarStrip && leftPressed)
+    {
+        const std::string carried = dragged ? dragged->picture.data->fileName : std::string();
+        if (std::shared_ptr<Brick> brick = toolbar->startDrag(x, y, carried))
+        {
+            dragged = std::move(brick);
+            const float s = static_cast<float>(dragged->scale());
+            const auto width = dragged->picture.data->imageWidth;
+            const auto height = dragged->picture.data->imageHeight;
+            grabOffset = {static_cast<int>(-(width * s * 0.5)),
+                          static_cast<int>(-(height * s * 0.5))};
+        }
+    }
+    else if (x > toolbarStrip)
+    {
+        if (!dragged)
+        {
+            if (leftPressed || rightPressed)
+            {
+                dragged = palace->takeOff(x, y, rightDown);
+                if (dragged)
+                    grabOffset = {dragged->screenRect.left - picture.position.x,
+                                  dragged->screenRect.top - picture.position.y};
+            }
+        }
+        else if (std::shared_ptr<Brick> dropped = releaseDragged())
+            palace->addBrick(dropped);
+    }
+
+    if (dragged)
+        dragged->setPosition(x + grabOffset.dx, y + grabOffset.dy);
+}
+
+std::shared_ptr<Brick> MouseHandler::releaseDragged()
+{
+    if (!dragged || picture.position.x <= dropZone)
+        return nullptr;
+    if (leftDown && !leftWasDown)
+        return std::exchange(dragged, nullptr);
+    if (rightDown && !rightWasDown)
+        return std::make_shared<Brick>(*dragged);
+    return nullptr;
+}
+
+void MouseHandler::handleMove()
+{
+    if (previousPosition.x >= toolbarStrip && position.x < toolbarStrip)
+        dragged.reset();
+    if (!dragged)
+        return;
+    dragged->setPosition(position.x + grabOffset.dx, position.y + grabOffset.dy);
+    palace->snap(dragged);
+}
+
+void MouseHandler::draw()
+{
+    if (dragged)
+        dragged->picture.draw();
+}
+
+void MouseHandler::mirrorDragged()
+{
+    if (dragged)
+        dragged->picture.mirror = !dragged->picture.mirror;
+}
+
+void MouseHandler::growDragged()
+{
+    if (dragged)
+        dragged->grow();
+}
+
+void MouseHandler::shrinkDragged()
+{
+    if (dragged)
+        dragged->shrink();
+}
+
+void MouseHandler::nextColorDragged()
+{
+    if (dragged)
+        dragged->picture.nextColor();
+}
+
+void MouseHandler::previousColorDragged()
+{
+    if (dragged)
+        dragged->picture.previousColor();
+}
+
+} // namespace PalaceBuild
+} // namespace GameLogic

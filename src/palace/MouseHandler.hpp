@@ -1,0 +1,77 @@
+#pragma once
+// Drag and drop: the game's mouse cursor. A left press on a toolbar picture
+// takes a new brick, which then follows the mouse with no button held and
+// snaps to the placed bricks; the next left press in the palace drops it. A
+// press on a placed brick picks it up (or, with the right button held, removes
+// it); a right press while carrying stamps a copy. Carrying a brick back over
+// the toolbar throws it away.
+//
+// Screen strips by the cursor's logical x: below toolbarStrip presses start
+// drags from the toolbar; above it they act on the palace; drops and stamps
+// happen only beyond dropZone. Presses exactly at toolbarStrip do nothing.
+
+#include "ui/MouseCursor.hpp"
+
+#include <memory>
+#include <string>
+
+namespace GameLogic
+{
+namespace PalaceBuild
+{
+
+class Brick;
+class Palace;
+class Toolbar;
+
+class MouseHandler : public MouseCursor
+{
+public:
+    static constexpr int toolbarStrip = 225;
+    static constexpr int dropZone = 235;
+
+    // A cursor with the given picture (the level passes an empty name), which
+    // registers the GLUT mouse callbacks; nothing carried.
+    MouseHandler(const std::string& cursorPicture, std::shared_ptr<Toolbar> toolbar,
+                 std::shared_ptr<Palace> palace);
+
+    // Runs after every button event and every drag motion: takes, picks up,
+    // removes, drops or stamps on a fresh press, then places the carried brick
+    // at the cursor, unsnapped.
+    void handleButton();
+
+    // Runs when the cursor position changes: throws the carried brick away on
+    // crossing into the toolbar strip, else moves it and snaps it.
+    void handleMove();
+
+    // Draws the carried brick whole; the cursor picture itself is not drawn.
+    void draw() override;
+
+    // Keyboard commands on the carried brick; nothing when none is carried.
+    void mirrorDragged();
+    void growDragged();
+    void shrinkDragged();
+    void nextColorDragged();
+    void previousColorDragged();
+
+    struct Offset
+    {
+        int dx = 0;
+        int dy = 0;
+    };
+
+    std::shared_ptr<Brick> dragged;
+    // Added to the cursor position to give the carried brick's top-left corner.
+    Offset grabOffset;
+    std::shared_ptr<Toolbar> toolbar;
+    std::shared_ptr<Palace> palace;
+
+private:
+    // The brick to lay on the palace for a fresh press in the drop zone: the
+    // carried one on a left press (it is let go), a copy of it on a right
+    // press (it stays carried); else null.
+    std::shared_ptr<Brick> releaseDragged();
+};
+
+} // namespace PalaceBuild
+} // namespace GameLogic

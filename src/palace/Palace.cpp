@@ -1,0 +1,215 @@
+#include "palace/Palace.hpp"
+
+#include "platform/Sound.hpp"
+
+#include <algorithm>
+#include <cstdlib>
+
+namespace GameLogic
+{
+namespace PalaceBuild
+{
+
+using VideoEngine::OpenGL::Rectangl;
+
+namespace
+{
+
+const char* const dropSound = "Sound/drop.wav";
+const char* const takeOffSound = "Sound/takeOff.wav";
+
+enum class Axis
+{
+    horizontal,
+    vertical
+};
+
+// Moves the brick by d along the axis when d is within snapping distance;
+// tells whether it snapped.
+bool snapBy(Brick& brick, int d, Axis axis)
+{
+    if (std::abs(d) >= Palace::snapDistance)
+        return false;
+    if (axis == Axis::horizontal)
+        brick.moveBy(d, 0);
+    else
+        brick.moveBy(0, d);
+    return true;
+}
+
+// Aligns the dragged brick with the placed one: first the left (or top)
+// edges, then the right (or bottom) edges, measured after the first move.
+void alignEdges(Brick& dragged, const Brick& placed, Axis axis)
+{
+    if (axis == Axis::horizontal)
+    {
+        snapBy(dragged, placed.picture.imageRect().left - dragged.picture.imageRect().left, axis);
+        snapBy(dragged, placed.picture.imageRect().right - dragged.picture.imageRect().right, axis);
+    }
+    else
+    {
+        snapBy(dragged, placed.picture.imageRect().top - dragged.picture.imageRect().top, axis);
+        snapBy(dragged, placed.picture.imageRect().bottom - dragged.picture.imageRect().bottom,
+               axis);
+    }
+}
+
+// The four edge tests of one placed brick, in their fixed order.
+void snapTo(Brick& dragged, const Brick& placed)
+{
+    const Rectangl b = placed.picture.imageRect();
+    if (snapBy(dragged, b.top - dragged.picture.imageRect().bottom, Axis::vertical))
+        alignEdges(dragged, placed, Axis::horizontal);
+    if (snapBy(dragged, b.bottom - dragged.picture.imageRect().top, Axis::vertical))
+        alignEdges(dragged, placed, Axis::horizontal);
+    if (snapBy(dragged, b.left - dragged.picture.imageRect().right, Axis::horizontal))
+        alignEdges(dragged, placed, Axis::vertical);
+    if (snapBy(dragged, b.right - dragged.picture.imageRect().left, Axis::horizontal))
+        alignEdges(dragged, placed, Axis::vertical);
+}
+
+} // namespace
+
+void Palace::addBrick(const std::shared_ptr<Brick>& brick)
+{
+    if (!brick)
+        return;
+    brick->fitScreenRect();
+    const double s = brick->scale();
+    const Rectangl shown = scaledRect(brick->picture.imageRect(), s);
+    const int d = toolbarEdge - shown.left;
+    if (d >= 0)
+    {
+        brick->screenRect.left += d;
+        brick->sourceRect.left = static_cast<std::int32_t>(d / s + brick->sourceRect.left);
+        brick->clipped = true;
+        // A brick lying wholly behind the toolbar keeps an empty rectangle at
+        // the edge instead of a reversed one, so it neither draws over the
+        // toolbar nor reads picture columns beyond its width.
+        brick->screenRect.right = std::max(brick->screenRect.right, brick->screenRect.left);
+        brick->sourceRect.left = std::min(brick->sourceRect.left, brick->sourceRect.right);
+    }
+    else
+    {
+        brick->setClipped(false);
+    }
+    bricks.push_front(brick);
+    selected = brick;
+    Platform::playSound(dropSound);
+}
+
+std::shared_ptr<Brick> Palace::takeOff(int x, int y, bool discard)
+{
+    std::shared_ptr<Brick> result;
+    const auto hit =
+        std::find_if(bricks.begin(), bricks.end(),
+                     [x, y](const std::shared_ptr<Brick>& b) { return b->hitTest(x, y); });
+    if (hit != bricks.end())
+    {
+        if (!discard)
+        {
+            result = *hit;
+            result->setClipped(false);
+        }
+        bricks.erase(hit);
+        Platform::playSound(takeOffSound);
+    }
+    selectFront();
+    return result;
+}
+
+void Palace::snap(const std::shared_ptr<Brick>& dragged)
+{
+    reserved = 65535;
+    if (!dragged)
+        return;
+    for (const std::shared_ptr<Brick>& placed : bricks)
+    {
+        if (placed != dragged)
+            snapTo(*dragged, *placed);
+    }
+}
+
+void Palace::clear()
+{
+    bricks.clear();
+    selected.reset();
+}
+
+void Palace::toggleMirror()
+{
+    if (selected)
+        selected->picture.mirror = !selected->picture.mirror;
+}
+
+void Palace::nextColor()
+{
+    if (selected)
+        selected->picture.nextColor();
+}
+
+void Palace::previousColor()
+{
+    if (selected)
+        selected->picture.previousColor();
+}
+
+unsigned Palace::increaseSize(bool alsoForNewPieces)
+{
+    return resizeSelected(alsoForNewPieces, true);
+}
+
+unsigned Palace::decreaseSize(bool alsoForNewPieces)
+{
+    return resizeSelected(alsoForNewPieces, false);
+}
+
+void Palace::draw(bool clippingAllowed) const
+{
+    for (auto it = bricks.rbegin(); it != bricks.rend(); ++it)
+    {
+        const Brick& brick = **it;
+        if (brick.clipped && clippingAllowed)
+            brick.picture.drawPart(brick.sourceRect.left, brick.sourceRect.top,
+                                   brick.sourceRect.right, brick.sourceRect.bottom,
+                                   brick.screenRect.left, brick.screenRect.top,
+                                   brick.screenRect.right, brick.screenRect.bottom);
+        else
+            brick.picture.draw();
+    }
+}
+
+// Takes the selected brick out, changes its size by one step and drops it
+// again; steps defaultSize alone (within 4..12) when nothing is selected.
+unsigned Palace::resizeSelected(bool alsoForNewPieces, bool larger)
+{
+    if (selected)
+    {
+        const std::shared_ptr<Brick> brick = selected;
+        bricks.remove(brick);
+        brick->setClipped(false);
+        const unsigned size = larger ? brick->grow() : brick->shrink();
+        addBrick(brick);
+        if (alsoForNewPieces)
+            defaultSize = size;
+    }
+    else if (alsoForNewPieces)
+    {
+        if (larger && defaultSize < Brick::largestSize)
+            ++defaultSize;
+        else if (!larger && defaultSize > Brick::smallestSize)
+            --defaultSize;
+    }
+    return defaultSize;
+}
+
+void Palace::selectFront()
+{
+    if (bricks.empty())
+        selected.reset();
+    else
+        selected = bricks.front();
+}
+
+} // namespace PalaceBuild
+} // namespace GameLogic

@@ -1,0 +1,70 @@
+#pragma once
+// The pile of bricks the child builds. The front of bricks is the topmost
+// brick. After every drop, pick-up and load, selected is the front brick (or
+// null for an empty pile), and no brick stands in the pile twice.
+
+#include "palace/Brick.hpp"
+
+#include <list>
+#include <memory>
+
+namespace GameLogic
+{
+namespace PalaceBuild
+{
+
+class Palace
+{
+public:
+    // Bricks reaching left of this line are clipped there while the toolbar
+    // shows.
+    static constexpr int toolbarEdge = 220;
+    // A dragged brick snaps to an edge closer than this many units.
+    static constexpr int snapDistance = 4;
+
+    // The drop: clips the brick at the toolbar edge (or makes it whole), puts
+    // it on top, selects it and plays "Sound/drop.wav". A null brick does
+    // nothing.
+    void addBrick(const std::shared_ptr<Brick>& brick);
+
+    // Finds the topmost brick hit at (x, y) and takes it out of the pile,
+    // playing "Sound/takeOff.wav". Returns it made whole, or null when
+    // nothing was hit or discard is set (then the brick is gone for good).
+    // Always leaves selected at the new front brick.
+    std::shared_ptr<Brick> takeOff(int x, int y, bool discard);
+
+    // Moves the dragged brick onto the edge lines of the placed bricks that
+    // lie within snapDistance, testing each placed brick from the top down.
+    void snap(const std::shared_ptr<Brick>& dragged);
+
+    // Removes every brick; defaultSize stays.
+    void clear();
+
+    // Mirror and tint the selected brick, if any.
+    void toggleMirror();
+    void nextColor();
+    void previousColor();
+
+    // Grow or shrink the selected brick, dropping it again (re-clipped, on
+    // top, with the drop sound); with alsoForNewPieces the default size
+    // follows (or steps alone when nothing is selected). Return defaultSize.
+    unsigned increaseSize(bool alsoForNewPieces);
+    unsigned decreaseSize(bool alsoForNewPieces);
+
+    // Draws the pile from the lowest brick to the topmost; clipped bricks are
+    // drawn clipped only when clippingAllowed.
+    void draw(bool clippingAllowed) const;
+
+    std::list<std::shared_ptr<Brick>> bricks;
+    std::shared_ptr<Brick> selected;
+    unsigned defaultSize = 10;
+    // Kept in the saved game only; every snap pass sets it to 65535.
+    int reserved = 0;
+
+private:
+    unsigned resizeSelected(bool alsoForNewPieces, bool larger);
+    void selectFront();
+};
+
+} // namespace PalaceBuild
+} // namespace GameLogic

@@ -1,0 +1,298 @@
+#include "palace/GameLevel.hpp"
+
+#include "palace/MouseHandler.hpp"
+#include "palace/Palace.hpp"
+#include "palace/PictureListing.hpp"
+#include "platform/Wallpaper.hpp"
+#include "savegame/SavedGame.hpp"
+#include "startup/GameLog.hpp"
+#include "startup/Globals.hpp"
+#include "startup/Keyboard.hpp"
+#include "ui/Toolbar.hpp"
+#include "video/ScreenCapture.hpp"
+
+#include <GL/freeglut.h>
+#include <boost/filesystem.hpp>
+#include <ctime>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+namespace GameLogic
+{
+namespace PalaceBuild
+{
+namespace
+{
+// A capture is taken after this many frames drawn without the toolbar.
+constexpr int captureDue = 3;
+
+std::vector<std::vector<std::string>> listPalaceFolder()
+{
+    std::vector<std::vector<std::string>> lists;
+    try
+    {
+        listPicturesByRow("BMP/palace/", lists, Toolbar::picturePattern);
+    }
+    catch (const std::out_of_range& failure)
+    {
+        logLine("PalaceBuild", 639) << " " << failure.what() << endLine;
+        throw;
+    }
+    catch (const char* failure)
+    {
+        logLine("PalaceBuild", 645) << " " << failure << endLine;
+        throw;
+    }
+    return lists;
+}
+
+std::string captureFileName()
+{
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+    localtime_r(&now, &local);
+    char stamp[128] = {};
+    std::strftime(stamp, sizeof stamp - 1, "%Y-%m-%d %H-%M-%S", &local);
+    return std::string("PrintScreen/") + stamp + ".bmp";
+}
+} // namespace
+
+GameLevel::GameLevel() : frames("BMP/frame/")
+{
+    captureState = 0;
+    wallpaperRequested = false;
+    backgrounds = std::make_shared<ImageManager<Background>>("BMP/background/");
+    std::vector<std::vector<std::string>> firstFolder = listPalaceFolder();
+    logLine("PalaceBuild", 649) << " GameLevel::init" << endLine;
+    toolbar = std::make_shared<Toolbar>(firstFolder);
+
+    toolbar->backgroundButton->onClick = [this] { nextBackground(); };
+    toolbar->frameButton->onClick = [this] { nextFrame(); };
+    toolbar->clearButton->onClick = [this] { clearPalace(); };
+    toolbar->savePictureButton->onClick = [this] { savePicture(); };
+    // The folder buttons stand in the order person, palace, decoration.
+    Toolbar& bar = *toolbar;
+    toolbar->folder1Button->onClick = [&bar] { bar.showFolder(2); };
+    toolbar->folder2Button->onClick = [&bar] { bar.showFolder(0); };
+    toolbar->folder3Button->onClick = [&bar] { bar.showFolder(1); };
+    toolbar->saveButton->onClick = [this] { saveGame(); };
+    toolbar->loadButton->onClick = [this] { loadGame(); };
+    toolbar->exitButton->onClick = [] { requestExit(); };
+    toolbar->wallpaperButton->onClick = [this] { setWallpaper(); };
+    toolbar->largerButton->onClick = [this] { growPieces(); };
+    toolbar->smallerButton->onClick = [this] { shrinkPieces(); };
+
+    palace = std::make_shared<Palace>();
+    Palace& pile = *palace;
+    toolbar->previousColorButton->onClick = [&pile] { pile.previousColor(); };
+    toolbar->nextColorButton->onClick = [&pile] { pile.nextColor(); };
+    toolbar->mirrorButton->onClick = [&pile] { pile.toggleMirror(); };
+
+    mouseHandler = std::make_shared<MouseHandler>("", toolbar, palace);
+    globalMouseCursor = mouseHandler;
+    mouseHandler->onButton = [this] { onMouseButton(); };
+    mouseHandler->onMove = [this] { onMouseMove(); };
+    logLine("PalaceBuild", 703) << "GameLevel::init" << endLine;
+
+    if (globalKeyboard)
+    {
+        globalKeyboard->keyFunc = [this](unsigned char key) { onKey(key); };
+        globalKeyboard->specialFunc = [this](int key) { onSpecialKey(key); };
+    }
+}
+
+GameLevel::~GameLevel()
+{
+    if (globalKeyboard)
+    {
+        globalKeyboard->keyFunc = nullptr;
+        globalKeyboard->specialFunc = nullptr;
+    }
+    // The handler outlives the level in globalMouseCursor: a late mouse event
+    // must not reach the level any more.
+    mouseHandler->onButton = nullptr;
+    mouseHandler->onMove = nullptr;
+}
+
+void GameLevel::draw()
+{
+    backgrounds->current.draw();
+    palace->draw(captureState == 0);
+    if (captureState != 0)
+    {
+        ++captureState;
+        return;
+    }
+    toolbar->drawCells();
+    frames.current.draw();
+    toolbar->drawControls();
+    mouseHandler->draw();
+}
+
+void GameLevel::nextBackground()
+{
+    backgrounds->next();
+}
+
+void GameLevel::previousBackground()
+{
+    backgrounds->previous();
+}
+
+void GameLevel::nextFrame()
+{
+    frames.next();
+}
+
+void GameLevel::previousFrame()
+{
+    frames.previous();
+}
+
+void GameLevel::clearPalace()
+{
+    palace->clear();
+}
+
+void GameLevel::growPieces()
+{
+    toolbar->setCellsSize(palace->increaseSize(toolbar->checkBox->checked));
+}
+
+void GameLevel::shrinkPieces()
+{
+    toolbar->setCellsSize(palace->decreaseSize(toolbar->checkBox->checked));
+}
+
+void GameLevel::savePicture()
+{
+    captureState = 1;
+}
+
+void GameLevel::setWallpaper()
+{
+    wallpaperRequested = true;
+    captureState = 1;
+}
+
+void GameLevel::captureIfDue()
+{
+    if (captureState != captureDue)
+        return;
+    logLine("PalaceBuild", 535) << " " << endLine;
+    const std::string fileName = captureFileName();
+    boost::system::error_code ignored;
+    boost::filesystem::create_directories("PrintScreen", ignored);
+    VideoEngine::OpenGL::saveScreen(fileName);
+    if (wallpaperRequested)
+    {
+        Platform::setDesktopWallpaper(fileName);
+        wallpaperRequested = false;
+    }
+    captureState = 0;
+}
+
+void GameLevel::saveGame()
+{
+    try
+    {
+        writeSavedGame("savegame.txt", *palace, *backgrounds, frames);
+    }
+    catch (const std::exception& failure)
+    {
+        logLine("PalaceBuild", 620) << " " << failure.what() << endLine;
+    }
+}
+
+void GameLevel::loadGame()
+{
+    try
+    {
+        readSavedGame("savegame.txt", *palace, *backgrounds, frames);
+    }
+    catch (...)
+    {
+        clearPalace();
+    }
+}
+
+void GameLevel::onMouseButton()
+{
+    mouseHandler->handleButton();
+    toolbar->handleMouse(mouseHandler);
+}
+
+void GameLevel::onMouseMove()
+{
+    mouseHandler->handleMove();
+    toolbar->handleMouse(mouseHandler);
+}
+
+void GameLevel::onKey(unsigned char key)
+{
+    switch (key)
+    {
+    case 'b':
+        nextBackground();
+        break;
+    case 'B':
+        previousBackground();
+        break;
+    case 'f':
+        nextFrame();
+        break;
+    case 'F':
+        previousFrame();
+        break;
+    case 'n':
+    case 'N':
+        toolbar->nextFolder();
+        break;
+    case 'p':
+    case 'P':
+        wallpaperRequested = false;
+        savePicture();
+        break;
+    case 'w':
+    case 'W':
+        setWallpaper();
+        break;
+    case 's':
+        saveGame();
+        break;
+    case 'l':
+        loadGame();
+        break;
+    case 'i':
+        mouseHandler->nextColorDragged();
+        break;
+    case 'u':
+        mouseHandler->previousColorDragged();
+        break;
+    default:
+        break;
+    }
+}
+
+void GameLevel::onSpecialKey(int key)
+{
+    switch (key)
+    {
+    case GLUT_KEY_LEFT:
+    case GLUT_KEY_RIGHT:
+        mouseHandler->mirrorDragged();
+        break;
+    case GLUT_KEY_UP:
+        mouseHandler->growDragged();
+        break;
+    case GLUT_KEY_DOWN:
+        mouseHandler->shrinkDragged();
+        break;
+    default:
+        break;
+    }
+}
+
+} // namespace PalaceBuild
+} // namespace GameLogic

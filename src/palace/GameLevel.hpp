@@ -1,0 +1,87 @@
+#pragma once
+// The game screen as a whole: it owns the background and frame catalogues,
+// the toolbar and the palace, creates the drag-and-drop handler, wires every
+// toolbar control, key and mouse callback to its command, and draws one frame
+// on request. Created with new by the start-up banner, held by currentLevel
+// and deleted by main when the game phase ends.
+
+#include "palace/ImageManager.hpp"
+#include "video/FastTextureData.hpp"
+#include "video/FrameTextureData.hpp"
+#include "video/Texture.hpp"
+
+#include <memory>
+
+namespace GameLogic
+{
+namespace PalaceBuild
+{
+
+class MouseHandler;
+class Palace;
+class Toolbar;
+
+struct GameLevel
+{
+    using Background = VideoEngine::OpenGL::Texture<VideoEngine::OpenGL::FastTextureData>;
+    using Frame = VideoEngine::OpenGL::Texture<VideoEngine::OpenGL::FrameTextureData>;
+
+    // Loads the frames and backgrounds, writes the toolbar pictures' masks,
+    // builds the toolbar, the palace and the mouse handler (which becomes
+    // globalMouseCursor), and binds controls, mouse and keyboard. Every
+    // failure passes on with nothing left bound.
+    GameLevel();
+
+    // Unbinds the keyboard and the handler's mouse callables, then releases
+    // the members. The handler lives on in globalMouseCursor.
+    ~GameLevel();
+
+    GameLevel(const GameLevel&) = delete;
+    GameLevel& operator=(const GameLevel&) = delete;
+
+    // One frame: background, palace, toolbar pictures, frame, controls and the
+    // carried brick; only background and palace (bricks whole) while a
+    // picture capture is pending.
+    void draw();
+
+    void nextBackground();
+    void previousBackground();
+    void nextFrame();
+    void previousFrame();
+    void clearPalace();
+
+    // The size buttons: the selected brick (and, with the size box ticked,
+    // the pictures of new pieces) one step larger or smaller.
+    void growPieces();
+    void shrinkPieces();
+
+    // Request a capture of the scene as a picture, or as a picture that also
+    // becomes the desktop wallpaper. The capture runs two frames later.
+    void savePicture();
+    void setWallpaper();
+    // After every displayed frame: writes "PrintScreen/<local time>.bmp" when
+    // a requested capture is due, creating the folder when it is missing.
+    void captureIfDue();
+
+    // Writes "savegame.txt"; a failure is logged and the game goes on.
+    void saveGame();
+    // Reads "savegame.txt"; on any failure the palace is left empty.
+    void loadGame();
+
+    void onMouseButton();
+    void onMouseMove();
+    void onKey(unsigned char key);
+    void onSpecialKey(int key);
+
+    std::shared_ptr<MouseHandler> mouseHandler;
+    std::shared_ptr<ImageManager<Background>> backgrounds;
+    ImageManager<Frame> frames;
+    std::shared_ptr<Toolbar> toolbar;
+    std::shared_ptr<Palace> palace;
+    // 0: no capture pending; else the frames counted since the request.
+    int captureState = 0;
+    bool wallpaperRequested = false;
+};
+
+} // namespace PalaceBuild
+} // namespace GameLogic

@@ -1,0 +1,62 @@
+#include "ui/Button.hpp"
+
+#include "platform/Sound.hpp"
+#include "ui/MouseCursor.hpp"
+
+namespace GameLogic
+{
+
+Button::Button(const Utils::Array<std::string, 3>& files, int x, int y, bool mirrored)
+    : normal(files[0]), hover(std::make_shared<Picture>(files[1])),
+      pressed(std::make_shared<Picture>(files[2])), current(&normal)
+{
+    setPosition(x, y);
+    if (mirrored)
+    {
+        normal.mirror = !normal.mirror;
+        hover->mirror = !hover->mirror;
+        pressed->mirror = !pressed->mirror;
+    }
+}
+
+Button::Button(const Button& other)
+    : normal(other.normal), hover(std::make_shared<Picture>(*other.hover)),
+      pressed(std::make_shared<Picture>(*other.pressed)), current(&normal)
+{
+}
+
+void Button::setPosition(int x, int y)
+{
+    normal.position = {x, y};
+    hover->position = {x, y};
+    pressed->position = {x, y};
+}
+
+bool Button::contains(int x, int y) const
+{
+    const VideoEngine::OpenGL::Rectangl r = normal.imageRect();
+    return x >= r.left && x <= r.right && y >= r.top && y <= r.bottom;
+}
+
+void Button::handleMouse(const std::shared_ptr<MouseCursor>& cursor)
+{
+    const VideoEngine::OpenGL::Position at = cursor->picture.position;
+    if (!contains(at.x, at.y))
+    {
+        current = &normal;
+        return;
+    }
+    if (!cursor->leftDown)
+    {
+        current = hover.get();
+        return;
+    }
+    current = pressed.get();
+    if (!cursor->leftWasDown && onClick)
+    {
+        onClick();
+        Platform::playSound("Sound/button.wav");
+    }
+}
+
+} // namespace GameLogic

@@ -16,8 +16,10 @@ namespace PalaceBuild
 class Palace;
 template <class T> class ImageManager;
 
-using BackgroundCatalogue = ImageManager<VideoEngine::OpenGL::Texture<VideoEngine::OpenGL::FastTextureData>>;
-using FrameCatalogue = ImageManager<VideoEngine::OpenGL::Texture<VideoEngine::OpenGL::FrameTextureData>>;
+using BackgroundCatalogue =
+    ImageManager<VideoEngine::OpenGL::Texture<VideoEngine::OpenGL::FastTextureData>>;
+using FrameCatalogue =
+    ImageManager<VideoEngine::OpenGL::Texture<VideoEngine::OpenGL::FrameTextureData>>;
 
 // Writes the archive to fileName without ever destroying the previous saved
 // game: a temporary file beside it is written, flushed to disk and renamed
@@ -25,11 +27,21 @@ using FrameCatalogue = ImageManager<VideoEngine::OpenGL::Texture<VideoEngine::Op
 void writeSavedGame(const std::string& fileName, const Palace& palace,
                     const BackgroundCatalogue& backgrounds, const FrameCatalogue& frames);
 
+// The archive as text, as writeSavedGame stores it. Throws
+// std::out_of_range "invalid vector<T> subscript" for a catalogue without a
+// current picture.
+std::string savedGameText(const Palace& palace, const BackgroundCatalogue& backgrounds,
+                          const FrameCatalogue& frames);
+
 // Reads the archive into the palace and the catalogues, in place. Throws on
 // any failure (missing file, damaged archive, missing picture); what was read
 // before the failure stays. Never hangs or exhausts memory on a damaged file.
 void readSavedGame(const std::string& fileName, Palace& palace, BackgroundCatalogue& backgrounds,
                    FrameCatalogue& frames);
+
+// readSavedGame on a saved game already in memory.
+void readSavedGameText(const std::string& text, Palace& palace, BackgroundCatalogue& backgrounds,
+                       FrameCatalogue& frames);
 
 } // namespace PalaceBuild
 } // namespace GameLogic

@@ -1,0 +1,334 @@
+// The desktop wallpaper on Linux. The picture is copied into the user's
+// backgrounds folder (it must outlive the game's own folder) and the copy is
+// handed to the desktop's own tool, picked from XDG_CURRENT_DESKTOP. Tools
+// run without a shell and within a time budget; where a tool can say what it
+// stored, the setting is read back, because some report success without
+// storing anything.
+
+#include "platform/Wallpaper.hpp"
+
+#include "platform/ChildProcess.hpp"
+#include "startup/GameLog.hpp"
+
+#include <FreeImage.h>
+
+#include <algorithm>
+#include <cctype>
+#include <chrono>
+#include <cstdlib>
+#include <filesystem>
+#include <memory>
+#include <optional>
+#include <pwd.h>
+#include <sstream>
+#include <unistd.h>
+#include <vector>
+
+namespace Platform
+{
+namespace
+{
+
+namespace fs = std::filesystem;
+using Clock = std::chrono::steady_clock;
+using Arguments = std::vector<std::string>;
+
+// The longest one tool may run, and the longest the whole request may hold
+// up the game.
+constexpr std::chrono::milliseconds toolLimit{2000};
+constexpr std::chrono::milliseconds requestLimit{4000};
+
+// The time left of one wallpaper request; every tool call takes from it.
+class Budget
+{
+public:
+    Budget() : deadline(Clock::now() + requestLimit) {}
+
+    // Runs a tool within what is left; nothing when it could not start,
+    // overran or failed.
+    std::optional<std::string> run(const Arguments& arguments) const
+    {
+        const auto left =
+            std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now());
+        if (left.count() <= 0)
+            return std::nullopt;
+        const std::optional<ProgramResult> result =
+            runProgram(arguments, std::min(left, toolLimit));
+        if (!result || result->exitCode != 0)
+            return std::nullopt;
+        return result->output;
+    }
+
+private:
+    Clock::time_point deadline;
+};
+
+std::string environment(const char* name)
+{
+    const char* value = std::getenv(name);
+    return value ? value : "";
+}
+
+fs::path homeFolder()
+{
+    const std::string home = environment("HOME");
+    if (!home.empty())
+        return home;
+    const passwd* entry = getpwuid(getuid());
+    return entry && entry->pw_dir ? entry->pw_dir : "/";
+}
+
+// $XDG_DATA_HOME/backgrounds; a relative or empty XDG_DATA_HOME is ignored,
+// as the base directory rules ask, in favour of ~/.local/share.
+fs::path backgroundsFolder()
+{
+    fs::path dataHome = environment("XDG_DATA_HOME");
+    if (dataHome.empty() || dataHome.is_relative())
+        dataHome = homeFolder() / ".local" / "share";
+    return fs::absolute(dataHome / "backgrounds");
+}
+
+std::string trimmed(const std::string& text)
+{
+    const auto first = text.find_first_not_of(" \t\r\n");
+    if (first == std::string::npos)
+        return "";
+    const auto last = text.find_last_not_of(" \t\r\n");
+    return text.substr(first, last - first + 1);
+}
+
+// A file URI; everything but unreserved characters and "/" is escaped, so
+// the URI holds no quote or backslash either.
+std::string fileUri(const fs::path& file)
+{
+    static const char hex[] = "0123456789ABCDEF";
+    std::string uri = "file://";
+    for (unsigned char c : file.string())
+    {
+        if (std::isalnum(c) || c == '/' || c == '-' || c == '.' || c == '_' || c == '~')
+            uri += static_cast<char>(c);
+        else
+        {
+            uri += '%';
+            uri += hex[c >> 4];
+            uri += hex[c & 15];
+        }
+    }
+    return uri;
+}
+
+// The text as a GVariant string literal, the form gsettings parses.
+std::string variantString(const std::string& text)
+{
+    std::string literal = "'";
+    for (char c : text)
+    {
+        if (c == '\'' || c == '\\')
+            literal += '\\';
+        literal += c;
+    }
+    return literal + "'";
+}
+
+// The string inside a GVariant literal as gsettings prints it.
+std::string variantValue(const std::string& printed)
+{
+    const std::string literal = trimmed(printed);
+    if (literal.size() < 2 || (literal.front() != '\'' && literal.front() != '"') ||
+        literal.back() != literal.front())
+        return literal;
+    std::string value;
+    for (std::size_t i = 1; i + 1 < literal.size(); ++i)
+    {
+        if (literal[i] == '\\' && i + 2 < literal.size())
+            ++i;
+        value += literal[i];
+    }
+    return value;
+}
+
+// Sets a string key and reads it back: gsettings without a session bus
+// "succeeds" into a memory store that forgets at once.
+bool setGsetting(const Budget& budget, const std::string& schema, const std::string& key,
+                 const std::string& value)
+{
+    if (!budget.run({"gsettings", "set", schema, key, variantString(value)}))
+        return false;
+    const std::optional<std::string> stored = budget.run({"gsettings", "get", schema, key});
+    return stored && variantValue(*stored) == value;
+}
+
+bool installGnome(const Budget& budget, const fs::path& picture)
+{
+    const std::string uri = fileUri(picture);
+    const bool stored = setGsetting(budget, "org.gnome.desktop.background", "picture-uri", uri);
+    // Older GNOME has no dark variant; the light one is what counts.
+    if (stored)
+        setGsetting(budget, "org.gnome.desktop.background", "picture-uri-dark", uri);
+    return stored;
+}
+
+bool installCinnamon(const Budget& budget, const fs::path& picture)
+{
+    return setGsetting(budget, "org.cinnamon.desktop.background", "picture-uri", fileUri(picture));
+}
+
+bool installMate(const Budget& budget, const fs::path& picture)
+{
+    return setGsetting(budget, "org.mate.background", "picture-filename", picture.string());
+}
+
+// XFCE keeps one last-image property per monitor and workspace; every one of
+// them gets the picture. Without any, the first monitor's is created.
+bool installXfce(const Budget& budget, const fs::path& picture)
+{
+    const std::string channel = "xfce4-desktop";
+    std::vector<std::string> properties;
+    if (const std::optional<std::string> listing =
+            budget.run({"xfconf-query", "-c", channel, "-l"}))
+    {
+        std::istringstream lines(*listing);
+        std::string line;
+        const std::string suffix = "/last-image";
+        while (std::getline(lines, line))
+        {
+            line = trimmed(line);
+            if (line.size() > suffix.size() &&
+                line.compare(line.size() - suffix.size(), suffix.size(), suffix) == 0)
+                properties.push_back(line);
+        }
+    }
+    else
+        return false;
+
+    bool stored = false;
+    if (properties.empty())
+    {
+        const std::string property = "/backdrop/screen0/monitor0/workspace0/last-image";
+        budget.run({"xfconf-query", "-c", channel, "-p", property, "-n", "-t", "string", "-s",
+                    picture.string()});
+        properties.push_back(property);
+    }
+    else
+    {
+        for (const std::string& property : properties)
+            budget.run({"xfconf-query", "-c", channel, "-p", property, "-s", picture.string()});
+    }
+    for (const std::string& property : properties)
+    {
+        const std::optional<std::string> value =
+            budget.run({"xfconf-query", "-c", channel, "-p", property});
+        stored = stored || (value && trimmed(*value) == picture.string());
+    }
+    return stored;
+}
+
+bool installKde(const Budget& budget, const fs::path& picture)
+{
+    return budget.run({"plasma-apply-wallpaperimage", picture.string()}).has_value();
+}
+
+bool installLxqt(const Budget& budget, const fs::path& picture)
+{
+    return budget.run({"pcmanfm-qt", "--set-wallpaper", picture.string()}).has_value();
+}
+
+bool installLxde(const Budget& budget, const fs::path& picture)
+{
+    return budget.run({"pcmanfm", "--set-wallpaper=" + picture.string()}).has_value();
+}
+
+struct BitmapUnloader
+{
+    void operator()(FIBITMAP* bitmap) const { FreeImage_Unload(bitmap); }
+};
+using Bitmap = std::unique_ptr<FIBITMAP, BitmapUnloader>;
+
+// Writes a PNG beside the picture (same name, ".png"); nothing on failure.
+std::optional<fs::path> pngBeside(const fs::path& picture)
+{
+    const std::string source = picture.string();
+    FREE_IMAGE_FORMAT format = FreeImage_GetFileType(source.c_str(), 0);
+    if (format == FIF_UNKNOWN)
+        format = FreeImage_GetFIFFromFilename(source.c_str());
+    if (format == FIF_UNKNOWN)
+        return std::nullopt;
+    const Bitmap bitmap(FreeImage_Load(format, source.c_str(), 0));
+    if (!bitmap)
+        return std::nullopt;
+    fs::path png = picture;
+    png.replace_extension(".png");
+    if (!FreeImage_Save(FIF_PNG, bitmap.get(), png.string().c_str(), 0))
+        return std::nullopt;
+    return png;
+}
+
+// Bare window managers: feh draws the root window and writes ~/.fehbg for the
+// next session; xwallpaper, which reads no BMP, gets a PNG copy.
+bool installOnRootWindow(const Budget& budget, const fs::path& picture)
+{
+    if (budget.run({"feh", "--bg-fill", picture.string()}))
+        return true;
+    const std::optional<fs::path> png = pngBeside(picture);
+    return png && budget.run({"xwallpaper", "--zoom", png->string()});
+}
+
+using Installer = bool (*)(const Budget&, const fs::path&);
+
+struct Desktop
+{
+    const char* name;
+    Installer install;
+};
+
+const Desktop desktops[] = {
+    {"gnome", installGnome},         {"ubuntu", installGnome},
+    {"unity", installGnome},         {"budgie", installGnome},
+    {"pantheon", installGnome},      {"gnome-flashback", installGnome},
+    {"gnome-classic", installGnome}, {"x-cinnamon", installCinnamon},
+    {"cinnamon", installCinnamon},   {"mate", installMate},
+    {"xfce", installXfce},           {"kde", installKde},
+    {"lxqt", installLxqt},           {"lxde", installLxde},
+};
+
+// The installer of the first desktop named in XDG_CURRENT_DESKTOP (a
+// colon-separated list, case ignored) that is known here; the root window
+// when none is.
+Installer installerForSession()
+{
+    std::istringstream names(environment("XDG_CURRENT_DESKTOP"));
+    std::string name;
+    while (std::getline(names, name, ':'))
+    {
+        std::transform(name.begin(), name.end(), name.begin(),
+                       [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+        for (const Desktop& desktop : desktops)
+            if (name == desktop.name)
+                return desktop.install;
+    }
+    return installOnRootWindow;
+}
+
+} // namespace
+
+void setDesktopWallpaper(const std::string& pictureFile)
+{
+    try
+    {
+        const fs::path folder = backgroundsFolder();
+        fs::create_directories(folder);
+        const fs::path copy = folder / fs::path(pictureFile).filename();
+        fs::copy_file(pictureFile, copy, fs::copy_options::overwrite_existing);
+
+        const Budget budget;
+        const bool stored = installerForSession()(budget, copy);
+        logLine("OpenGL", __LINE__) << " wallpaper " << copy.string()
+                                    << (stored ? " installed" : " not installed") << endLine;
+    }
+    catch (const std::exception& failure)
+    {
+        logLine("OpenGL", __LINE__) << " wallpaper failed: " << failure.what() << endLine;
+    }
+}
+
+} // namespace Platform

@@ -1,0 +1,69 @@
+#include "savegame/BoundedTextIArchive.hpp"
+
+// The library's archive templates, made for this archive class.
+#include <boost/archive/impl/archive_serializer_map.ipp>
+#include <boost/archive/impl/basic_text_iarchive.ipp>
+#include <boost/archive/impl/text_iarchive_impl.ipp>
+
+#include <stdexcept>
+
+namespace boost
+{
+namespace archive
+{
+template class basic_text_iarchive<GameLogic::PalaceBuild::BoundedTextIArchive>;
+template class text_iarchive_impl<GameLogic::PalaceBuild::BoundedTextIArchive>;
+namespace detail
+{
+template class archive_serializer_map<GameLogic::PalaceBuild::BoundedTextIArchive>;
+} // namespace detail
+} // namespace archive
+} // namespace boost
+
+namespace GameLogic
+{
+namespace PalaceBuild
+{
+
+BoundedTextIArchive::BoundedTextIArchive(std::istream& input, std::uint64_t inputSize)
+    : Base(input, 0)
+{
+    const std::istream::pos_type start = input.tellg();
+    end = (start < 0 ? 0 : static_cast<std::uint64_t>(start)) + inputSize;
+    init();
+}
+
+std::uint64_t BoundedTextIArchive::bytesLeft()
+{
+    const std::istream::pos_type here = is.tellg();
+    if (here < 0)
+        return 0;
+    const auto position = static_cast<std::uint64_t>(here);
+    return position < end ? end - position : 0;
+}
+
+void BoundedTextIArchive::load(std::string& text)
+{
+    std::size_t length = 0;
+    Base::load(length);
+    // The single space between the length and the characters.
+    is.get();
+    if (length > bytesLeft())
+        throw std::length_error("Damaged saved game: a text longer than the file");
+    text.resize(length);
+    if (length > 0)
+        is.read(&text[0], static_cast<std::streamsize>(length));
+    if (!is)
+        throw boost::archive::archive_exception(
+            boost::archive::archive_exception::input_stream_error);
+}
+
+void BoundedTextIArchive::load(boost::serialization::collection_size_type& count)
+{
+    Base::load(count);
+    if (count > bytesLeft())
+        throw std::length_error("Damaged saved game: more elements than the file can hold");
+}
+
+} // namespace PalaceBuild
+} // namespace GameLogic

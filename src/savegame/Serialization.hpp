@@ -1,0 +1,190 @@
+#pragma once
+// How each class of the saved game is written and read, as non-intrusive
+// Boost.Serialization functions. The order of the fields is the file's
+// layout: changing it makes older saved games unreadable. Every class has
+// version 0 and the library's default tracking, so only bricks (written
+// through pointers) carry object identifiers.
+//
+// Reading checks what a damaged file could make harmful: a picture name must
+// name a picture file below the game folder, sizes, tints and coordinates
+// must lie in their ranges, and the pile holds no empty or repeated brick.
+// A failed check throws std::runtime_error.
+
+#include "palace/Brick.hpp"
+#include "palace/ImageManager.hpp"
+#include "palace/Palace.hpp"
+#include "video/ColorChanger.hpp"
+#include "video/FastTextureData.hpp"
+#include "video/Position.hpp"
+#include "video/Rectangl.hpp"
+#include "video/Texture.hpp"
+
+#include <boost/serialization/list.hpp>
+#include <boost/serialization/shared_ptr.hpp>
+#include <boost/serialization/split_free.hpp>
+#include <boost/serialization/string.hpp>
+
+#include <cstdint>
+#include <memory>
+#include <stdexcept>
+#include <string>
+
+namespace GameLogic
+{
+namespace PalaceBuild
+{
+namespace SavedGameChecks
+{
+
+// Throws unless fileName is a relative path without ".." that names an
+// existing regular file: a saved game may only point at the game's pictures
+// (never at a device, a pipe or a file elsewhere).
+void checkPictureName(const std::string& fileName);
+
+// Throws unless the loaded picture's tint, tint step and size step are values
+// the game itself can produce.
+void checkPicture(
+    const VideoEngine::OpenGL::Texture<VideoEngine::OpenGL::FastTextureData>& picture);
+
+// Throws unless every coordinate of the brick is within reach of the screen,
+// so no later arithmetic on it can overflow.
+void checkPlacement(const Brick& brick);
+
+// Throws when the pile holds an empty pointer or one brick twice.
+void checkPile(const Palace& palace);
+
+} // namespace SavedGameChecks
+} // namespace PalaceBuild
+} // namespace GameLogic
+
+namespace boost
+{
+namespace serialization
+{
+
+template <class Archive>
+void serialize(Archive& archive, VideoEngine::OpenGL::Position& position, unsigned)
+{
+    archive& position.x& position.y;
+}
+
+template <class Archive>
+void serialize(Archive& archive, VideoEngine::OpenGL::Rectangl& rect, unsigned)
+{
+    archive& rect.left& rect.top& rect.right& rect.bottom;
+}
+
+template <class Archive>
+void serialize(Archive& archive, VideoEngine::OpenGL::ColorChanger& colorChanger, unsigned)
+{
+    archive& colorChanger.step;
+}
+
+template <class Archive>
+void save(Archive& archive,
+          const VideoEngine::OpenGL::Texture<VideoEngine::OpenGL::FastTextureData>& picture,
+          unsigned)
+{
+    const std::string fileName = picture.data ? picture.data->fileName : std::string();
+    archive << picture.red << picture.green << picture.blue << fileName << picture.position
+            << picture.mirror << picture.colorChanger << picture.size;
+}
+
+// Loads the picture from the stored file name into the texture's data; the
+// tint factors are taken as stored.
+template <class Archive>
+void load(Archive& archive,
+          VideoEngine::OpenGL::Texture<VideoEngine::OpenGL::FastTextureData>& picture, unsigned)
+{
+    std::string fileName;
+    archive >> picture.red >> picture.green >> picture.blue >> fileName;
+    GameLogic::PalaceBuild::SavedGameChecks::checkPictureName(fileName);
+    if (!picture.data)
+        picture.data = std::make_shared<VideoEngine::OpenGL::FastTextureData>();
+    picture.data->loadFromFile(fileName, 0, 0, 0, 0);
+    archive >> picture.position >> picture.mirror >> picture.colorChanger >> picture.size;
+    GameLogic::PalaceBuild::SavedGameChecks::checkPicture(picture);
+}
+
+template <class Archive>
+void serialize(Archive& archive,
+               VideoEngine::OpenGL::Texture<VideoEngine::OpenGL::FastTextureData>& picture,
+               unsigned version)
+{
+    split_free(archive, picture, version);
+}
+
+template <class Archive>
+void save(Archive& archive, const GameLogic::PalaceBuild::Brick& brick, unsigned)
+{
+    archive << brick.clipped << brick.picture << brick.screenRect << brick.sourceRect;
+}
+
+// Reads the brick, then its mask again from the picture's ".mask" file.
+template <class Archive> void load(Archive& archive, GameLogic::PalaceBuild::Brick& brick, unsigned)
+{
+    archive >> brick.clipped >> brick.picture >> brick.screenRect >> brick.sourceRect;
+    GameLogic::PalaceBuild::SavedGameChecks::checkPlacement(brick);
+    brick.loadMask(brick.picture.data->fileName);
+}
+
+template <class Archive>
+void serialize(Archive& archive, GameLogic::PalaceBuild::Brick& brick, unsigned version)
+{
+    split_free(archive, brick, version);
+}
+
+template <class Archive>
+void save(Archive& archive, const GameLogic::PalaceBuild::Palace& palace, unsigned)
+{
+    archive << palace.bricks << palace.reserved;
+}
+
+// Replaces the pile, topmost brick first, and selects the topmost brick;
+// defaultSize stays.
+template <class Archive>
+void load(Archive& archive, GameLogic::PalaceBuild::Palace& palace, unsigned)
+{
+    palace.selected.reset();
+    palace.bricks.clear();
+    archive >> palace.bricks;
+    GameLogic::PalaceBuild::SavedGameChecks::checkPile(palace);
+    if (!palace.bricks.empty())
+        palace.selected = palace.bricks.front();
+    archive >> palace.reserved;
+}
+
+template <class Archive>
+void serialize(Archive& archive, GameLogic::PalaceBuild::Palace& palace, unsigned version)
+{
+    split_free(archive, palace, version);
+}
+
+// A catalogue is kept as the path of its current picture only.
+template <class Archive, class T>
+void save(Archive& archive, const GameLogic::PalaceBuild::ImageManager<T>& catalogue, unsigned)
+{
+    if (catalogue.index >= catalogue.files.size())
+        throw std::out_of_range("invalid vector<T> subscript");
+    archive << catalogue.files[catalogue.index];
+}
+
+// Makes the stored picture current again, or the first one when the
+// catalogue no longer lists it.
+template <class Archive, class T>
+void load(Archive& archive, GameLogic::PalaceBuild::ImageManager<T>& catalogue, unsigned)
+{
+    std::string path;
+    archive >> path;
+    catalogue.select(path);
+}
+
+template <class Archive, class T>
+void serialize(Archive& archive, GameLogic::PalaceBuild::ImageManager<T>& catalogue,
+               unsigned version)
+{
+    split_free(archive, catalogue, version);
+}
+
+} // namespace serialization
+} // namespace boost

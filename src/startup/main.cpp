@@ -1,4 +1,15 @@
+// The game's entry: runs the three phases with the real level and the digests
+// of the banner pictures it was built with.
+
+#include "palace/GameLevel.hpp"
+#include "platform/MessageBox.hpp"
+#include "startup/BannerDigests.hpp"
+#include "startup/Program.hpp"
+
 int main()
 {
-    return 0;
+    StartUp::ProgramSetup setup;
+    setup.pictures = StartUp::bannerDigests();
+    setup.showError = Platform::showErrorMessage;
+    return StartUp::runProgram(setup, &currentLevel);
 }

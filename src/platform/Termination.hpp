@@ -1,0 +1,15 @@
+#pragma once
+// Requests to end the process from outside: SIGINT, SIGTERM and SIGHUP are
+// caught and only noted, so that the game ends through its ordinary path and
+// restores the display mode. A blocking wait is cut short by them.
+
+namespace Platform
+{
+
+// Installs the handlers; call once at start.
+void catchTerminationSignals();
+
+// True once one of the signals has arrived.
+bool terminationRequested();
+
+} // namespace Platform

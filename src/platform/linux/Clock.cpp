@@ -1,0 +1,21 @@
+#include "platform/Clock.hpp"
+
+#include <chrono>
+#include <ctime>
+
+namespace Platform
+{
+
+std::uint32_t steadyMilliseconds()
+{
+    using namespace std::chrono;
+    const auto ms = duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count();
+    return static_cast<std::uint32_t>(ms);
+}
+
+std::int32_t wallSeconds()
+{
+    return static_cast<std::int32_t>(std::time(nullptr));
+}
+
+} // namespace Platform

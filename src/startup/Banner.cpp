@@ -1,0 +1,124 @@
+#include "startup/Banner.hpp"
+
+#include "platform/Clock.hpp"
+#include "startup/CallbackGuard.hpp"
+#include "startup/PhaseLoop.hpp"
+
+#include <GL/freeglut.h>
+
+namespace StartUp
+{
+namespace
+{
+
+std::int32_t (*secondsClock)() = Platform::wallSeconds;
+
+// Stands for the display and idle callbacks between a banner's end and the
+// next phase's callbacks (GLUT refuses a null display callback).
+void nothing() {}
+
+void releaseCallbacks()
+{
+    glutDisplayFunc(nothing);
+    setIdleFunc(nullptr);
+}
+
+} // namespace
+
+BannerImpl::BannerImpl(const std::string& picturePath, std::int32_t duration)
+    : picture(picturePath), duration(duration)
+{
+    ::currentBanner = this;
+    glutDisplayFunc(bannerDisplay);
+    setIdleFunc(bannerIdle);
+    glutMouseFunc(nullptr);
+    glutMotionFunc(nullptr);
+    glutPassiveMotionFunc(nullptr);
+}
+
+void BannerImpl::draw()
+{
+    picture.draw();
+}
+
+void BannerImpl::idle()
+{
+    if (startTime == 0)
+        startTime = secondsClock();
+    if (!shown)
+    {
+        glutPostRedisplay();
+        shown = true;
+        return;
+    }
+    if (secondsClock() - startTime <= duration)
+        return;
+    complete();
+    dropCurrentBanner();
+    throw InitCompleted();
+}
+
+ExitBanner::ExitBanner(const std::string& picturePath, std::int32_t duration)
+    : BannerImpl(picturePath, duration)
+{
+    glutKeyboardFunc(bannerKeyboard);
+}
+
+ExitBanner::~ExitBanner()
+{
+    glutKeyboardFunc(nullptr);
+}
+
+void showExitBanner(const std::string& picturePath)
+{
+    if (!::currentBanner)
+        new ExitBanner(picturePath, 8);
+}
+
+void dropCurrentBanner()
+{
+    releaseCallbacks();
+    delete ::currentBanner;
+    ::currentBanner = nullptr;
+}
+
+void bannerDisplay()
+{
+    guardCallback(
+        []
+        {
+            if (!::currentBanner)
+                return;
+            ::currentBanner->draw();
+            glFlush();
+            glutSwapBuffers();
+            glFinish();
+        });
+}
+
+void bannerIdle()
+{
+    guardCallback(
+        []
+        {
+            if (::currentBanner)
+                ::currentBanner->idle();
+        });
+}
+
+void bannerKeyboard(unsigned char key, int, int)
+{
+    guardCallback(
+        [key]
+        {
+            if (::currentBanner)
+                ::currentBanner->onKey(key);
+        });
+}
+
+void setBannerClock(std::int32_t (*clock)())
+{
+    secondsClock = clock;
+}
+
+} // namespace StartUp

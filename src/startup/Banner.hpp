@@ -1,0 +1,109 @@
+#pragma once
+// Full-screen pictures that own the display and idle callbacks for a number
+// of seconds and then end their run phase by throwing InitCompleted. At most
+// one banner exists; currentBanner points to it. A banner is created on the
+// heap by its show function and deleted only by its own idle step.
+
+#include "startup/ControlExceptions.hpp"
+#include "startup/Globals.hpp"
+#include "video/FastTextureData.hpp"
+#include "video/Texture.hpp"
+
+#include <cstdint>
+#include <string>
+
+namespace StartUp
+{
+
+class BannerImpl
+{
+public:
+    // Loads the picture (a loading failure throws, and nothing else happens),
+    // becomes currentBanner, takes the display and idle callbacks and clears
+    // the mouse callbacks.
+    BannerImpl(const std::string& picturePath, std::int32_t duration);
+
+    // The work to do when the time is up.
+    virtual void complete() = 0;
+    // A key pressed while the banner is shown.
+    virtual void onKey(unsigned char key) = 0;
+    virtual ~BannerImpl() = default;
+    // Draws the picture at its position, untinted.
+    virtual void draw();
+
+    // The idle step: the first call requests the redraw that shows the
+    // picture; once the seconds clock shows more than duration seconds since
+    // the first call, runs complete, hands the callbacks to placeholders,
+    // deletes this banner, clears currentBanner and throws InitCompleted.
+    // When complete throws, the banner stays current and the exception passes.
+    void idle();
+
+    BannerImpl(const BannerImpl&) = delete;
+    BannerImpl& operator=(const BannerImpl&) = delete;
+
+    VideoEngine::OpenGL::Texture<VideoEngine::OpenGL::FastTextureData> picture;
+    std::int32_t startTime = 0;
+    bool shown = false;
+    std::int32_t duration = 0;
+};
+
+// The start-up banner: when its time is up it builds the level, so the
+// picture stays on screen while the level loads, and stores it in the slot.
+template <class GameLevel> class Banner : public BannerImpl
+{
+public:
+    Banner(const std::string& picturePath, std::int32_t duration, GameLevel** slot)
+        : BannerImpl(picturePath, duration), levelSlot(slot)
+    {
+    }
+
+    // Builds a level; a different level already in the slot is deleted. When
+    // building throws, the slot is left alone.
+    void complete() override
+    {
+        GameLevel* level = new GameLevel();
+        if (*levelSlot && *levelSlot != level)
+            delete *levelSlot;
+        *levelSlot = level;
+    }
+
+    void onKey(unsigned char) override {}
+
+    GameLevel** levelSlot;
+};
+
+// The shutdown banner: shown for its duration; swallows every key meanwhile.
+class ExitBanner : public BannerImpl
+{
+public:
+    ExitBanner(const std::string& picturePath, std::int32_t duration);
+    ~ExitBanner() override;
+
+    void complete() override {}
+    void onKey(unsigned char) override {}
+};
+
+// Shows the start-up banner (0 seconds: until the seconds clock next ticks)
+// unless a banner is current.
+template <class GameLevel> void showStartupBanner(const std::string& picturePath, GameLevel** slot)
+{
+    if (!::currentBanner)
+        new Banner<GameLevel>(picturePath, 0, slot);
+}
+
+// Shows the shutdown banner for 8 seconds unless a banner is current.
+void showExitBanner(const std::string& picturePath);
+
+// Deletes the current banner, if any, and hands the display and idle
+// callbacks to placeholders.
+void dropCurrentBanner();
+
+// GLUT callbacks while a banner is current.
+void bannerDisplay();
+void bannerIdle();
+void bannerKeyboard(unsigned char key, int x, int y);
+
+// The seconds clock of the banners; tests put a faster one in.
+void setBannerClock(std::int32_t (*clock)());
+
+} // namespace StartUp

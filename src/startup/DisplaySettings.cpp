@@ -1,0 +1,65 @@
+#include "startup/DisplaySettings.hpp"
+
+#include <algorithm>
+#include <stdexcept>
+
+namespace StartUp
+{
+namespace
+{
+
+// At most this many modes are looked at.
+constexpr std::size_t modeLimit = 1000;
+
+} // namespace
+
+DisplayMode getDisplaySettings(int& width, int& height)
+{
+    DisplayMode mode;
+    if (!Platform::readCurrentMode(mode))
+        throw std::logic_error("Unable to get display settings");
+    width = static_cast<int>(mode.width);
+    height = static_cast<int>(mode.height);
+    return mode;
+}
+
+bool modeLess(const DisplayMode& a, const DisplayMode& b)
+{
+    if (a.width != b.width)
+        return a.width < b.width;
+    if (a.depth != b.depth)
+        return a.depth < b.depth;
+    return a.refresh < b.refresh;
+}
+
+bool chooseDisplayMode(std::vector<DisplayMode> modes, const std::vector<int>& widths,
+                       const std::function<bool(const DisplayMode&)>& change)
+{
+    if (modes.size() > modeLimit)
+        modes.resize(modeLimit);
+    std::sort(modes.begin(), modes.end(), modeLess);
+    for (auto mode = modes.rbegin(); mode != modes.rend(); ++mode)
+    {
+        const bool candidate =
+            std::any_of(widths.begin(), widths.end(),
+                        [&](int width)
+                        { return width >= 0 && static_cast<std::uint32_t>(width) == mode->width; });
+        if (candidate && change(*mode))
+            return true;
+    }
+    return false;
+}
+
+void setDisplayMode(const std::vector<int>& widths)
+{
+    if (widths.empty())
+        return;
+    chooseDisplayMode(Platform::listModes(), widths, Platform::switchMode);
+}
+
+bool restoreDisplaySettings(DisplayMode mode)
+{
+    return Platform::switchMode(mode);
+}
+
+} // namespace StartUp

@@ -1,0 +1,111 @@
+#include "startup/GameCallbacks.hpp"
+
+#include "platform/Clock.hpp"
+#include "startup/Globals.hpp"
+#include "startup/Keyboard.hpp"
+#include "startup/PhaseLoop.hpp"
+
+#include <GL/glu.h>
+
+namespace StartUp
+{
+namespace
+{
+
+std::uint32_t lastRedisplayMs = 0;
+
+// The logical screen: 1024 x 768 units, origin top left, y downwards,
+// stretched over the whole window. Leaves the model-view matrix current.
+void setLogicalProjection()
+{
+    glMatrixMode(GL_PROJECTION);
+    glLoadIdentity();
+    gluOrtho2D(0, 1024, 768, 0);
+    glMatrixMode(GL_MODELVIEW);
+}
+
+} // namespace
+
+void initGraphics()
+{
+    int argc = 1;
+    char name[] = "123";
+    char* argv[] = {name, nullptr};
+    glutInit(&argc, argv);
+    glutSetOption(GLUT_ACTION_ON_WINDOW_CLOSE, GLUT_ACTION_CONTINUE_EXECUTION);
+    glutInitDisplayMode(GLUT_DOUBLE | GLUT_RGB);
+    glutInitWindowSize(windowWidth, windowHeight);
+    glutInitWindowPosition(100, 100);
+    glutCreateWindow("123");
+    glutFullScreen();
+    glutCloseFunc(onWindowClosed);
+
+    glEnable(GL_TEXTURE_2D);
+    glEnable(GL_BLEND);
+    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+    setLogicalProjection();
+}
+
+std::string rendererName()
+{
+    const GLubyte* name = glGetString(GL_RENDERER);
+    return name ? reinterpret_cast<const char*>(name) : "unknown";
+}
+
+bool redrawDue(std::uint32_t now, std::uint32_t& lastRedisplayMs)
+{
+    if (lastRedisplayMs == 0)
+        lastRedisplayMs = now - 25;
+    if (now - lastRedisplayMs > 25)
+    {
+        lastRedisplayMs = now;
+        return true;
+    }
+    return false;
+}
+
+void onIdle()
+{
+    guardCallback(
+        []
+        {
+            if (redrawDue(Platform::steadyMilliseconds(), lastRedisplayMs))
+                glutPostRedisplay();
+        });
+}
+
+void onReshape(int width, int height)
+{
+    guardCallback(
+        [=]
+        {
+            windowWidth = width;
+            windowHeight = height;
+            setLogicalProjection();
+            glViewport(0, 0, width, height);
+        });
+}
+
+void onKeyboard(unsigned char key, int, int)
+{
+    guardCallback(
+        [key]
+        {
+            if (key == 27)
+                requestExit();
+            if (globalKeyboard && globalKeyboard->keyFunc)
+                globalKeyboard->keyFunc(key);
+        });
+}
+
+void onSpecial(int key, int, int)
+{
+    guardCallback(
+        [key]
+        {
+            if (globalKeyboard && globalKeyboard->specialFunc)
+                globalKeyboard->specialFunc(key);
+        });
+}
+
+} // namespace StartUp

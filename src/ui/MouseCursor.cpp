@@ -89,17 +89,17 @@ void mouseCallback(int button, int state, int x, int y)
     withGlobalCursor(
         [&](MouseCursor& cursor)
         {
-            if (button == glutLeft)
-            {
-                cursor.leftWasDown = cursor.leftDown;
-                cursor.leftDown = state == glutDown;
-            }
-            else if (button == glutRight)
-            {
-                cursor.rightWasDown = cursor.rightDown;
-                cursor.rightDown = state == glutDown;
-            }
+            // The states before this event become the previous states, and
+            // the move to the event's point is made with them, so that a
+            // press arriving at a new point is fresh for onButton alone: run
+            // by onMove as well, it would fire a command twice.
+            cursor.leftWasDown = cursor.leftDown;
+            cursor.rightWasDown = cursor.rightDown;
             moveCursor(cursor, x, y);
+            if (button == glutLeft)
+                cursor.leftDown = state == glutDown;
+            else if (button == glutRight)
+                cursor.rightDown = state == glutDown;
             if (cursor.onButton)
                 cursor.onButton();
         });

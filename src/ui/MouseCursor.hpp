@@ -53,8 +53,10 @@ public:
 // logical units; on a new position stores it and runs onMove.
 void moveTo(int x, int y);
 
-// GLUT mouse callback: records the left (0) or right (2) button's state,
-// moves to (x, y), then runs onButton. Other buttons only move and run it.
+// GLUT mouse callback: the button states become the previous ones, the
+// cursor moves to (x, y) (onMove sees no fresh press), then the left (0) or
+// right (2) button's new state is recorded and onButton runs. Other buttons
+// change no state but still move the cursor and run onButton.
 void mouseCallback(int button, int state, int x, int y);
 
 // GLUT motion callback (moving with a button held): the current button states

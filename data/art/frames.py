@@ -1,0 +1,125 @@
+"""Frames, 1024 x 768 with alpha, cut by the game into four pieces.
+
+Columns 0 to 253 are the toolbar's backdrop: kept calm, with soft light
+panels behind the picture cells and the button rows so that they read well.
+The top and bottom borders are 60 rows high and the right border 60 columns
+wide; everything inside (x 254 to 963, y 60 to 707) stays fully transparent.
+Every frame draws only inside the clip of its border area, so no shading
+spills into the scene.
+"""
+
+import math
+import random
+
+from svg import rect, path, circle, ellipse, poly, group, lighten, darken, mix, star_points
+
+W, H = 1024, 768
+PANEL = 254
+BORDER = 60
+INNER = (PANEL, BORDER, W - BORDER, H - BORDER)
+
+# Where the toolbar puts its cells and buttons (see the toolbar's layout).
+CELLS = [(23, 120 + 183 * i, 180, 158) for i in range(3)]
+TOP_CONTROLS = (18, 18, 200, 103)
+BOTTOM_CONTROLS = (18, 665, 204, 99)
+
+
+def border_clip(s):
+    d = "M0,0 L%d,0 L%d,%d L0,%d Z M%d,%d L%d,%d L%d,%d L%d,%d Z" % (
+        W, W, H, H, INNER[0], INNER[1], INNER[0], INNER[3], INNER[2], INNER[3], INNER[2], INNER[1])
+    return s.clip('<path d="%s" clip-rule="evenodd"/>' % d)
+
+
+def toolbar_slots(s, colour, edge):
+    """Soft recessed panels behind the cells, their arrows and the button groups."""
+    out = []
+    for x, y, w, h in CELLS:
+        # The card ends where the cell's arrows begin; the arrows sit on its lower edge.
+        out.append(rect(x - 6, y - 1, w + 12, h + 2, colour, stroke=edge, sw=2.5, rx=12))
+        out.append(rect(x - 3, y + 1, w + 6, 4, "#000000", sw=0, rx=2, opacity=0.08))
+    for x, y, w, h in (TOP_CONTROLS, BOTTOM_CONTROLS):
+        out.append(rect(x, y, w, h, colour, stroke=edge, sw=2.5, rx=12))
+    return out
+
+
+def inner_rim(colour, width=6):
+    x0, y0, x1, y1 = INNER
+    return rect(x0 - width / 2.0, y0 - width / 2.0, x1 - x0 + width, y1 - y0 + width, "none", stroke=colour,
+                sw=width)
+
+
+def stone(s):
+    clip = border_clip(s)
+    parts = [rect(0, 0, W, H, "#8f8a9e", sw=0)]
+    rnd = random.Random(31)
+    row_h = 30
+    for r in range(H // row_h + 1):
+        x = -rnd.randint(0, 40)
+        while x < W:
+            w = rnd.randint(50, 90)
+            c = mix("#b9b4c6", "#a39eb3", rnd.random())
+            parts.append(rect(x + 2, r * row_h + 2, w - 4, row_h - 4, s.lit(c, 0.25), stroke="#6f6a80", sw=1.5,
+                              rx=5))
+            x += w
+    # The toolbar panel is calmer: one smooth stone slab with soft slots.
+    parts.append(rect(8, 8, PANEL - 16, H - 16, s.linear([(0, "#d8d3e3"), (1, "#b7b1c6")], 0, 0, 1, 1),
+                      stroke="#6f6a80", sw=3, rx=14))
+    parts += toolbar_slots(s, "#ece9f2", "#8f8aa3")
+    parts.append(inner_rim("#5d586e", 8))
+    parts.append(inner_rim("#d8d3e3", 2))
+    for x in range(PANEL + 40, W - BORDER, 90):
+        parts.append(poly(star_points(x, 30, 8, 3.5), s.ball("#ffd23f"), stroke="#9a7a10", sw=1.2))
+    s.add(group(parts, clip_path=clip))
+
+
+def wood(s):
+    clip = border_clip(s)
+    parts = [rect(0, 0, W, H, "#b8763a", sw=0)]
+    rnd = random.Random(41)
+    for i, y in enumerate(range(0, H, 30)):
+        c = mix("#c98a4b", "#b0733a", rnd.random())
+        parts.append(rect(0, y, W, 30, s.linear([(0, lighten(c, 0.15)), (1, darken(c, 0.12))]), stroke="#7a4a22",
+                          sw=1.5))
+        for _ in range(6):
+            x = rnd.uniform(0, W)
+            parts.append(path("M%.1f,%d q30,%d 80,0" % (x, y + rnd.randint(8, 22), rnd.choice((-4, 4))), "none",
+                              stroke="#8d5424", sw=1.2, opacity=0.6))
+    parts.append(rect(8, 8, PANEL - 16, H - 16, s.linear([(0, "#f0cf9a"), (1, "#d9ab6c")], 0, 0, 1, 1),
+                      stroke="#7a4a22", sw=3, rx=10))
+    parts += toolbar_slots(s, "#fbecd2", "#a8743e")
+    parts.append(inner_rim("#6b3f1c", 8))
+    parts.append(inner_rim("#e8b878", 2))
+    for x, y in ((14, 14), (PANEL - 14, 14), (14, H - 14), (PANEL - 14, H - 14), (W - 30, 30), (W - 30, H - 30)):
+        parts.append(circle(x, y, 4, s.ball("#c9c9d6"), stroke="#4a4f63", sw=1.2))
+    s.add(group(parts, clip_path=clip))
+
+
+def flowers(s):
+    clip = border_clip(s)
+    parts = [rect(0, 0, W, H, s.linear([(0, "#8fdc7a"), (1, "#4fb447")], 0, 0, 1, 1), sw=0)]
+    rnd = random.Random(51)
+    # A hedge of leaves all round, with flowers on it.
+    for _ in range(900):
+        x, y = rnd.uniform(0, W), rnd.uniform(0, H)
+        parts.append(ellipse(x, y, 9, 5, mix("#3f9a38", "#6fd05a", rnd.random()), stroke="#2f7a2c", sw=1,
+                             transform="rotate(%d %.1f %.1f)" % (rnd.randint(0, 180), x, y)))
+    colours = ["#ff7ab8", "#ffffff", "#ffd23f", "#b06bff", "#ff5b5b"]
+    for _ in range(140):
+        x, y = rnd.uniform(0, W), rnd.uniform(0, H)
+        c = rnd.choice(colours)
+        for k in range(5):
+            a = math.radians(k * 72)
+            parts.append(circle(x + 5 * math.cos(a), y + 5 * math.sin(a), 4, c, stroke=darken(c, 0.35), sw=0.8))
+        parts.append(circle(x, y, 3, "#ffb300", sw=0))
+    parts.append(rect(10, 10, PANEL - 20, H - 20, s.linear([(0, "#f4ffe8"), (1, "#d6f2c6")], 0, 0, 1, 1),
+                      stroke="#3f8a38", sw=3, rx=18))
+    parts += toolbar_slots(s, "#ffffff", "#7fc46f")
+    parts.append(inner_rim("#2f7a2c", 6))
+    s.add(group(parts, clip_path=clip))
+
+
+FRAMES = {
+    "1.stone": stone,
+    "2.wood": wood,
+    "3.flowers": flowers,
+}

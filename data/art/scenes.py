@@ -1,0 +1,233 @@
+"""Backgrounds and the two banners, 1024 x 768.
+
+Every scene has its ground from y = GROUND down, so that a palace built in the
+middle of the screen (x 254 to 964, down to y 708 where the frame begins)
+stands on grass, sand or snow. Scenery stays low and to the sides; the sky
+above the middle is kept calm for the palace.
+"""
+
+import random
+
+from svg import Svg, rect, path, circle, ellipse, poly, group, lighten, darken, star_points, OUTLINE
+import palace
+
+W, H = 1024, 768
+GROUND = 560
+
+
+def sky(s, top, bottom):
+    s.add(rect(0, 0, W, H, s.linear([(0, top), (1, bottom)]), sw=0))
+
+
+def cloud(s, x, y, k=1.0, colour="#ffffff"):
+    blobs = [(-30, 8, 22), (0, 0, 30), (32, 6, 24), (56, 12, 16)]
+    s.add(group([circle(x + dx * k, y + dy * k, (r + 2.5) * k, darken(colour, 0.25), sw=0)
+                 for dx, dy, r in blobs] + [rect(x - 32 * k, y + 10 * k, 92 * k, 22 * k, darken(colour, 0.25),
+                                                  sw=0, rx=11 * k)]))
+    s.add(group([circle(x + dx * k, y + dy * k, r * k, s.ball(colour), sw=0) for dx, dy, r in blobs] +
+                [rect(x - 29.5 * k, y + 12 * k, 87 * k, 17.5 * k, colour, sw=0, rx=9 * k)]))
+
+
+def sun(s, x, y, r, colour="#ffd23f", face=True):
+    s.add(circle(x, y, r * 1.9, s.radial([(0, colour, 0.55), (1, colour, 0)], 0.5, 0.5, 0.5), sw=0))
+    s.add(circle(x, y, r, s.ball(colour), sw=4, stroke=darken(colour, 0.3)))
+    if face:
+        for dx in (-r * 0.33, r * 0.33):
+            s.add(ellipse(x + dx, y - r * 0.1, r * 0.08, r * 0.13, OUTLINE, sw=0))
+            s.add(circle(x + dx * 1.5, y + r * 0.25, r * 0.12, "#ff8f6a", sw=0, opacity=0.6))
+        s.add(path("M%s,%s Q%s,%s %s,%s" % (x - r * 0.3, y + r * 0.3, x, y + r * 0.55, x + r * 0.3, y + r * 0.3),
+                   "none", sw=3.5))
+
+
+def hills(s, y, colour, bumps, seed):
+    rnd = random.Random(seed)
+    d = "M0,%d " % H
+    d += "L0,%d " % y
+    step = W / float(bumps)
+    for i in range(bumps):
+        x1 = step * (i + 0.5)
+        y1 = y - rnd.randint(20, 60)
+        d += "Q%d,%d %d,%d " % (x1, y1, step * (i + 1), y)
+    d += "L%d,%d Z" % (W, H)
+    s.add(path(d, s.linear([(0, lighten(colour, 0.2)), (1, darken(colour, 0.15))]), stroke=darken(colour, 0.3),
+               sw=3))
+
+
+def ground(s, colour, edge=None):
+    edge = edge or darken(colour, 0.25)
+    s.add(path("M0,%d Q256,%d 512,%d Q768,%d 1024,%d L1024,768 L0,768 Z" % (GROUND, GROUND - 14, GROUND,
+                                                                             GROUND + 14, GROUND),
+               s.linear([(0, lighten(colour, 0.15)), (1, darken(colour, 0.2))]), stroke=edge, sw=3))
+
+
+def flower_dots(s, seed, colours, count=70):
+    rnd = random.Random(seed)
+    for _ in range(count):
+        x = rnd.uniform(10, W - 10)
+        y = rnd.uniform(GROUND + 30, H - 10)
+        c = rnd.choice(colours)
+        r = 2.5 + (y - GROUND) / 60.0
+        s.add(circle(x, y, r, c, stroke=darken(c, 0.35), sw=1))
+        s.add(circle(x, y, r * 0.4, "#ffe14d", sw=0))
+
+
+def grass_tufts(s, seed, colour, count=40):
+    rnd = random.Random(seed)
+    for _ in range(count):
+        x = rnd.uniform(0, W)
+        y = rnd.uniform(GROUND + 20, H)
+        k = 0.6 + (y - GROUND) / 200.0
+        s.add(path("M%.1f,%.1f q%.1f,%.1f %.1f,%.1f M%.1f,%.1f q0,%.1f %.1f,%.1f M%.1f,%.1f q%.1f,%.1f %.1f,%.1f" % (
+            x, y, -3 * k, -6 * k, -6 * k, -10 * k, x, y, -8 * k, 0, -14 * k, x, y, 3 * k, -6 * k, 6 * k, -10 * k),
+            "none", stroke=colour, sw=2))
+
+
+def meadow(s):
+    sky(s, "#5fb8ff", "#d6f0ff")
+    sun(s, 860, 140, 62)
+    cloud(s, 380, 130, 1.3)
+    cloud(s, 620, 230, 0.9)
+    hills(s, GROUND - 20, "#7fd36a", 5, 1)
+    ground(s, "#5fc24f")
+    grass_tufts(s, 2, "#3f9a38", 60)
+    flower_dots(s, 3, ["#ffffff", "#ff7ab8", "#ffd23f", "#b06bff"], 60)
+
+
+def seaside(s):
+    sky(s, "#3fa9f5", "#e3f6ff")
+    sun(s, 300, 120, 50)
+    cloud(s, 700, 150, 1.1)
+    s.add(rect(0, 470, W, GROUND - 440, s.linear([(0, "#3fb2e8"), (1, "#1e7fc4")]), stroke="#175f94", sw=3))
+    for i, y in enumerate(range(490, GROUND, 22)):
+        for x in range(-40 + (i % 2) * 40, W, 80):
+            s.add(path("M%d,%d q10,-8 20,0 q10,8 20,0" % (x, y), "none", stroke="#ffffff", sw=2.5, opacity=0.6))
+    # A little sail boat far out.
+    s.add(path("M820,470 L900,470 L888,486 L832,486 Z", s.lit("#e5483f", 0.3), sw=2.5))
+    s.add(poly([(860, 466), (860, 404), (896, 466)], "#ffffff", sw=2.5))
+    s.add(poly([(856, 466), (856, 414), (830, 466)], "#ffd23f", sw=2.5))
+    ground(s, "#f5d78a")
+    rnd = random.Random(5)
+    for _ in range(16):
+        x, y = rnd.uniform(280, 980), rnd.uniform(GROUND + 40, H - 70)
+        s.add(path("M%.1f,%.1f q6,-10 12,0 Z" % (x, y), "#ffb3a8", stroke="#c9715f", sw=1.5))
+
+
+def sunset(s):
+    s.add(rect(0, 0, W, H, s.linear([(0, "#5b3a9e"), (0.45, "#ff7a7a"), (0.8, "#ffc46b")]), sw=0))
+    sun(s, 620, GROUND - 40, 90, "#ffb33f", face=False)
+    cloud(s, 400, 180, 1.2, "#ffd2e0")
+    cloud(s, 820, 260, 0.9, "#ffd2e0")
+    hills(s, GROUND - 10, "#8a4fa8", 4, 7)
+    ground(s, "#b86a6a")
+    grass_tufts(s, 8, "#8a4a58", 50)
+
+
+def night(s):
+    sky(s, "#0c1a4a", "#2f4fa0")
+    rnd = random.Random(11)
+    for _ in range(90):
+        x, y = rnd.uniform(0, W), rnd.uniform(0, GROUND - 60)
+        r = rnd.choice((1.2, 1.6, 2.2))
+        s.add(circle(x, y, r, "#ffffff", sw=0, opacity=0.9))
+    for x, y in ((420, 110), (700, 90), (560, 240), (880, 320)):
+        s.add(poly(star_points(x, y, 11, 4.5), s.ball("#fff3a0"), stroke="#c9a800", sw=1.5))
+    s.add(circle(830, 140, 60, s.radial([(0, "#fff8d0", 0.5), (1, "#fff8d0", 0)], 0.5, 0.5, 0.5), sw=0))
+    s.add(path("M830,100 A42,42 0 1 0 872,160 A34,34 0 1 1 830,100 Z", s.ball("#fff3a0"), stroke="#c9a800", sw=3))
+    hills(s, GROUND - 20, "#28458a", 5, 12)
+    ground(s, "#2f6b4f")
+    rnd = random.Random(13)
+    for _ in range(14):
+        x, y = rnd.uniform(280, 980), rnd.uniform(GROUND + 30, H - 70)
+        s.add(circle(x, y, 7, s.radial([(0, "#fffb9a", 0.9), (1, "#fffb9a", 0)], 0.5, 0.5, 0.5), sw=0))
+        s.add(circle(x, y, 2, "#fffbd0", sw=0))
+
+
+def snow(s):
+    sky(s, "#9fd0f5", "#f4fbff")
+    for x, h_ in ((300, 260), (560, 320), (820, 240)):
+        s.add(poly([(x - 220, GROUND), (x, GROUND - h_), (x + 220, GROUND)],
+                   s.linear([(0, "#c9d9ee"), (1, "#7f98bb")], 0, 0, 1, 0.6), stroke="#5a708f", sw=3))
+        s.add(path("M%d,%d L%d,%d L%d,%d L%d,%d L%d,%d L%d,%d Z" % (
+            x - 66, GROUND - h_ * 0.7, x, GROUND - h_, x + 66, GROUND - h_ * 0.7, x + 30, GROUND - h_ * 0.62,
+            x, GROUND - h_ * 0.72, x - 30, GROUND - h_ * 0.62), "#ffffff", stroke="#5a708f", sw=2.5))
+    cloud(s, 450, 120, 1.0)
+    ground(s, "#f4f8ff", "#9fb3cc")
+    rnd = random.Random(17)
+    for _ in range(120):
+        x, y = rnd.uniform(0, W), rnd.uniform(0, H)
+        s.add(circle(x, y, rnd.choice((2, 3, 4)), "#ffffff", stroke="#c8d8ec", sw=0.8))
+
+
+def castle(s, x, y, k, roof_colour="#e5483f"):
+    """A small castle drawn from the palace pieces, scaled by k, standing on y."""
+
+    def piece(module_draw, w, h, px, py):
+        sub = Svg(w, h)
+        sub.count = s.count
+        module_draw(sub)
+        s.count = sub.count
+        s.defs.extend(sub.defs)
+        s.add('<g transform="translate(%s,%s) scale(%s)">%s</g>' % (x + px * k, y + py * k - 0.0, k,
+                                                                     "".join(sub.body)))
+
+    pal = palace.PIECES
+    for px in (80, 200):
+        piece(pal["1.wall"][2], 120, 60, px, -60)
+        piece(pal["1.window-wall"][2], 120, 60, px, -120)
+    piece(pal["1.gate"][2], 120, 120, 140, -120)
+    piece(pal["2.tower"][2], 80, 120, 0, -120)
+    piece(pal["2.tower"][2], 80, 120, 320, -120)
+    piece(pal["2.tower"][2], 80, 120, 0, -240)
+    piece(pal["2.tower"][2], 80, 120, 320, -240)
+    piece(pal["3.roof"][2], 80, 100, 0, -340)
+    piece(pal["3.roof"][2], 80, 100, 320, -340)
+    piece(pal["3.battlements"][2], 120, 30, 80, -150)
+    piece(pal["3.battlements"][2], 120, 30, 200, -150)
+    piece(pal["3.gable"][2], 120, 70, 140, -190)
+
+
+def balloon(s, x, y, colour):
+    s.add(path("M%d,%d q-6,30 4,60" % (x, y + 34), "none", stroke="#5a4a3a", sw=2))
+    s.add(ellipse(x, y, 26, 32, s.ball(colour), stroke=darken(colour, 0.4), sw=3))
+    s.add(poly([(x - 5, y + 36), (x + 5, y + 36), (x, y + 30)], colour, stroke=darken(colour, 0.4), sw=2))
+
+
+def startup(s):
+    sky(s, "#5fb8ff", "#e3f6ff")
+    sun(s, 150, 130, 70)
+    cloud(s, 820, 120, 1.2)
+    cloud(s, 500, 90, 0.8)
+    rainbow_colours = ["#ff4d4d", "#ff9a3d", "#ffe14d", "#5fd35f", "#4da6ff", "#9a6bff"]
+    for i, c in enumerate(rainbow_colours):
+        r = 420 - i * 22
+        s.add(path("M%d,600 A%d,%d 0 0 1 %d,600" % (512 - r, r, r, 512 + r), "none", stroke=c, sw=23,
+                   opacity=0.85))
+    hills(s, 600, "#7fd36a", 4, 21)
+    s.add(path("M0,640 Q512,610 1024,640 L1024,768 L0,768 Z", s.linear([(0, "#6fd05a"), (1, "#3f9a38")]),
+               stroke="#2f7a2c", sw=3))
+    castle(s, 312, 650, 1.0)
+    flower_dots(s, 23, ["#ffffff", "#ff7ab8", "#ffd23f"], 40)
+    for x, y, c in ((120, 330, "#ff5b8a"), (190, 290, "#ffd23f"), (860, 330, "#4da6ff"), (930, 280, "#5fd35f")):
+        balloon(s, x, y, c)
+
+
+def shutdown(s):
+    night(s)
+    castle(s, 312, 700, 1.0)
+    # Warm lights in the windows: the palace is going to sleep.
+    for x, y in (((312 + 140), 588), ((312 + 260), 588)):
+        s.add(circle(x, y, 26, s.radial([(0, "#ffe98a", 0.6), (1, "#ffe98a", 0)], 0.5, 0.5, 0.5), sw=0))
+
+
+BACKGROUNDS = {
+    "1.meadow": meadow,
+    "2.seaside": seaside,
+    "3.sunset": sunset,
+    "4.night": night,
+    "5.snow": snow,
+}
+
+BANNERS = {
+    "startup": startup,
+    "shutdown": shutdown,
+}

@@ -122,10 +122,14 @@ public:
             boost::filesystem::create_directories(file(folder));
     }
 
-    // Writes a solid piece picture, e.g. addPiece("BMP/palace/1.tower.png", ...).
+    // Writes a piece picture of one colour, e.g. addPiece("BMP/palace/1.tower.png",
+    // ...). Its bottom-right pixel is transparent, so that the file keeps its
+    // alpha channel and the piece gets a mask.
     void addPiece(const std::string& name, int width, int height, Colour colour)
     {
-        writeSolid(file(name), width, height, colour);
+        writePicture(file(name), width, height,
+                     [&](int x, int y)
+                     { return x == width - 1 && y == height - 1 ? transparent : colour; });
     }
 
     std::string file(const std::string& name) const { return dir.file(name); }

@@ -12,7 +12,7 @@ libx11-dev libxrandr-dev
 libsdl2-dev libsdl2-mixer-dev
 librsvg2-bin python3
 libgtest-dev googletest
-xvfb xauth x11-utils x11-xserver-utils xdotool
+xvfb xauth x11-utils x11-xserver-utils xdotool xfonts-base
 xserver-xorg-core xserver-xorg-video-dummy
 imagemagick
 clang libclang-rt-14-dev

@@ -24,6 +24,15 @@ void setLogicalProjection()
     glMatrixMode(GL_MODELVIEW);
 }
 
+// The window's content until a phase draws: black. freeglut ends the process
+// when a window without a display callback needs drawing.
+void blankDisplay()
+{
+    glClearColor(0.0f, 0.0f, 0.0f, 1.0f);
+    glClear(GL_COLOR_BUFFER_BIT);
+    glutSwapBuffers();
+}
+
 } // namespace
 
 void initGraphics()
@@ -35,9 +44,12 @@ void initGraphics()
     glutSetOption(GLUT_ACTION_ON_WINDOW_CLOSE, GLUT_ACTION_CONTINUE_EXECUTION);
     glutInitDisplayMode(GLUT_DOUBLE | GLUT_RGB);
     glutInitWindowSize(windowWidth, windowHeight);
-    glutInitWindowPosition(100, 100);
+    // At the origin: without a window manager, freeglut's full-screen switch
+    // shifts the window off screen by any other starting position.
+    glutInitWindowPosition(0, 0);
     glutCreateWindow("123");
     glutFullScreen();
+    glutDisplayFunc(blankDisplay);
     glutCloseFunc(onWindowClosed);
 
     glEnable(GL_TEXTURE_2D);

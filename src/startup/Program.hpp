@@ -72,6 +72,7 @@ template <class Level> int runProgram(const ProgramSetup& setup, Level** levelSl
             setup.showError("Brickwork Garden", "Unfortunately some of the images was removed or "
                                                 "changed. Try to reinstall the application.");
             glutShowWindow();
+            glutFullScreen();
             throw;
         }
         catch (const InitCompleted&)

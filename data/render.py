@@ -1,7 +1,7 @@
 #!/usr/bin/python3
 """Writes the sources of the game's pictures and sounds.
 
-  render.py list              one line per output: kind|path|width|height|format|module
+  render.py list              one line per output: path|width|height|format|module
   render.py svg PATH OUT.svg  the drawing of one picture, as SVG
   render.py wav PATH OUT.wav  one synthesised sound
 
@@ -25,15 +25,17 @@ import scenes  # noqa: E402
 import sounds  # noqa: E402
 from svg import Svg  # noqa: E402
 
-PIECE_FOLDERS = (("palace", palace), ("decoration", decoration), ("person", person))
+# Palace pieces keep their exact canvas so that shared widths stay shared;
+# decorations and persons lose their transparent margins ("trim").
+PIECE_FOLDERS = (("palace", palace, "png"), ("decoration", decoration, "trim"), ("person", person, "trim"))
 
 
 def catalogue():
     """Every output: path -> (width, height, format, module name, drawing function)."""
     items = {}
-    for folder, module in PIECE_FOLDERS:
+    for folder, module, form in PIECE_FOLDERS:
         for name, (w, h, draw) in module.PIECES.items():
-            items["BMP/%s/%s.png" % (folder, name)] = (w, h, "png", module.__name__, draw)
+            items["BMP/%s/%s.png" % (folder, name)] = (w, h, form, module.__name__, draw)
     for name, (w, h, draw) in controls.CONTROLS.items():
         items["BMP/button/%s.png" % name] = (w, h, "png", "controls", draw)
     for name, draw in frames.FRAMES.items():

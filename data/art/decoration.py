@@ -33,6 +33,13 @@ def banner(s):
 
 
 def lantern(s):
+    # Drawn on a 40 x 90 grid, shown a fifth larger.
+    s.add('<g transform="scale(1.2)">')
+    small_lantern(s)
+    s.add("</g>")
+
+
+def small_lantern(s):
     s.add(rect(17, 40, 6, 48, s.linear([(0, "#5f6475"), (1, "#2e3140")], 0, 0, 1, 0), sw=2))
     s.add(rect(8, 84, 24, 5, "#3e4252", sw=2, rx=2))
     s.add(circle(20, 20, 19, s.radial([(0, "#fff6b0", 0.9), (1, "#ffd23f", 0)], 0.5, 0.5, 0.5), sw=0))
@@ -128,7 +135,7 @@ def rainbow(s):
 PIECES = {
     "1.flag": (60, 100, flag),
     "1.banner": (50, 100, banner),
-    "1.lantern": (40, 90, lantern),
+    "1.lantern": (48, 108, lantern),
     "2.tree": (120, 150, leafy_tree),
     "2.pine": (80, 150, pine_tree),
     "2.bush": (100, 60, bush),

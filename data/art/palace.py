@@ -105,7 +105,7 @@ def bridge(s):
     s.add(path("M28,58.5 A52,38 0 0 1 132,58.5", "none", stroke=lighten(STONE, 0.4), sw=7))
     s.add(path("M28,58.5 A52,38 0 0 1 132,58.5", "none", stroke=OUTLINE, sw=2))
     s.add(rect(0, 0, 160, 9, s.lit("#e0b46a", 0.3), sw=0))
-    s.add(path(d, "none"))
+    s.add(path(d, "none", join="miter"))
     s.add(line(1.5, 9, 158.5, 9, sw=2))
 
 
@@ -118,7 +118,7 @@ def stairs(s):
     s.add(group(bricks(s, 0, 0, 120, 60, STONE, row_h=15, brick_w=30), clip_path=clip))
     for i in range(4):
         s.add(rect(i * 30 + 1, 45 - i * 15 - 0.5, 28 + (1.5 if i == 3 else 0), 5, lighten(STONE, 0.45), sw=0))
-    s.add(poly(pts, "none"))
+    s.add(poly(pts, "none", join="miter"))
 
 
 def cone_roof(s):
@@ -142,7 +142,7 @@ def cone_roof(s):
 
 def gable_roof(s):
     # 120 wide, sits on a wall block.
-    pts = [(1.5, 68.5), (60, 4), (118.5, 68.5)]
+    pts = [(1.5, 68.5), (60, 1.5), (118.5, 68.5)]
     s.add(poly(pts, s.linear([(0, lighten(ROOF_BLUE, 0.35)), (0.5, ROOF_BLUE), (1, darken(ROOF_BLUE, 0.35))],
                              0, 0, 1, 0.4)))
     clip = s.clip(poly(pts, "#000", sw=0))
@@ -155,6 +155,8 @@ def gable_roof(s):
     s.add(circle(60, 38, 9, s.linear([(0, "#bfe6ff"), (1, GLASS)], 0, 0, 0.6, 1), sw=4, stroke=WOOD))
     s.add(circle(60, 38, 9, "none", sw=1.5))
     s.add(poly(pts, "none"))
+    # The eave: full width at the bottom, so the roof sits flush on its wall.
+    s.add(rect(0, 62, 120, 8, s.lit(darken(ROOF_BLUE, 0.25), 0.3), stroke=OUTLINE, sw=2.5, join="miter"))
 
 
 def battlements(s):
@@ -164,7 +166,7 @@ def battlements(s):
     clip = s.clip(poly(pts, "#000", sw=0))
     s.add(poly(pts, darken(STONE, 0.2), sw=0))
     s.add(group(bricks(s, 0, 0, 120, 30, STONE, row_h=15, brick_w=20), clip_path=clip))
-    s.add(poly(pts, "none"))
+    s.add(poly(pts, "none", join="miter"))
 
 
 PIECES = {

@@ -122,10 +122,10 @@ class Svg:
                                                "".join(self.defs), "".join(self.body)))
 
 
-def rect(x, y, w, h, fill, stroke=OUTLINE, sw=3, rx=None, **kw):
+def rect(x, y, w, h, fill, stroke=OUTLINE, sw=3, rx=None, join="round", **kw):
     return "<rect %s/>" % attrs(x=x, y=y, width=w, height=h, rx=rx, fill=fill,
                                 stroke=stroke if sw else None, stroke_width=sw if sw else None,
-                                stroke_linejoin="round", **kw)
+                                stroke_linejoin=join, **kw)
 
 
 def circle(cx, cy, r, fill, stroke=OUTLINE, sw=3, **kw):
@@ -138,9 +138,9 @@ def ellipse(cx, cy, rx, ry, fill, stroke=OUTLINE, sw=3, **kw):
                                    stroke=stroke if sw else None, stroke_width=sw if sw else None, **kw)
 
 
-def path(d, fill, stroke=OUTLINE, sw=3, **kw):
+def path(d, fill, stroke=OUTLINE, sw=3, join="round", **kw):
     return "<path %s/>" % attrs(d=d, fill=fill, stroke=stroke if sw else None,
-                                stroke_width=sw if sw else None, stroke_linejoin="round",
+                                stroke_width=sw if sw else None, stroke_linejoin=join,
                                 stroke_linecap="round", **kw)
 
 
@@ -149,10 +149,10 @@ def line(x1, y1, x2, y2, stroke=OUTLINE, sw=2, **kw):
                                 stroke_linecap="round", **kw)
 
 
-def poly(points, fill, stroke=OUTLINE, sw=3, **kw):
+def poly(points, fill, stroke=OUTLINE, sw=3, join="round", **kw):
     pts = " ".join("%s,%s" % (fmt(x), fmt(y)) for x, y in points)
     return "<polygon %s/>" % attrs(points=pts, fill=fill, stroke=stroke if sw else None,
-                                   stroke_width=sw if sw else None, stroke_linejoin="round", **kw)
+                                   stroke_width=sw if sw else None, stroke_linejoin=join, **kw)
 
 
 def group(children, **kw):

@@ -6,7 +6,7 @@ set -e
 PACKAGES="
 build-essential cmake pkg-config git
 freeglut3-dev libgl1-mesa-dev libglu1-mesa-dev libgl1-mesa-dri
-libfreeimage-dev
+libfreeimage-dev libpng-dev
 libboost-serialization-dev libboost-regex-dev libboost-filesystem-dev
 libx11-dev libxrandr-dev
 libsdl2-dev libsdl2-mixer-dev

@@ -13,7 +13,7 @@ layout through and checks that nothing collides.
 from svg import (rect, path, circle, ellipse, line, poly, group, lighten, darken, mix, star_points, OUTLINE)
 
 GOLD = "#ffd23f"
-GLOW = "#fff27a"
+GLOW = "#ffe23a"
 
 AWAY, OVER, PRESSED = "01", "02", "03"
 
@@ -22,7 +22,8 @@ def plate(s, w, h, colour, state, rx=None):
     """The rounded button body; returns the (dx, dy) by which its picture is pushed."""
     rx = (h - 6) / 2.0 if rx is None else rx
     if state == OVER:
-        s.add(rect(1.5, 1.5, w - 3, h - 3, "none", stroke=GLOW, sw=3, rx=rx + 1.5, filter=s.blur(1.2)))
+        s.add(rect(1.5, 1.5, w - 3, h - 3, "none", stroke=GLOW, sw=3.5, rx=rx + 1.5, filter=s.blur(1.0)))
+        s.add(rect(2, 2, w - 4, h - 4, "none", stroke="#fff8c0", sw=1.5, rx=rx + 1))
         colour = lighten(colour, 0.25)
     shift = 0
     if state == PRESSED:

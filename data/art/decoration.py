@@ -63,7 +63,7 @@ def leafy_tree(s):
 
 
 def pine_tree(s):
-    s.add(rect(33, 128, 14, 20, s.lit(TRUNK, 0.3), sw=2.5))
+    s.add(rect(33, 120, 14, 28, s.lit(TRUNK, 0.3), sw=2.5))
     layers = [(128, 40, 78), (96, 32, 54), (64, 24, 30)]
     for base, half, top in layers:
         pts = [(40 - half + 2, base), (40, top - 30), (40 + half - 2, base)]

@@ -162,6 +162,10 @@ def dragon(s):
     s.add(ellipse(80, 118, 24, 20, s.lit("#fff1a8", 0.3), sw=2))
     for y in (108, 118, 128):
         s.add(path("M%d,%d Q80,%d %d,%d" % (62, y, y + 4, 98, y), "none", stroke="#d9c36a", sw=1.5))
+    # Two little arms waving hello.
+    for x0, x1 in ((98, 112), (64, 52)):
+        s.add(path("M%d,104 Q%d,100 %d,92" % (x0, (x0 + x1) / 2, x1), "none", sw=9))
+        s.add(path("M%d,104 Q%d,100 %d,92" % (x0, (x0 + x1) / 2, x1), "none", stroke="#6fdc6a", sw=5))
     s.add(path("M108,92 Q118,70 130,64 L140,76 Q126,84 120,104 Z", s.lit(green, 0.35), sw=3))
     s.add(ellipse(144, 56, 24, 20, s.lit(green, 0.35), sw=3))
     s.add(ellipse(160, 64, 10, 8, s.lit(green, 0.35), sw=2.5))

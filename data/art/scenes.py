@@ -95,7 +95,7 @@ def meadow(s):
 
 def seaside(s):
     sky(s, "#3fa9f5", "#e3f6ff")
-    sun(s, 300, 120, 50)
+    sun(s, 430, 120, 50)
     cloud(s, 700, 150, 1.1)
     s.add(rect(0, 470, W, GROUND - 440, s.linear([(0, "#3fb2e8"), (1, "#1e7fc4")]), stroke="#175f94", sw=3))
     for i, y in enumerate(range(490, GROUND, 22)):
@@ -152,10 +152,30 @@ def snow(s):
             x, GROUND - h_ * 0.72, x - 30, GROUND - h_ * 0.62), "#ffffff", stroke="#5a708f", sw=2.5))
     cloud(s, 450, 120, 1.0)
     ground(s, "#f4f8ff", "#9fb3cc")
+    snowman(s, 900, GROUND + 70)
     rnd = random.Random(17)
     for _ in range(120):
         x, y = rnd.uniform(0, W), rnd.uniform(0, H)
         s.add(circle(x, y, rnd.choice((2, 3, 4)), "#ffffff", stroke="#c8d8ec", sw=0.8))
+
+
+def snowman(s, x, ground_y):
+    """A friendly snowman standing on ground_y."""
+    snow_ball = s.ball("#ffffff")
+    for cy, r in ((ground_y - 30, 30), (ground_y - 76, 22), (ground_y - 110, 16)):
+        s.add(circle(x, cy, r, snow_ball, stroke="#7f98bb", sw=3))
+    for dx in (-6, 6):
+        s.add(circle(x + dx, ground_y - 114, 2.6, OUTLINE, sw=0))
+    s.add(poly([(x, ground_y - 109), (x + 18, ground_y - 106), (x, ground_y - 104)], "#ff8a3d", sw=1.5))
+    s.add(path("M%d,%d q14,8 28,0 l-2,8 q-12,6 -24,0 Z" % (x - 14, ground_y - 96), "#e53935", sw=2))
+    s.add(rect(x + 4, ground_y - 94, 8, 20, "#e53935", sw=2, rx=2))
+    s.add(rect(x - 16, ground_y - 128, 32, 5, "#2b2b3b", sw=2))
+    s.add(rect(x - 11, ground_y - 146, 22, 20, s.lit("#2b2b3b", 0.3), sw=2))
+    for cy in (ground_y - 82, ground_y - 70, ground_y - 40, ground_y - 24):
+        s.add(circle(x, cy, 3, OUTLINE, sw=0))
+    for side in (-1, 1):
+        s.add(path("M%d,%d l%d,-22 m%d,8 l%d,-4" % (x + side * 20, ground_y - 80, side * 26, -side * 8,
+                                                     -side * 8), "none", stroke="#8a5a2a", sw=3))
 
 
 def castle(s, x, y, k, roof_colour="#e5483f"):
@@ -205,8 +225,8 @@ def startup(s):
     hills(s, 600, "#7fd36a", 4, 21)
     s.add(path("M0,640 Q512,610 1024,640 L1024,768 L0,768 Z", s.linear([(0, "#6fd05a"), (1, "#3f9a38")]),
                stroke="#2f7a2c", sw=3))
-    castle(s, 312, 650, 1.0)
     flower_dots(s, 23, ["#ffffff", "#ff7ab8", "#ffd23f"], 40)
+    castle(s, 312, 650, 1.0)
     for x, y, c in ((120, 330, "#ff5b8a"), (190, 290, "#ffd23f"), (860, 330, "#4da6ff"), (930, 280, "#5fd35f")):
         balloon(s, x, y, c)
 

@@ -22,6 +22,8 @@ public:
     // Releases the old GL texture; a non-empty name then loads and uploads.
     void loadFromFile(const std::string& fileName, int x, int y, int width, int height) override;
 
+    // Both draw nothing while there is no GL texture (before a load, after a
+    // failed one or an empty name). The scale is not used by drawPart.
     void drawPart(int sourceLeft, int sourceTop, int sourceRight, int sourceBottom, int destLeft,
                   int destTop, int destRight, int destBottom, bool mirror, float scale) override;
     void draw(int x, int y, bool mirror, float scale) override;

@@ -19,6 +19,8 @@ public:
     FrameTextureData(const FrameTextureData&) = delete;
     FrameTextureData& operator=(const FrameTextureData&) = delete;
 
+    // Ignores x and y. Throws std::invalid_argument for pictures narrower than
+    // 255 or lower than 60 pixels, and as FastTextureData does.
     void loadFromBitmap(FIBITMAP* bitmap, int x, int y, int width, int height) override;
     // Draws nothing.
     void drawPart(int sourceLeft, int sourceTop, int sourceRight, int sourceBottom, int destLeft,

@@ -44,6 +44,7 @@ public:
     Rectangl imageRect() const;
 
     // Replaces the shared data by a deep copy with a GL texture of its own.
+    // Frames are never copied: for them it throws std::logic_error.
     void makeOwnCopy();
 
     // One tint step on or back; both log the rules and the new factors.

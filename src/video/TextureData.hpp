@@ -25,7 +25,8 @@ public:
 
     // Converts the region into a new power-of-two RGBA buffer. Throws
     // std::invalid_argument "Bad image format" for depths other than 24 and 32
-    // bits and "Too large" for sizes above 65536.
+    // bits (sizes set, buffer zeroed), "Too large" for sizes above 65536 and
+    // "Region outside the picture" (both leaving the data unchanged).
     void loadFromBitmap(FIBITMAP* bitmap, int x, int y, int width, int height) override;
 
     // textureWidth x textureHeight x 4 bytes, top row first, red green blue
@@ -35,7 +36,9 @@ public:
 
 protected:
     // Creates the GL texture from pixels when none exists; never sends pixels
-    // to an existing texture.
+    // to an existing texture. Keeps the caller's texture binding. Throws
+    // std::runtime_error, leaving no texture, when the GL refuses the pixels
+    // (for instance a size above its maximum).
     void upload();
     // Deletes the GL texture, if any.
     void releaseTexture();

@@ -1,0 +1,9 @@
+#!/bin/sh
+# Loading and drawing figures of the video engine, under a private X server.
+# Usage: bench/video.sh [picture folder]    (BUILD selects the build folder)
+set -e
+root=$(cd "$(dirname "$0")/.." && pwd)
+build=${BUILD:-build}
+case "$build" in /*) ;; *) build="$root/$build" ;; esac
+cmake --build "$build" --target bench-video -j2 >/dev/null
+exec "$root/tests/with-xvfb.sh" "$build/bench/bench-video" "$@"

@@ -25,20 +25,28 @@ BOTTOM_CONTROLS = (18, 665, 204, 99)
 
 
 def border_clip(s):
+    """The borders and the panel, with windows over the scene and the picture
+    cells: the game draws the cells' pictures before the frame, so they show
+    only through these windows."""
     d = "M0,0 L%d,0 L%d,%d L0,%d Z M%d,%d L%d,%d L%d,%d L%d,%d Z" % (
         W, W, H, H, INNER[0], INNER[1], INNER[0], INNER[3], INNER[2], INNER[3], INNER[2], INNER[1])
+    for x, y, w, h in CELLS:
+        d += " M%d,%d L%d,%d L%d,%d L%d,%d Z" % (x, y, x + w, y, x + w, y + h, x, y + h)
     return s.clip('<path d="%s" clip-rule="evenodd"/>' % d)
 
 
 def toolbar_slots(s, colour, edge):
-    """Soft recessed panels behind the cells, their arrows and the button groups."""
+    """Soft light panels behind the button groups, and a window frame round
+    each picture cell (the cell itself is cut out by border_clip)."""
     out = []
-    for x, y, w, h in CELLS:
-        # The card ends where the cell's arrows begin; the arrows sit on its lower edge.
-        out.append(rect(x - 6, y - 1, w + 12, h + 2, colour, stroke=edge, sw=2.5, rx=12))
-        out.append(rect(x - 3, y + 1, w + 6, 4, "#000000", sw=0, rx=2, opacity=0.08))
     for x, y, w, h in (TOP_CONTROLS, BOTTOM_CONTROLS):
         out.append(rect(x, y, w, h, colour, stroke=edge, sw=2.5, rx=12))
+    for x, y, w, h in CELLS:
+        out.append(rect(x - 4, y - 4, w + 8, h + 8, s.lit(colour, 0.3), stroke=edge, sw=2.5, rx=8))
+        out.append(rect(x - 0.5, y - 0.5, w + 1, h + 1, "none", stroke=darken(edge, 0.35), sw=3))
+        # A little shadow along the window's top and left edges, lit from the top left.
+        out.append(path("M%d,%d L%d,%d L%d,%d" % (x, y + h, x, y, x + w, y), "none", stroke="#000000", sw=8,
+                        opacity=0.12))
     return out
 
 

@@ -2,9 +2,10 @@
 # Renders the game's pictures for review at a glance:
 #   BUILD/review/contact-sheet.png  every picture of BMP/, labelled, on a grey
 #                                   checkerboard that shows the transparency;
-#   BUILD/review/screen.png         a made-up game screen: background, a palace
-#                                   stacked from the palace pieces, frame,
-#                                   toolbar cells and controls at their places.
+#   BUILD/review/screen.png         a made-up game screen drawn in the game's
+#                                   order: background, a palace stacked from
+#                                   the palace pieces, the toolbar cells, the
+#                                   frame, the controls at their places.
 # BUILD defaults to build; the pictures come from BUILD/game/BMP (build the
 # target game-data first). Needs ImageMagick's montage and convert.
 set -e
@@ -66,10 +67,10 @@ convert "$(find "$BMP/background" -name '*.jpg' | LC_ALL=C sort | head -n 1)" \
     "$BMP/decoration/2.tree.png" -geometry +260+558 -composite \
     "$BMP/person/1.king.png" -geometry +470+568 -composite \
     "$BMP/person/3.dragon.png" -geometry +790+556 -composite \
-    "$(find "$BMP/frame" -name '*.png' | LC_ALL=C sort | head -n 1)" -geometry +0+0 -composite \
     "$BMP/palace/1.wall.png" -geometry +53+169 -composite \
     "$BMP/palace/2.tower.png" -geometry +73+322 -composite \
     "$BMP/palace/3.roof.png" -geometry +73+515 -composite \
+    "$(find "$BMP/frame" -name '*.png' | LC_ALL=C sort | head -n 1)" -geometry +0+0 -composite \
     "$b/background 01.png" -geometry +26+670 -composite \
     "$b/frame 02.png" -geometry +91+670 -composite \
     "$b/clear 03.png" -geometry +156+670 -composite \

@@ -107,6 +107,13 @@ def fountain(s):
 
 
 def flowers(s):
+    # Drawn on a 96 x 62 grid, shown a third larger.
+    s.add('<g transform="scale(1.35)">')
+    flower_box(s)
+    s.add("</g>")
+
+
+def flower_box(s):
     colours = ["#ff5b8a", "#ffd23f", "#b06bff", "#ff8a3d", "#ff5b8a"]
     for i, c in enumerate(colours):
         x = 12 + i * 18
@@ -140,6 +147,6 @@ PIECES = {
     "2.pine": (80, 150, pine_tree),
     "2.bush": (100, 60, bush),
     "3.fountain": (120, 100, fountain),
-    "3.flowers": (96, 62, flowers),
+    "3.flowers": (130, 84, flowers),
     "3.rainbow": (160, 96, rainbow),
 }

@@ -133,20 +133,25 @@ def jester(s):
 
 def horse(s):
     coat = "#c8894a"
-    for x in (34, 48, 104, 118):
-        s.add(rect(x - 5, 70, 10, 44, s.lit(darken(coat, 0.08), 0.3), sw=2.5, rx=4))
-        s.add(rect(x - 6, 108, 12, 8, "#4a3324", sw=2, rx=2))
-    s.add(path("M20,60 Q6,70 10,98 Q18,84 24,70 Z", s.lit("#6b3f1c", 0.3), sw=2.5))
-    s.add(ellipse(76, 64, 58, 26, s.lit(coat, 0.35), sw=3))
-    s.add(path("M108,56 L120,18 L142,28 L128,66 Z", s.lit(coat, 0.35), sw=3))
-    s.add(path("M118,18 Q128,6 146,20 L148,40 Q140,48 132,40 Q124,30 118,18 Z", s.lit(coat, 0.35), sw=3))
-    s.add(path("M120,20 Q108,30 106,56 L112,60 Q114,36 126,24 Z", s.lit("#6b3f1c", 0.3), sw=2))
-    s.add(path("M124,14 L128,2 L133,14 Z", s.lit(coat, 0.3), sw=2))
-    s.add(circle(134, 22, 3.5, OUTLINE, sw=0))
-    s.add(circle(133, 21, 1.2, "#ffffff", sw=0))
-    s.add(circle(144, 34, 1.8, OUTLINE, sw=0))
-    s.add(path("M48,50 Q76,44 100,52 L100,74 Q76,80 48,74 Z", s.lit("#e53950", 0.3), sw=2))
-    s.add(path("M52,54 L96,56", "none", stroke=GOLD, sw=2.5))
+    mane = "#6b3f1c"
+    for x, shade in ((40, 0.12), (98, 0.12), (52, 0.0), (110, 0.0)):
+        s.add(rect(x - 5, 70, 10, 40, s.lit(darken(coat, shade), 0.3), sw=2.5, rx=4))
+        s.add(rect(x - 6, 106, 12, 8, "#4a3324", sw=2, rx=2))
+    s.add(path("M28,54 Q8,60 10,100 Q16,98 20,86 Q22,98 28,96 Q24,76 32,62 Z", s.lit(mane, 0.3), sw=2.5))
+    s.add(ellipse(74, 62, 50, 24, s.lit(coat, 0.35), sw=3))
+    # Neck and head, looking to the right.
+    s.add(path("M96,52 L112,16 L134,22 L122,66 Z", s.lit(coat, 0.35), sw=3))
+    s.add('<g transform="rotate(35 132 28)">')
+    s.add(ellipse(134, 28, 20, 11, s.lit(coat, 0.35), sw=3))
+    s.add("</g>")
+    s.add(ellipse(145, 38, 5, 4, "#e8b07a", sw=0))
+    s.add(circle(146, 37, 1.6, OUTLINE, sw=0))
+    s.add(poly([(116, 16), (118, 2), (126, 12)], s.lit(coat, 0.3), sw=2))
+    s.add(path("M114,8 Q96,22 92,50 L102,50 Q106,30 122,14 Z", s.lit(mane, 0.3), sw=2.5))
+    s.add(circle(128, 22, 3.4, OUTLINE, sw=0))
+    s.add(circle(127, 21, 1.1, "#ffffff", sw=0))
+    s.add(path("M46,48 Q74,42 98,50 L98,72 Q74,78 46,72 Z", s.lit("#e53950", 0.3), sw=2))
+    s.add(path("M50,52 L94,54", "none", stroke=GOLD, sw=2.5))
 
 
 def dragon(s):

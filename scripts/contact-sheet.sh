@@ -6,8 +6,12 @@
 #                                   order: background, a palace stacked from
 #                                   the palace pieces, the toolbar cells, the
 #                                   frame, the controls at their places.
+#   BUILD/review/game.png           a screenshot of the running game, when
+#                                   BUILD/game/brickwork-garden exists: the
+#                                   game runs under a private Xvfb for a few
+#                                   seconds and is then stopped by its id.
 # BUILD defaults to build; the pictures come from BUILD/game/BMP (build the
-# target game-data first). Needs ImageMagick's montage and convert.
+# target game-data first). Needs ImageMagick's montage, convert and import.
 set -e
 
 BUILD=${BUILD:-build}
@@ -95,3 +99,19 @@ convert "$(find "$BMP/background" -name '*.jpg' | LC_ALL=C sort | head -n 1)" \
 
 echo "$OUT/contact-sheet.png"
 echo "$OUT/screen.png"
+
+# The real game on the real data, if it has been built.
+if [ -x "$BUILD/game/brickwork-garden" ]; then
+    here=$(cd "$(dirname "$0")/.." && pwd)
+    shot="$(cd "$OUT" && pwd)/game.png"
+    rm -f "$shot"
+    (cd "$BUILD/game" && "$here/tests/with-xvfb.sh" sh -c '
+        ./brickwork-garden >/dev/null 2>&1 &
+        game=$!
+        sleep "${GAME_WAIT:-6}"
+        import -window root "$1"
+        kill "$game" 2>/dev/null
+        wait "$game" 2>/dev/null
+        true' screenshot "$shot")
+    if [ -s "$shot" ]; then echo "$shot"; else echo "no game screenshot taken" >&2; fi
+fi

@@ -43,12 +43,15 @@ def block(s, w, h, colour=STONE):
     s.add(rect(1.5, 1.5, w - 3, h - 3, "none"))
 
 
-def arched_window(s, cx, top, w, h):
+def arched_window(s, cx, top, w, h, lit=False):
+    """An arched window with a wooden frame and sill; lit ones glow warm yellow."""
     r = w / 2.0
     d = "M%s,%s L%s,%s A%s,%s 0 0 1 %s,%s L%s,%s Z" % (
         cx - r, top + h, cx - r, top + r, r, r, cx + r, top + r, cx + r, top + h)
     s.add(path(d, WOOD, sw=6))
-    s.add(path(d, s.linear([(0, "#bfe6ff"), (0.5, GLASS), (1, "#2a5fa8")], 0, 0, 0.7, 1), sw=2.5))
+    glass = [(0, "#fffbe0"), (0.5, "#ffe067"), (1, "#f2a900")] if lit else \
+        [(0, "#bfe6ff"), (0.5, GLASS), (1, "#2a5fa8")]
+    s.add(path(d, s.linear(glass, 0, 0, 0.7, 1), sw=2.5))
     s.add(line(cx, top + 3, cx, top + h - 1, stroke=WOOD, sw=3))
     s.add(line(cx - r + 1, top + r + 2, cx + r - 1, top + r + 2, stroke=WOOD, sw=3))
     s.add(path("M%s,%s Q%s,%s %s,%s" % (cx - r + 4, top + r, cx - r + 4, top + 5, cx - 3, top + 4),

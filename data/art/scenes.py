@@ -10,6 +10,7 @@ import random
 
 from svg import Svg, rect, path, circle, ellipse, poly, group, lighten, darken, star_points, OUTLINE
 import palace
+import person
 
 W, H = 1024, 768
 GROUND = 560
@@ -178,32 +179,43 @@ def snowman(s, x, ground_y):
                                                      -side * 8), "none", stroke="#8a5a2a", sw=3))
 
 
-def castle(s, x, y, k, roof_colour="#e5483f"):
-    """A small castle drawn from the palace pieces, scaled by k, standing on y."""
+# The castle of the banners, built from the palace pieces: (piece, x, y) with
+# y counted up from the ground, so it shows how the pieces stack.
+CASTLE = [("1.wall", 80, -60), ("1.window-wall", 80, -120), ("1.wall", 320, -60),
+          ("1.window-wall", 320, -120), ("1.gate", 200, -120), ("3.battlements", 80, -150),
+          ("3.battlements", 320, -150), ("3.gable", 200, -190)] + \
+    [("2.tower", x, y) for x in (0, 440) for y in (-120, -240)] + [("3.roof", x, -340) for x in (0, 440)]
+CASTLE_WIDTH = 520
+# Window centres and sizes, (cx, top, w, h), in the castle's own units.
+CASTLE_WINDOWS = [(140, -112, 28, 40), (380, -112, 28, 40)] + \
+    [(x, y + 30, 22, 38) for x in (40, 480) for y in (-120, -240)]
 
-    def piece(module_draw, w, h, px, py):
-        sub = Svg(w, h)
-        sub.count = s.count
-        module_draw(sub)
-        s.count = sub.count
-        s.defs.extend(sub.defs)
-        s.add('<g transform="translate(%s,%s) scale(%s)">%s</g>' % (x + px * k, y + py * k - 0.0, k,
-                                                                     "".join(sub.body)))
 
-    pal = palace.PIECES
-    for px in (80, 200):
-        piece(pal["1.wall"][2], 120, 60, px, -60)
-        piece(pal["1.window-wall"][2], 120, 60, px, -120)
-    piece(pal["1.gate"][2], 120, 120, 140, -120)
-    piece(pal["2.tower"][2], 80, 120, 0, -120)
-    piece(pal["2.tower"][2], 80, 120, 320, -120)
-    piece(pal["2.tower"][2], 80, 120, 0, -240)
-    piece(pal["2.tower"][2], 80, 120, 320, -240)
-    piece(pal["3.roof"][2], 80, 100, 0, -340)
-    piece(pal["3.roof"][2], 80, 100, 320, -340)
-    piece(pal["3.battlements"][2], 120, 30, 80, -150)
-    piece(pal["3.battlements"][2], 120, 30, 200, -150)
-    piece(pal["3.gable"][2], 120, 70, 140, -190)
+def embed(s, draw, w, h, x, y):
+    """A piece's drawing as SVG text, its top-left corner moved to (x, y)."""
+    sub = Svg(w, h)
+    sub.count = s.count
+    draw(sub)
+    s.count = sub.count
+    s.defs.extend(sub.defs)
+    return '<g transform="translate(%s,%s)">%s</g>' % (x, y, "".join(sub.body))
+
+
+def castle(s, x, y, dusk=False):
+    """The banners' castle with its left edge at x, standing on y; at dusk its
+    colours are dimmed to the blue of the night."""
+    parts = []
+    for name, px, py in CASTLE:
+        w, h, draw = palace.PIECES[name]
+        parts.append(embed(s, draw, w, h, x + px, y + py))
+    if dusk:
+        night_tint = s.colour_matrix([0.42, 0, 0, 0, 0.02,
+                                      0, 0.46, 0, 0, 0.04,
+                                      0, 0, 0.62, 0, 0.12,
+                                      0, 0, 0, 1, 0])
+        s.add(group(parts, filter=night_tint))
+    else:
+        s.add(group(parts))
 
 
 def balloon(s, x, y, colour):
@@ -226,17 +238,25 @@ def startup(s):
     s.add(path("M0,640 Q512,610 1024,640 L1024,768 L0,768 Z", s.linear([(0, "#6fd05a"), (1, "#3f9a38")]),
                stroke="#2f7a2c", sw=3))
     flower_dots(s, 23, ["#ffffff", "#ff7ab8", "#ffd23f"], 40)
-    castle(s, 312, 650, 1.0)
+    castle(s, 512 - CASTLE_WIDTH // 2, 650)
+    # Friends waiting in front of the palace.
+    for name, x, bottom in (("1.princess", 150, 716), ("2.knight", 222, 722), ("3.dog", 700, 728),
+                            ("3.dragon", 800, 730)):
+        w, h, draw = person.PIECES[name]
+        s.add(embed(s, draw, w, h, x, bottom - h))
     for x, y, c in ((120, 330, "#ff5b8a"), (190, 290, "#ffd23f"), (860, 330, "#4da6ff"), (930, 280, "#5fd35f")):
         balloon(s, x, y, c)
 
 
 def shutdown(s):
     night(s)
-    castle(s, 312, 700, 1.0)
+    left, ground_y = 512 - CASTLE_WIDTH // 2, 700
+    castle(s, left, ground_y, dusk=True)
     # Warm lights in the windows: the palace is going to sleep.
-    for x, y in (((312 + 140), 588), ((312 + 260), 588)):
-        s.add(circle(x, y, 26, s.radial([(0, "#ffe98a", 0.6), (1, "#ffe98a", 0)], 0.5, 0.5, 0.5), sw=0))
+    for cx, top, w, h in CASTLE_WINDOWS:
+        s.add(circle(left + cx, ground_y + top + h / 2.0, 34,
+                     s.radial([(0, "#ffe98a", 0.55), (1, "#ffe98a", 0)], 0.5, 0.5, 0.5), sw=0))
+        palace.arched_window(s, left + cx, ground_y + top, w, h, lit=True)
 
 
 BACKGROUNDS = {

@@ -105,6 +105,13 @@ class Svg:
                          '<feGaussianBlur stdDeviation="%s"/></filter>' % (fid, fmt(sd)))
         return "url(#%s)" % fid
 
+    def colour_matrix(self, values):
+        """A filter that maps each pixel's colour through a 4 x 5 matrix (row by row)."""
+        fid = self.uid("m")
+        self.defs.append('<filter id="%s" x="0" y="0" width="1" height="1"><feColorMatrix type="matrix" '
+                         'values="%s"/></filter>' % (fid, " ".join(fmt(float(v)) for v in values)))
+        return "url(#%s)" % fid
+
     def clip(self, shapes):
         cid = self.uid("c")
         self.defs.append('<clipPath id="%s">%s</clipPath>' % (cid, shapes))

@@ -496,3 +496,41 @@ TEST(GameData, SoundsAreShortSixteenBitPcm)
         EXPECT_LT(std::abs(int(wave.samples.back())), 800) << name;
     }
 }
+
+namespace
+{
+
+// Sign changes per second over samples [from, to): a rough pitch measure.
+double crossingsPerSecond(const Wave& wave, size_t from, size_t to)
+{
+    size_t crossings = 0;
+    for (size_t i = from + 1; i < to; ++i)
+        if ((wave.samples[i - 1] < 0) != (wave.samples[i] < 0))
+            ++crossings;
+    return double(crossings) * wave.rate / double(to - from);
+}
+
+} // namespace
+
+TEST(GameData, SoundsHaveTheirCharacter)
+{
+    // Picking up and lifting off rise in pitch; the drop is a low thunk; the
+    // click is the shortest of all.
+    for (const char* rising : {"startDrag", "takeOff"})
+    {
+        const Wave wave = readWave(gameDir() + "/Sound/" + rising + ".wav");
+        ASSERT_EQ(wave.channels, 1) << rising;
+        const size_t half = wave.samples.size() / 2;
+        EXPECT_LT(crossingsPerSecond(wave, 0, half),
+                  crossingsPerSecond(wave, half, wave.samples.size()))
+            << rising << " should rise";
+    }
+    const Wave drop = readWave(gameDir() + "/Sound/drop.wav");
+    ASSERT_EQ(drop.channels, 1);
+    EXPECT_LT(crossingsPerSecond(drop, 0, drop.samples.size()), 600.0) << "drop should be low";
+    const Wave click = readWave(gameDir() + "/Sound/button.wav");
+    for (const char* other : {"startDrag", "drop", "takeOff"})
+        EXPECT_LT(click.samples.size(),
+                  readWave(gameDir() + "/Sound/" + other + ".wav").samples.size())
+            << "the click should be shorter than " << other;
+}

@@ -65,7 +65,11 @@ def wall(s):
 
 def window_wall(s):
     block(s, 120, 60)
-    arched_window(s, 60, 8, 28, 40)
+    arched_window(s, 60, 6, 28, 38)
+    # A flower box on the sill.
+    for i, c in enumerate(("#ff5b8a", "#ffd23f", "#ffffff", "#ff5b8a", "#b06bff")):
+        s.add(circle(46 + i * 7, 45, 3.6, s.ball(c), stroke=darken(c, 0.4), sw=1))
+    s.add(rect(42, 47, 36, 8, s.lit("#c0392b", 0.3), sw=1.8, rx=1.5))
 
 
 def gate(s):

@@ -83,12 +83,27 @@ def grass_tufts(s, seed, colour, count=40):
             "none", stroke=colour, sw=2))
 
 
+def little_tree(s, x, base, k):
+    """A far-away round tree on the hills."""
+    s.add(rect(x - 3 * k, base - 18 * k, 6 * k, 18 * k, "#8a5a2a", stroke="#5e3a1a", sw=1.5))
+    s.add(circle(x, base - 26 * k, 14 * k, s.ball("#4cbb47"), stroke="#2f7a2c", sw=2))
+
+
+def birds(s, spots):
+    for x, y, k in spots:
+        s.add(path("M%.1f,%.1f q%.1f,%.1f %.1f,0 q%.1f,%.1f %.1f,0" % (x, y, 6 * k, -6 * k, 12 * k, 6 * k, -6 * k,
+                                                                       12 * k), "none", stroke="#3b4a6b", sw=2.2))
+
+
 def meadow(s):
     sky(s, "#5fb8ff", "#d6f0ff")
     sun(s, 860, 140, 62)
     cloud(s, 380, 130, 1.3)
     cloud(s, 620, 230, 0.9)
+    birds(s, ((520, 170, 1.0), (548, 186, 0.8), (700, 120, 0.9)))
     hills(s, GROUND - 20, "#7fd36a", 5, 1)
+    for x, k in ((300, 0.9), (330, 1.2), (900, 1.0), (935, 0.8)):
+        little_tree(s, x, GROUND - 8, k)
     ground(s, "#5fc24f")
     grass_tufts(s, 2, "#3f9a38", 60)
     flower_dots(s, 3, ["#ffffff", "#ff7ab8", "#ffd23f", "#b06bff"], 60)
@@ -98,6 +113,7 @@ def seaside(s):
     sky(s, "#3fa9f5", "#e3f6ff")
     sun(s, 430, 120, 50)
     cloud(s, 700, 150, 1.1)
+    birds(s, ((600, 250, 1.2), (640, 230, 0.9), (330, 300, 1.0)))
     s.add(rect(0, 470, W, GROUND - 440, s.linear([(0, "#3fb2e8"), (1, "#1e7fc4")]), stroke="#175f94", sw=3))
     for i, y in enumerate(range(490, GROUND, 22)):
         for x in range(-40 + (i % 2) * 40, W, 80):

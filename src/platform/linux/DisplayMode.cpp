@@ -2,7 +2,10 @@
 
 #include <X11/Xlib.h>
 #include <X11/extensions/Xrandr.h>
+#include <chrono>
+#include <cstdlib>
 #include <memory>
+#include <thread>
 
 namespace Platform
 {
@@ -14,6 +17,21 @@ struct DisplayCloser
     void operator()(Display* display) const { XCloseDisplay(display); }
 };
 using DisplayPtr = std::unique_ptr<Display, DisplayCloser>;
+
+// A connection of its own to the display named by DISPLAY, or null. A busy
+// server refuses connections for a moment when many clients connect at once,
+// so a refusal is retried for about half a second.
+DisplayPtr openDisplay()
+{
+    for (int attempt = 0;; ++attempt)
+    {
+        if (Display* display = XOpenDisplay(nullptr))
+            return DisplayPtr(display);
+        if (attempt == 50 || !std::getenv("DISPLAY"))
+            return nullptr;
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+}
 
 struct ConfigFreer
 {
@@ -44,7 +62,7 @@ ConfigPtr screenConfig(Display* display)
 
 bool readCurrentMode(DisplayMode& mode)
 {
-    DisplayPtr display(XOpenDisplay(nullptr));
+    DisplayPtr display = openDisplay();
     if (!display)
         return false;
     const int screen = DefaultScreen(display.get());
@@ -73,7 +91,7 @@ bool readCurrentMode(DisplayMode& mode)
 std::vector<DisplayMode> listModes()
 {
     std::vector<DisplayMode> modes;
-    DisplayPtr display(XOpenDisplay(nullptr));
+    DisplayPtr display = openDisplay();
     if (!display)
         return modes;
     ConfigPtr config = screenConfig(display.get());
@@ -106,7 +124,7 @@ bool switchMode(const DisplayMode& mode)
 {
     if (mode.sizeIndex < 0)
         return false;
-    DisplayPtr display(XOpenDisplay(nullptr));
+    DisplayPtr display = openDisplay();
     if (!display)
         return false;
     ConfigPtr config = screenConfig(display.get());

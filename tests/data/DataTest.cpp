@@ -3,6 +3,8 @@
 // the toolbar layout worked through with the real control sizes, and sounds.
 // Reads the data that the build rendered into GAME_DIR.
 
+#include "support/TempDir.hpp"
+
 #include <FreeImage.h>
 #include <gtest/gtest.h>
 
@@ -533,4 +535,29 @@ TEST(GameData, SoundsHaveTheirCharacter)
         EXPECT_LT(click.samples.size(),
                   readWave(gameDir() + "/Sound/" + other + ".wav").samples.size())
             << "the click should be shorter than " << other;
+}
+
+TEST(GameData, BannerDrawingsAreTheSameOnEveryRun)
+{
+    // The banners' digests are computed at build time from these pictures, so
+    // their drawings must not depend on the run: not on Python's hash seed,
+    // not on the clock. Two runs with different hash seeds give the same SVG.
+    TestSupport::TempDir dir;
+    for (const char* banner : {"BMP/startup.jpg", "BMP/shutdown.jpg"})
+    {
+        std::vector<std::string> texts;
+        for (const char* seed : {"1", "2"})
+        {
+            const std::string out = dir.file(std::string("banner-") + seed + ".svg");
+            const std::string command = std::string("PYTHONHASHSEED=") + seed +
+                                        " /usr/bin/python3 -B '" + SOURCE_DIR +
+                                        "/data/render.py' svg '" + banner + "' '" + out + "'";
+            ASSERT_EQ(std::system(command.c_str()), 0) << command;
+            std::ifstream in(out, std::ios::binary);
+            texts.emplace_back((std::istreambuf_iterator<char>(in)),
+                               std::istreambuf_iterator<char>());
+        }
+        EXPECT_GT(texts[0].size(), 1000u) << banner;
+        EXPECT_EQ(texts[0], texts[1]) << banner << " differs between runs";
+    }
 }

@@ -31,6 +31,9 @@ BoundedTextIArchive::BoundedTextIArchive(std::istream& input, std::uint64_t inpu
     const std::istream::pos_type start = input.tellg();
     end = (start < 0 ? 0 : static_cast<std::uint64_t>(start)) + inputSize;
     init();
+    if (get_library_version() < boost::archive::BOOST_ARCHIVE_VERSION())
+        throw boost::archive::archive_exception(
+            boost::archive::archive_exception::unsupported_version);
 }
 
 std::uint64_t BoundedTextIArchive::bytesLeft()
@@ -63,6 +66,29 @@ void BoundedTextIArchive::load(boost::serialization::collection_size_type& count
     Base::load(count);
     if (count > bytesLeft())
         throw std::length_error("Damaged saved game: more elements than the file can hold");
+}
+
+void BoundedTextIArchive::load(boost::archive::tracking_type& tracking)
+{
+    Base::load(tracking);
+    if (tracking && !newPointerClass)
+        throw std::length_error("Damaged saved game: a tracked value");
+    newPointerClass = false;
+    ++classesMet;
+}
+
+void BoundedTextIArchive::load(boost::archive::class_id_type& classId)
+{
+    Base::load(classId);
+    // -1 stands for a null pointer. The saved game holds one class behind
+    // pointers (the brick): its first pointer introduces it as the next new
+    // class, every later pointer names it again.
+    const int id = classId;
+    newPointerClass = !pointerClass && id == classesMet;
+    if (newPointerClass)
+        pointerClass = id;
+    else if (id != -1 && pointerClass != id)
+        throw std::length_error("Damaged saved game: an unknown class behind a pointer");
 }
 
 } // namespace PalaceBuild

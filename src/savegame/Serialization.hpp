@@ -121,11 +121,26 @@ void save(Archive& archive, const GameLogic::PalaceBuild::Brick& brick, unsigned
 }
 
 // Reads the brick, then its mask again from the picture's ".mask" file.
+//
+// Bricks are only ever read through the pile's shared pointers, so the brick
+// lives in storage the library allocated with operator new and constructed.
+// When reading it fails, the library neither destroys nor frees that brick
+// (nothing owns it yet), so this function does both before passing the
+// failure on.
 template <class Archive> void load(Archive& archive, GameLogic::PalaceBuild::Brick& brick, unsigned)
 {
-    archive >> brick.clipped >> brick.picture >> brick.screenRect >> brick.sourceRect;
-    GameLogic::PalaceBuild::SavedGameChecks::checkPlacement(brick);
-    brick.loadMask(brick.picture.data->fileName);
+    try
+    {
+        archive >> brick.clipped >> brick.picture >> brick.screenRect >> brick.sourceRect;
+        GameLogic::PalaceBuild::SavedGameChecks::checkPlacement(brick);
+        brick.loadMask(brick.picture.data->fileName);
+    }
+    catch (...)
+    {
+        brick.~Brick();
+        ::operator delete(&brick);
+        throw;
+    }
 }
 
 template <class Archive>

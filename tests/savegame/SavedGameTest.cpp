@@ -346,3 +346,27 @@ TEST_F(SavedGameTest, ValuesTheGameCannotMakeAreRefused)
             << by;
     }
 }
+
+TEST_F(SavedGameTest, FramingTheGameNeverWritesIsRefused)
+{
+    SceneFiles::Scene scene;
+    SceneFiles::build(scene, "stack");
+    const std::string text = savedGameText(scene.palace, scene.backgrounds, scene.frames);
+    // After the first brick comes the second pointer: the brick class (3),
+    // then its object identifier (1).
+    const std::string secondPointer = " 12 40 3\n1 0 ";
+    for (const auto& [what, by] : std::vector<std::pair<std::string, std::string>>{
+             {secondPointer, " 12 40 8\n1 0 "},  // a class never met
+             {secondPointer, " 12 40 -3\n1 0 "}, // a negative class
+             {secondPointer, " 12 40 0\n1 0 "},  // the palace's class behind a pointer
+             {secondPointer, " 12 40 3\n0 0 "},  // the first brick once more
+             {"archive 18 0 0", "archive 18 1 0"}, // the palace tracked
+             {"archive 18", "archive 3"},          // an older archive
+         })
+    {
+        SceneFiles::Scene loaded;
+        EXPECT_ANY_THROW(readSavedGameText(replaced(text, what, by), loaded.palace,
+                                           loaded.backgrounds, loaded.frames))
+            << by;
+    }
+}

@@ -42,7 +42,11 @@ for folder in . palace decoration person button background frame; do
     set -- $files
     IFS=$old_ifs
     # shellcheck disable=SC2086
-    montage $LABEL -pointsize 11 -background '#d0d4dc' -texture pattern:checkerboard \
+    # Controls are small: show them twice their size so their states can be compared.
+    zoom=""
+    [ "$folder" = button ] && zoom="-resize 200%"
+    # shellcheck disable=SC2086
+    montage $LABEL -pointsize 11 -background '#d0d4dc' -texture pattern:checkerboard $zoom \
         -geometry '200x160>+8+8' -tile 8x -title "$name" "$@" "$part"
     sections="$sections $part"
 done

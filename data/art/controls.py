@@ -104,21 +104,21 @@ def icon_wallpaper(s, w, h, state):
 
 
 def chest(s, cx, top, open_lid):
-    s.add(rect(cx - 13, top + 6, 26, 12, s.lit("#b06a2c", 0.4), sw=1.8, rx=2))
+    s.add(rect(cx - 13, top + 6, 26, 10, s.lit("#b06a2c", 0.4), sw=1.8, rx=2))
     if open_lid:
         s.add(path("M%s,%s L%s,%s L%s,%s L%s,%s Z" % (cx - 13, top + 6, cx - 10, top - 1, cx + 10, top - 1,
                                                    cx + 13, top + 6), s.lit("#8d5424", 0.3), sw=1.8))
     else:
         s.add(path("M%s,%s Q%s,%s %s,%s Z" % (cx - 13, top + 7, cx, top - 3, cx + 13, top + 7),
                    s.lit("#c9803a", 0.4), sw=1.8))
-    s.add(rect(cx - 2.5, top + 7, 5, 6, GOLD, sw=1))
+    s.add(rect(cx - 2.5, top + 7, 5, 5, GOLD, sw=1))
 
 
 def icon_save(s, w, h, state):
     # An arrow going down into a treasure chest: keep the palace.
     cx = w / 2.0 + 8
-    chest(s, cx, 8, False)
-    s.add(path("M%s,4 L%s,12 L%s,12 L%s,18 L%s,12 L%s,12 L%s,4 Z" % (cx - 24, cx - 24, cx - 28, cx - 21,
+    chest(s, cx, 7, False)
+    s.add(path("M%s,6 L%s,13 L%s,13 L%s,20 L%s,13 L%s,13 L%s,6 Z" % (cx - 24, cx - 24, cx - 28, cx - 21,
                                                                    cx - 14, cx - 18, cx - 18),
                s.lit("#5fd35f", 0.3), sw=1.5))
 
@@ -126,9 +126,9 @@ def icon_save(s, w, h, state):
 def icon_load(s, w, h, state):
     # An arrow coming up out of an open chest: bring the palace back.
     cx = w / 2.0 + 8
-    chest(s, cx, 8, True)
-    s.add(path("M%s,%s L%s,10 L%s,10 L%s,3 L%s,10 L%s,10 L%s,%s Z" % (
-        cx - 24, h - 6, cx - 24, cx - 28, cx - 21, cx - 14, cx - 18, cx - 18, h - 6),
+    chest(s, cx, 7, True)
+    s.add(path("M%s,%s L%s,12 L%s,12 L%s,5 L%s,12 L%s,12 L%s,%s Z" % (
+        cx - 24, h - 7, cx - 24, cx - 28, cx - 21, cx - 14, cx - 18, cx - 18, h - 7),
         s.lit("#ff9a3d", 0.3), sw=1.5))
 
 

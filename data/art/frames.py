@@ -1,9 +1,11 @@
 """Frames, 1024 x 768 with alpha, cut by the game into four pieces.
 
 Columns 0 to 253 are the toolbar's backdrop: kept calm, with soft light
-panels behind the picture cells and the button rows so that they read well.
-The top and bottom borders are 60 rows high and the right border 60 columns
-wide; everything inside (x 254 to 963, y 60 to 707) stays fully transparent.
+panels behind the button groups so that they read well, and a framed window
+over each picture cell, which the game draws before the frame. The top and
+bottom borders are 60 rows high and the right border 60 columns wide;
+everything inside (x 254 to 963, y 60 to 707) and the cell windows stay
+fully transparent.
 Every frame draws only inside the clip of its border area, so no shading
 spills into the scene.
 """

@@ -1,7 +1,7 @@
 """Small SVG builder shared by every drawing of the game.
 
-One art direction for everything: bright colours, a dark outline of one
-width per picture, soft gradients lit from the top left. Every helper returns
+One art direction for everything: bright colours, clean dark outlines,
+soft gradients lit from the top left. Every helper returns
 plain SVG text, so a drawing is a list of strings and the output is
 byte-for-byte the same on every run.
 """

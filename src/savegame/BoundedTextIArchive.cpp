@@ -31,7 +31,9 @@ BoundedTextIArchive::BoundedTextIArchive(std::istream& input, std::uint64_t inpu
     const std::istream::pos_type start = input.tellg();
     end = (start < 0 ? 0 : static_cast<std::uint64_t>(start)) + inputSize;
     init();
-    if (get_library_version() < boost::archive::BOOST_ARCHIVE_VERSION())
+    // The game has only ever written archives of version 18 (Boost 1.74);
+    // older framing takes paths of the library the game never uses.
+    if (get_library_version() < boost::archive::library_version_type(18))
         throw boost::archive::archive_exception(
             boost::archive::archive_exception::unsupported_version);
 }

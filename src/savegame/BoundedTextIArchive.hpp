@@ -10,7 +10,7 @@
 // - only a class first met behind a pointer (a brick) may be tracked, so an
 //   object identifier can only ever refer back to a brick (the library would
 //   hand out the address of any tracked object as a brick);
-// - archives older than this library's version are refused.
+// - archives older than version 18, the first the game wrote, are refused.
 // Everything else is the library's text archive, reading the same files.
 
 #include <boost/archive/basic_archive.hpp>

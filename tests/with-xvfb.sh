@@ -3,7 +3,7 @@
 # then stops that server by its process id.
 set -e
 fdfile=$(mktemp)
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp +extension GLX +extension RANDR \
+Xvfb -displayfd 3 -noreset -screen 0 1024x768x24 -nolisten tcp +extension GLX +extension RANDR \
     3>"$fdfile" 2>/dev/null &
 xpid=$!
 trap 'kill $xpid 2>/dev/null; wait $xpid 2>/dev/null; rm -f "$fdfile"' EXIT INT TERM

@@ -81,7 +81,10 @@ void onIdle()
     guardCallback(
         []
         {
-            if (redrawDue(Platform::steadyMilliseconds(), lastRedisplayMs))
+            // An unchanged scene is not drawn again: a game left alone
+            // costs next to nothing.
+            const std::uint32_t now = Platform::steadyMilliseconds();
+            if (redrawDue(now, lastRedisplayMs) && sceneMayChange(now))
                 glutPostRedisplay();
         });
 }

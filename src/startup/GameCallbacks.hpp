@@ -29,7 +29,8 @@ std::string rendererName();
 // have passed.
 bool redrawDue(std::uint32_t now, std::uint32_t& lastRedisplayMs);
 
-// Game-phase idle function: requests a redraw when one is due. Never waits.
+// Game-phase idle function: requests a redraw when one is due and the scene
+// may have changed (see sceneMayChange). Never waits.
 void onIdle();
 
 // Reshape callback: remembers the window size, restores the logical

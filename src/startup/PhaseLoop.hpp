@@ -5,6 +5,7 @@
 // then a short wait on the X connection. A phase ends when a callback has
 // recorded an exception (see CallbackGuard.hpp); runPhase rethrows it.
 
+#include <cstdint>
 #include <stdexcept>
 
 namespace StartUp
@@ -31,6 +32,11 @@ void setIdleFunc(void (*idle)());
 // GLUT close callback: the window manager closed the window. Treated as the
 // exit request, and no later phase is shown.
 void onWindowClosed();
+
+// The game changes its scene only in answer to X events (input, exposure,
+// resizing): true within a second of the last one, or of the phase's start.
+// now is a time of Platform::steadyMilliseconds.
+bool sceneMayChange(std::uint32_t now);
 
 // True after a termination signal or the window's closing.
 bool sessionEndedFromOutside();

@@ -18,9 +18,9 @@ struct DisplayCloser
 };
 using DisplayPtr = std::unique_ptr<Display, DisplayCloser>;
 
-// A connection of its own to the display named by DISPLAY, or null. A busy
-// server refuses connections for a moment when many clients connect at once,
-// so a refusal is retried for about half a second.
+// A connection of its own to the display named by DISPLAY, or null. A server
+// refuses connections for a moment while it resets (after its last client
+// left), so a refusal is retried for about half a second.
 DisplayPtr openDisplay()
 {
     for (int attempt = 0;; ++attempt)

@@ -51,6 +51,7 @@ void initGraphics()
     glutFullScreen();
     glutDisplayFunc(blankDisplay);
     glutCloseFunc(onWindowClosed);
+    watchForLostWindow();
 
     glEnable(GL_TEXTURE_2D);
     glEnable(GL_BLEND);

@@ -35,11 +35,21 @@ void waitForEvents()
     poll(&connection, display ? 1 : 0, waitMs);
 }
 
-// True for the events after which the scene may look different: input,
-// exposure, resizing, mapping, focus, window-manager messages. Not for the
-// events the GL driver's own buffer swaps cause.
-Bool changesScene(Display*, XEvent* event, XPointer found)
+// What the queued X events tell the loop.
+struct QueuedEvents
 {
+    Window window;
+    bool changeScene = false;
+    bool destroyWindow = false;
+};
+
+// Sorts one queued event: input, exposure, resizing, mapping, focus and
+// window-manager messages may change the scene (the events the GL driver's
+// own buffer swaps cause do not); the window destroyed by another client
+// ends the session, which freeglut would not notice.
+Bool sortEvent(Display*, XEvent* event, XPointer queued)
+{
+    QueuedEvents& events = *reinterpret_cast<QueuedEvents*>(queued);
     switch (event->type)
     {
     case KeyPress:
@@ -56,7 +66,11 @@ Bool changesScene(Display*, XEvent* event, XPointer found)
     case MapNotify:
     case ConfigureNotify:
     case ClientMessage:
-        *reinterpret_cast<bool*>(found) = true;
+        events.changeScene = true;
+        break;
+    case DestroyNotify:
+        if (event->xdestroywindow.window == events.window)
+            events.destroyWindow = true;
         break;
     default:
         break;
@@ -64,17 +78,37 @@ Bool changesScene(Display*, XEvent* event, XPointer found)
     return False; // only looks: the events stay queued for GLUT
 }
 
-// Notes the time when such events wait to be handled.
-void noteInput()
+XErrorHandler previousErrorHandler = nullptr;
+
+// Drawing into the window after another client destroyed it fails; that ends
+// the session instead of the process. Every other error goes to the handler
+// that was in place.
+int onXError(Display* display, XErrorEvent* error)
+{
+    const bool windowGone = (error->error_code == BadDrawable || error->error_code == BadWindow) &&
+                            error->resourceid == glXGetCurrentDrawable();
+    if (windowGone)
+    {
+        onWindowClosed();
+        return 0;
+    }
+    return previousErrorHandler ? previousErrorHandler(display, error) : 0;
+}
+
+// Looks at the events waiting to be handled.
+void lookAtQueuedEvents()
 {
     Display* display = glXGetCurrentDisplay();
     if (!display)
         return;
-    bool found = false;
+    QueuedEvents events;
+    events.window = glXGetCurrentDrawable();
     XEvent unused;
-    XCheckIfEvent(display, &unused, changesScene, reinterpret_cast<XPointer>(&found));
-    if (found)
+    XCheckIfEvent(display, &unused, sortEvent, reinterpret_cast<XPointer>(&events));
+    if (events.changeScene)
         lastInputMs = Platform::steadyMilliseconds();
+    if (events.destroyWindow)
+        onWindowClosed();
 }
 
 void throwIfEndedFromOutside()
@@ -99,11 +133,18 @@ void runPhase()
         if (idleFunc)
             idleFunc();
         rethrowPending();
-        noteInput();
+        lookAtQueuedEvents();
+        rethrowPending();
         glutMainLoopEvent();
         rethrowPending();
         waitForEvents();
     }
+}
+
+void watchForLostWindow()
+{
+    if (!previousErrorHandler)
+        previousErrorHandler = XSetErrorHandler(onXError);
 }
 
 void onWindowClosed()

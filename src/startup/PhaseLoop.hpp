@@ -38,6 +38,11 @@ void onWindowClosed();
 // now is a time of Platform::steadyMilliseconds.
 bool sceneMayChange(std::uint32_t now);
 
+// Makes a window destroyed by another client end the session like a closed
+// one, also when the game draws into it before noticing. Call once the window
+// exists.
+void watchForLostWindow();
+
 // True after a termination signal or the window's closing.
 bool sessionEndedFromOutside();
 

@@ -41,6 +41,13 @@ class Spine(unittest.TestCase):
             game.signal(signal.SIGTERM)
             self.assertEqual(0, game.wait())
 
+    def test_window_destroyed_from_outside_ends_the_run(self):
+        with XServer.xvfb() as x, Game(x) as game:
+            game.wait_until_playing()
+            x.run("xdotool", "windowclose", x.find_window("123"))
+            self.assertEqual(0, game.wait(5), game.output_text())
+            self.assertEqual("brightwell 198 exit", game.log_lines()[-1])
+
     def check_bad_banner(self, prepare, shutdown_shown):
         with XServer.xvfb() as x, Game(x, prepare=prepare) as game:
             box = x.find_window("Brickwork Garden", 20)

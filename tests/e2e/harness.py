@@ -13,6 +13,8 @@ folder, starts the game there, and collects its log, files and exit code.
 Screenshots come back as Picture objects with pixel access.
 """
 
+import ctypes
+import ctypes.util
 import os
 import re
 import select
@@ -229,6 +231,37 @@ class XServer:
         if window:
             self.run("xdotool", "windowfocus", window)
         self.run("xdotool", "key", *keys)
+
+    def close_window(self, window):
+        """Asks the window to close the way a window manager does: a
+        WM_DELETE_WINDOW message (xdotool's windowclose destroys it instead)."""
+        x11 = ctypes.cdll.LoadLibrary(ctypes.util.find_library("X11"))
+        x11.XOpenDisplay.restype = ctypes.c_void_p
+        x11.XOpenDisplay.argtypes = [ctypes.c_char_p]
+        x11.XInternAtom.restype = ctypes.c_ulong
+        x11.XInternAtom.argtypes = [ctypes.c_void_p, ctypes.c_char_p, ctypes.c_int]
+        x11.XSendEvent.argtypes = [ctypes.c_void_p, ctypes.c_ulong, ctypes.c_int, ctypes.c_long,
+                                   ctypes.c_void_p]
+        x11.XFlush.argtypes = x11.XCloseDisplay.argtypes = [ctypes.c_void_p]
+
+        class ClientMessage(ctypes.Structure):
+            _fields_ = [("type", ctypes.c_int), ("serial", ctypes.c_ulong),
+                        ("send_event", ctypes.c_int), ("display", ctypes.c_void_p),
+                        ("window", ctypes.c_ulong), ("message_type", ctypes.c_ulong),
+                        ("format", ctypes.c_int), ("data", ctypes.c_long * 5),
+                        ("pad", ctypes.c_long * 12)]
+
+        display = x11.XOpenDisplay(self.display.encode())
+        if not display:
+            raise RuntimeError("cannot open " + self.display)
+        try:
+            message = ClientMessage(type=33, window=int(window, 16), format=32)
+            message.message_type = x11.XInternAtom(display, b"WM_PROTOCOLS", 0)
+            message.data[0] = x11.XInternAtom(display, b"WM_DELETE_WINDOW", 0)
+            x11.XSendEvent(display, int(window, 16), 0, 0, ctypes.byref(message))
+            x11.XFlush(display)
+        finally:
+            x11.XCloseDisplay(display)
 
     def move(self, x, y):
         self.run("xdotool", "mousemove", str(x), str(y))

@@ -48,6 +48,13 @@ class Spine(unittest.TestCase):
             self.assertEqual(0, game.wait(5), game.output_text())
             self.assertEqual("brightwell 198 exit", game.log_lines()[-1])
 
+    def test_window_closed_by_the_window_manager_ends_the_run(self):
+        with XServer.xvfb() as x, Game(x) as game:
+            game.wait_until_playing()
+            x.close_window(x.find_window("123"))
+            self.assertEqual(0, game.wait(5), game.output_text())
+            self.assertEqual("brightwell 198 exit", game.log_lines()[-1])
+
     def check_bad_banner(self, prepare, shutdown_shown):
         with XServer.xvfb() as x, Game(x, prepare=prepare) as game:
             box = x.find_window("Brickwork Garden", 20)

@@ -17,6 +17,7 @@ xserver-xorg-core xserver-xorg-video-dummy
 imagemagick
 clang libclang-rt-14-dev
 valgrind
+desktop-file-utils debootstrap fakeroot dpkg-dev file
 "
 
 missing=""

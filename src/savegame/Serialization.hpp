@@ -13,6 +13,7 @@
 #include "palace/Brick.hpp"
 #include "palace/ImageManager.hpp"
 #include "palace/Palace.hpp"
+#include "savegame/SharedPictures.hpp"
 #include "video/ColorChanger.hpp"
 #include "video/FastTextureData.hpp"
 #include "video/Position.hpp"
@@ -90,8 +91,9 @@ void save(Archive& archive,
             << picture.mirror << picture.colorChanger << picture.size;
 }
 
-// Loads the picture from the stored file name into the texture's data; the
-// tint factors are taken as stored.
+// Points the texture at the picture data of the stored file name, shared with
+// every other picture of that file read by the same load; the tint factors
+// are taken as stored.
 template <class Archive>
 void load(Archive& archive,
           VideoEngine::OpenGL::Texture<VideoEngine::OpenGL::FastTextureData>& picture, unsigned)
@@ -99,9 +101,7 @@ void load(Archive& archive,
     std::string fileName;
     archive >> picture.red >> picture.green >> picture.blue >> fileName;
     GameLogic::PalaceBuild::SavedGameChecks::checkPictureName(fileName);
-    if (!picture.data)
-        picture.data = std::make_shared<VideoEngine::OpenGL::FastTextureData>();
-    picture.data->loadFromFile(fileName, 0, 0, 0, 0);
+    picture.data = GameLogic::PalaceBuild::SharedPictures::forArchive(archive).picture(fileName);
     archive >> picture.position >> picture.mirror >> picture.colorChanger >> picture.size;
     GameLogic::PalaceBuild::SavedGameChecks::checkPicture(picture);
 }
@@ -120,7 +120,8 @@ void save(Archive& archive, const GameLogic::PalaceBuild::Brick& brick, unsigned
     archive << brick.clipped << brick.picture << brick.screenRect << brick.sourceRect;
 }
 
-// Reads the brick, then its mask again from the picture's ".mask" file.
+// Reads the brick, then takes the mask of its picture's ".mask" file, read
+// once per load and shared like the picture data.
 //
 // Bricks are only ever read through the pile's shared pointers, so the brick
 // lives in storage the library allocated with operator new and constructed.
@@ -133,7 +134,10 @@ template <class Archive> void load(Archive& archive, GameLogic::PalaceBuild::Bri
     {
         archive >> brick.clipped >> brick.picture >> brick.screenRect >> brick.sourceRect;
         GameLogic::PalaceBuild::SavedGameChecks::checkPlacement(brick);
-        brick.loadMask(brick.picture.data->fileName);
+        brick.mask = GameLogic::PalaceBuild::SharedPictures::forArchive(archive).mask(
+            brick.picture.data->fileName);
+        if (brick.mask.runs)
+            brick.mask.position = brick.picture.position;
     }
     catch (...)
     {

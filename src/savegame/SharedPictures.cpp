@@ -1,0 +1,34 @@
+#include "savegame/SharedPictures.hpp"
+
+namespace GameLogic
+{
+namespace PalaceBuild
+{
+
+char SharedPictures::helperKey;
+
+std::shared_ptr<VideoEngine::OpenGL::FastTextureData>
+SharedPictures::picture(const std::string& fileName)
+{
+    auto found = pictures.find(fileName);
+    if (found != pictures.end())
+        return found->second;
+    auto data = std::make_shared<VideoEngine::OpenGL::FastTextureData>();
+    data->loadFromFile(fileName, 0, 0, 0, 0);
+    pictures.emplace(fileName, data);
+    return data;
+}
+
+const Mask& SharedPictures::mask(const std::string& fileName)
+{
+    auto found = masks.find(fileName);
+    if (found == masks.end())
+    {
+        found = masks.emplace(fileName, Mask()).first;
+        found->second.load(fileName + ".mask");
+    }
+    return found->second;
+}
+
+} // namespace PalaceBuild
+} // namespace GameLogic

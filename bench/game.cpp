@@ -1,0 +1,341 @@
+// Figures of the game itself, measured in-process on the real level under the
+// real GL (Mesa's software renderer under Xvfb). Run it in a scratch copy of
+// the game folder: it writes ".mask" files, "savegame.txt" and the log there.
+//
+//   bench-game startup        start-up parts: catalogues, masks, toolbar, level
+//   bench-game scene N        frame, snap and save with N pieces
+//   bench-game load           loading that saved game: time, textures, memory
+//   bench-game soak ROUNDS    scripted play; memory and GL textures per phase
+//
+// Sounds go to a sink that drops them. Needs DISPLAY.
+
+#include "palace/Brick.hpp"
+#include "palace/GameLevel.hpp"
+#include "palace/ImageManager.hpp"
+#include "palace/MouseHandler.hpp"
+#include "palace/Palace.hpp"
+#include "palace/PictureListing.hpp"
+#include "platform/Sound.hpp"
+#include "savegame/SavedGame.hpp"
+#include "startup/CallbackGuard.hpp"
+#include "startup/GameCallbacks.hpp"
+#include "startup/Globals.hpp"
+#include "startup/Keyboard.hpp"
+#include "ui/Cell.hpp"
+#include "ui/MouseCursor.hpp"
+#include "ui/Toolbar.hpp"
+#include "video/MaskFile.hpp"
+
+#include <GL/freeglut.h>
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <memory>
+#include <random>
+#include <set>
+#include <string>
+#include <vector>
+
+using namespace GameLogic::PalaceBuild;
+using Clock = std::chrono::steady_clock;
+
+namespace
+{
+
+const char* const toolbarFolders[] = {"BMP/palace/", "BMP/decoration/", "BMP/person/"};
+
+double millisecondsSince(Clock::time_point start)
+{
+    return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
+}
+
+// Resident memory of this process in MiB, from /proc/self/status.
+double residentMiB()
+{
+    std::ifstream status("/proc/self/status");
+    std::string word;
+    while (status >> word)
+        if (word == "VmRSS:")
+        {
+            double kiB = 0;
+            status >> kiB;
+            return kiB / 1024.0;
+        }
+    return 0;
+}
+
+// Live GL textures: names handed out so far that still name a texture. Mesa
+// hands out names in increasing order, so a fresh name bounds the search.
+int liveTextures()
+{
+    GLuint probe = 0;
+    glGenTextures(1, &probe);
+    int live = 0;
+    for (GLuint name = 1; name < probe; ++name)
+        live += glIsTexture(name) ? 1 : 0;
+    glDeleteTextures(1, &probe);
+    return live;
+}
+
+std::vector<std::string> toolbarPictures()
+{
+    std::vector<std::string> files;
+    for (const char* folder : toolbarFolders)
+    {
+        std::vector<std::vector<std::string>> rows;
+        listPicturesByRow(folder, rows, GameLogic::PalaceBuild::Toolbar::picturePattern);
+        for (const auto& row : rows)
+            files.insert(files.end(), row.begin(), row.end());
+    }
+    return files;
+}
+
+// The window, GL state and globals the game sets up before its level.
+void openGame()
+{
+    windowWidth = screenWidth = 1024;
+    windowHeight = screenHeight = 768;
+    StartUp::initGraphics();
+    Platform::setSoundSink([](const std::string&) {});
+    globalKeyboard = std::make_shared<InputEngine::OpenGL::Keyboard>();
+}
+
+void drawFrame(GameLevel& level)
+{
+    StartUp::drawGameFrame(&level);
+}
+
+int startup()
+{
+    auto start = Clock::now();
+    ImageManager<GameLevel::Background> backgrounds("BMP/background/");
+    ImageManager<GameLevel::Frame> frames("BMP/frame/");
+    std::printf("start-up: catalogues (backgrounds and frames) %8.1f ms\n",
+                millisecondsSince(start));
+
+    start = Clock::now();
+    const std::vector<std::string> pictures = toolbarPictures();
+    VideoEngine::OpenGL::prepareMasks(pictures);
+    std::printf("start-up: masks of %zu pictures, first run %8.1f ms\n", pictures.size(),
+                millisecondsSince(start));
+    start = Clock::now();
+    VideoEngine::OpenGL::prepareMasks(pictures);
+    std::printf("start-up: masks, already written      %8.1f ms\n", millisecondsSince(start));
+
+    std::vector<std::vector<std::string>> firstFolder;
+    listPicturesByRow("BMP/palace/", firstFolder, GameLogic::PalaceBuild::Toolbar::picturePattern);
+    start = Clock::now();
+    auto toolbar = std::make_shared<GameLogic::PalaceBuild::Toolbar>(firstFolder);
+    std::printf("start-up: toolbar                     %8.1f ms\n", millisecondsSince(start));
+    toolbar.reset();
+
+    start = Clock::now();
+    auto level = std::make_unique<GameLevel>();
+    std::printf("start-up: whole level                 %8.1f ms\n", millisecondsSince(start));
+    start = Clock::now();
+    drawFrame(*level);
+    std::printf("start-up: first game frame            %8.1f ms\n", millisecondsSince(start));
+    return 0;
+}
+
+// N pieces spread over the scene, each with picture data of its own, as
+// dragging them from the toolbar leaves them.
+void buildScene(Palace& palace, const std::vector<std::string>& pictures, int pieces)
+{
+    std::mt19937 random(7);
+    for (int i = 0; i < pieces; ++i)
+    {
+        auto brick = std::make_shared<Brick>(pictures[std::size_t(i) % pictures.size()]);
+        brick->setPosition(240 + int(random() % 700), int(random() % 650));
+        brick->setSize(4 + unsigned(random() % 9));
+        palace.addBrick(brick);
+    }
+}
+
+int scene(int pieces)
+{
+    GameLevel level;
+    const std::vector<std::string> pictures = toolbarPictures();
+    auto start = Clock::now();
+    buildScene(*level.palace, pictures, pieces);
+    const double buildMs = millisecondsSince(start);
+
+    for (int i = 0; i < 3; ++i)
+        drawFrame(level);
+    const int frames = pieces >= 1000 ? 10 : 30;
+    start = Clock::now();
+    for (int i = 0; i < frames; ++i)
+        drawFrame(level);
+    const double frameMs = millisecondsSince(start) / frames;
+
+    auto dragged = std::make_shared<Brick>(pictures[0]);
+    std::mt19937 random(11);
+    const int moves = 2000;
+    start = Clock::now();
+    for (int i = 0; i < moves; ++i)
+    {
+        dragged->setPosition(240 + int(random() % 700), int(random() % 650));
+        level.palace->snap(dragged);
+    }
+    const double snapUs = millisecondsSince(start) * 1000.0 / moves;
+
+    start = Clock::now();
+    level.saveGame();
+    const double saveMs = millisecondsSince(start);
+    std::ifstream saved("savegame.txt", std::ios::binary | std::ios::ate);
+
+    std::printf("%5d pieces: frame %6.1f ms | snap %6.2f us/move | save %5.1f ms (%ld bytes) | "
+                "as played: %4d textures, %6.1f MiB, each piece decoded: %6.1f ms\n",
+                pieces, frameMs, snapUs, saveMs, long(saved.tellg()), liveTextures(), residentMiB(),
+                buildMs);
+    return 0;
+}
+
+// Loads "savegame.txt" into a fresh level, as the load button does.
+int load()
+{
+    GameLevel level;
+    drawFrame(level);
+    const double emptyMiB = residentMiB();
+    const int emptyTextures = liveTextures();
+    const auto start = Clock::now();
+    level.loadGame();
+    const double loadMs = millisecondsSince(start);
+    const double loadedMiB = residentMiB();
+    drawFrame(level);
+    std::set<const void*> pictures;
+    for (const auto& brick : level.palace->bricks)
+        pictures.insert(brick->picture.data.get());
+    std::printf("%5zu pieces: load %6.1f ms (%zu pictures) | textures %d -> %d | RSS %.1f -> "
+                "%.1f MiB loaded, %.1f MiB drawn\n",
+                level.palace->bricks.size(), loadMs, pictures.size(), emptyTextures, liveTextures(),
+                emptyMiB, loadedMiB, residentMiB());
+    return level.palace->bricks.empty() ? 1 : 0;
+}
+
+// The mouse as GLUT delivers it, in window pixels (1:1 with the logical
+// screen here). What a callback lets escape is thrown on.
+void press(int x, int y, int button = GLUT_LEFT_BUTTON)
+{
+    GameLogic::mouseCallback(button, GLUT_DOWN, x, y);
+    StartUp::rethrowPending();
+    GameLogic::mouseCallback(button, GLUT_UP, x, y);
+    StartUp::rethrowPending();
+}
+
+void moveTo(int x, int y)
+{
+    GameLogic::moveTo(x, y);
+    StartUp::rethrowPending();
+}
+
+// A point of the cell's picture that takes a drag, if any.
+bool pointOnPicture(const GameLogic::PalaceBuild::Cell& cell, int& x, int& y)
+{
+    const auto& rect = cell.brick.screenRect;
+    for (y = rect.top + (rect.bottom - rect.top) / 2; y < rect.bottom; ++y)
+        for (x = rect.left; x < std::min(rect.right, 220); ++x)
+            if (cell.brick.hitTest(x, y))
+                return true;
+    return false;
+}
+
+// One round of play, about ten things a child does: a drag from the toolbar
+// and a drop, a tint, a mirror and a size step on the carried piece, a
+// stamp, picking a placed piece up and laying it elsewhere, paging a cell,
+// the next folder, background or frame, and now and then a save, a load or
+// a cleared scene. A frame is drawn after each.
+void playRound(GameLevel& level, std::mt19937& random, int round)
+{
+    auto& toolbar = *level.toolbar;
+    auto& cell = *toolbar.rows[std::size_t(round) % toolbar.rows.size()];
+    int x = 0, y = 0;
+    if (pointOnPicture(cell, x, y))
+    {
+        press(x, y);
+        moveTo(300 + int(random() % 600), 50 + int(random() % 600));
+        globalKeyboard->keyFunc(round % 2 ? 'i' : 'u');
+        globalKeyboard->specialFunc(round % 3 ? GLUT_KEY_LEFT : GLUT_KEY_UP);
+        drawFrame(level);
+        const int dropX = 300 + int(random() % 600), dropY = 50 + int(random() % 600);
+        moveTo(dropX, dropY);
+        press(dropX, dropY, GLUT_RIGHT_BUTTON);
+        moveTo(dropX + 40, dropY + 30);
+        press(dropX + 40, dropY + 30);
+        drawFrame(level);
+        // Pick it up again and lay it down elsewhere.
+        press(dropX + 40 + 2, dropY + 30 + 2);
+        moveTo(dropX + 80, dropY - 20);
+        press(dropX + 80, dropY - 20);
+        drawFrame(level);
+    }
+    cell.showNext();
+    level.palace->nextColor();
+    drawFrame(level);
+    switch (round % 4)
+    {
+    case 0:
+        toolbar.nextFolder();
+        break;
+    case 1:
+        level.nextBackground();
+        break;
+    case 2:
+        level.nextFrame();
+        break;
+    default:
+        level.growPieces();
+        break;
+    }
+    drawFrame(level);
+    if (round % 10 == 9)
+        level.saveGame();
+    if (round % 20 == 19)
+        level.loadGame();
+    if (round % 50 == 49)
+        level.clearPalace();
+    drawFrame(level);
+}
+
+int soak(int rounds)
+{
+    GameLevel level;
+    std::mt19937 random(3);
+    std::printf("soak: %d rounds of about ten actions, figures every %d rounds\n", rounds,
+                rounds / 10);
+    std::printf("%7s %8s %9s %9s %8s\n", "round", "pieces", "textures", "RSS MiB", "s");
+    const auto start = Clock::now();
+    for (int round = 0; round <= rounds; ++round)
+    {
+        if (round % (rounds / 10) == 0)
+            std::printf("%7d %8zu %9d %9.1f %8.1f\n", round, level.palace->bricks.size(),
+                        liveTextures(), residentMiB(), millisecondsSince(start) / 1000.0);
+        if (round < rounds)
+            playRound(level, random, round);
+        std::fflush(stdout);
+    }
+    return 0;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    const std::string mode = argc > 1 ? argv[1] : "";
+    const int count = argc > 2 ? std::atoi(argv[2]) : 0;
+    if (mode != "startup" && mode != "load" && !(count > 0 && (mode == "scene" || mode == "soak")))
+    {
+        std::fprintf(stderr, "usage: bench-game startup | scene PIECES | load | soak ROUNDS\n");
+        return 2;
+    }
+    openGame();
+    const int status = mode == "startup" ? startup()
+                       : mode == "scene" ? scene(count)
+                       : mode == "load"  ? load()
+                                         : soak(std::max(count, 10));
+    // The keyboard unbinds itself from GLUT, which must still be there.
+    globalKeyboard.reset();
+    return status;
+}

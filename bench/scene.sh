@@ -1,0 +1,26 @@
+#!/bin/sh
+# Frame time, snap cost per mouse move, save and load time, GL textures and
+# resident memory with 10, 100 and 1,000 pieces on the scene (of the 27
+# toolbar pictures), each step in a fresh process and a scratch copy of the
+# game folder, under a private Xvfb. Loading includes the background and
+# frame pictures the saved game names.
+# Usage: bench/scene.sh [pieces...]    (BUILD selects the build folder)
+set -e
+root=$(cd "$(dirname "$0")/.." && pwd)
+build=${BUILD:-build}
+case "$build" in /*) ;; *) build="$root/$build" ;; esac
+cmake --build "$build" --target bench-game brickwork-garden -j2 >/dev/null
+scratch=$(mktemp -d)
+trap 'rm -rf "$scratch"' EXIT
+cp -r "$build/game/BMP" "$scratch/"
+cd "$scratch"
+echo "Playing: pieces dragged from the toolbar, each with a picture of its own"
+for pieces in ${@:-10 100 1000}; do
+    "$root/tests/with-xvfb.sh" "$build/bench/bench-game" scene "$pieces"
+    mv savegame.txt "saved-$pieces.txt"
+done
+echo "Loading each saved game into a fresh level (one picture per file, shared)"
+for pieces in ${@:-10 100 1000}; do
+    cp "saved-$pieces.txt" savegame.txt
+    "$root/tests/with-xvfb.sh" "$build/bench/bench-game" load
+done

@@ -66,6 +66,9 @@ Bool sortEvent(Display*, XEvent* event, XPointer queued)
     case MapNotify:
     case ConfigureNotify:
     case ClientMessage:
+    // freeglut takes the mouse through the X input extension, whose events
+    // all come as generic events.
+    case GenericEvent:
         events.changeScene = true;
         break;
     case DestroyNotify:

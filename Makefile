@@ -3,7 +3,7 @@ BUILD ?= build
 BUILD_TYPE ?= RelWithDebInfo
 JOBS ?= $(shell nproc)
 
-.PHONY: all deps configure build run test bench clean
+.PHONY: all deps configure build run test bench clean package package-test
 
 all: build
 
@@ -21,6 +21,14 @@ run: build
 
 test: build
 	tests/with-xvfb.sh ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
+
+# The Debian package, and its test on a fresh Debian 12 root (root, network).
+package: build
+	@rm -f $(BUILD)/brickwork-garden_*.deb
+	@cd $(BUILD) && cpack -G DEB >/dev/null
+
+package-test: package
+	tests/install/package-test.sh $(BUILD)/brickwork-garden_*.deb
 
 bench: build
 	@for b in bench/*.sh; do echo "== $$b"; BUILD=$(BUILD) $$b; done

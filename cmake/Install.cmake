@@ -47,15 +47,15 @@ set(CPACK_DEBIAN_PACKAGE_MAINTAINER ${BRICKWORK_MAINTAINER})
 # The runtime libraries the executable links, as Debian names them.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
+# The long description; CPack puts the summary above it and indents it.
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
-    "picture-building game for children
- Brickwork Garden is a full-screen game in which a child builds a palace
- scene freely: towers, walls, roofs, trees, flags and friends come from a
- toolbar, follow the mouse, snap to the pieces already laid, and can be
- picked up again, stamped, mirrored, resized and tinted. Backgrounds and
- frames change the scene; the picture can be saved, loaded, kept as an image
- or made the desktop wallpaper.
- .
- Each player's saved game and pictures are kept in
- ~/.local/share/brickwork-garden.")
+    "Brickwork Garden is a full-screen game in which a child builds a palace
+scene freely: towers, walls, roofs, trees, flags and friends come from a
+toolbar, follow the mouse, snap to the pieces already laid, and can be
+picked up again, stamped, mirrored, resized and tinted. Backgrounds and
+frames change the scene; the picture can be saved, loaded, kept as an image
+or made the desktop wallpaper.
+.
+Each player's saved game and pictures are kept in
+~/.local/share/brickwork-garden.")
 include(CPack)

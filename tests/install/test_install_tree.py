@@ -74,6 +74,12 @@ class Xvfb:
         os.close(write)
         with os.fdopen(read) as f:
             self.display = ":" + f.readline().strip()
+        ready = wait_until(lambda: subprocess.run(["xdpyinfo", "-display", self.display],
+                                                  stdout=subprocess.DEVNULL,
+                                                  stderr=subprocess.DEVNULL).returncode == 0, 10)
+        if not ready:
+            self.__exit__()
+            raise RuntimeError("Xvfb did not answer on " + self.display)
         return self
 
     def __exit__(self, *_):
@@ -194,20 +200,11 @@ class InstallTree(unittest.TestCase):
             self.assertEqual(os.path.realpath(os.path.join(self.game, "brickwork-garden")),
                              os.readlink("/proc/%d/exe" % first.process.pid))
             self.assertTrue(self.take_and_drop_a_piece(x, first), first.log())
-            x.xdotool("key", "s")
-            saved = os.path.join(first.folder, "savegame.txt")
-            self.assertTrue(wait_until(lambda: os.path.exists(saved), 10))
-            x.xdotool("key", "Escape")
-            self.assertEqual(0, first.finish())
+            self.save_and_leave(x, first)
 
-        with Xvfb() as x:
             second.start(x, command)
             self.assertTrue(second.wait_until_playing(), second.report())
-            x.xdotool("key", "s")
-            saved = os.path.join(second.folder, "savegame.txt")
-            self.assertTrue(wait_until(lambda: os.path.exists(saved), 10))
-            x.xdotool("key", "Escape")
-            self.assertEqual(0, second.finish())
+            self.save_and_leave(x, second)
 
         for player in (first, second):
             for folder in ("BMP", "Sound"):
@@ -221,6 +218,13 @@ class InstallTree(unittest.TestCase):
             self.assertNotIn(b"BMP/palace/", f.read())
         self.assertFalse(os.path.exists(os.path.join(self.top, "home two", ".local")))
         self.assertEqual(before, snapshot(self.game), "the game wrote into its installed folder")
+
+    def save_and_leave(self, x, player):
+        x.xdotool("key", "s")
+        saved = os.path.join(player.folder, "savegame.txt")
+        self.assertTrue(wait_until(lambda: os.path.exists(saved), 10), player.report())
+        x.xdotool("key", "Escape")
+        self.assertEqual(0, player.finish())
 
     def take_and_drop_a_piece(self, x, player):
         """Clicks over the first toolbar cell until a drag starts, then drops

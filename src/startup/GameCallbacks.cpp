@@ -95,6 +95,7 @@ void onReshape(int width, int height)
     guardCallback(
         [=]
         {
+            noteSceneChange();
             windowWidth = width;
             windowHeight = height;
             setLogicalProjection();
@@ -107,6 +108,7 @@ void onKeyboard(unsigned char key, int, int)
     guardCallback(
         [key]
         {
+            noteSceneChange();
             if (key == 27)
                 requestExit();
             if (globalKeyboard && globalKeyboard->keyFunc)
@@ -119,6 +121,7 @@ void onSpecial(int key, int, int)
     guardCallback(
         [key]
         {
+            noteSceneChange();
             if (globalKeyboard && globalKeyboard->specialFunc)
                 globalKeyboard->specialFunc(key);
         });

@@ -160,6 +160,11 @@ void onWindowClosed()
         });
 }
 
+void noteSceneChange()
+{
+    lastInputMs = Platform::steadyMilliseconds();
+}
+
 bool sceneMayChange(std::uint32_t now)
 {
     return now - lastInputMs < quietAfterMs;

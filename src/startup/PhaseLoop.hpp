@@ -38,6 +38,11 @@ void onWindowClosed();
 // now is a time of Platform::steadyMilliseconds.
 bool sceneMayChange(std::uint32_t now);
 
+// Called by the input callbacks (keys, mouse, resizing): what they do may
+// change the scene, so redraws resume for a second. Peeking at the X queue
+// alone misses events that GLUT reads while it dispatches others.
+void noteSceneChange();
+
 // Makes a window destroyed by another client end the session like a closed
 // one, also when the game draws into it before noticing. Call once the window
 // exists.

@@ -2,6 +2,7 @@
 
 #include "startup/CallbackGuard.hpp"
 #include "startup/Globals.hpp"
+#include "startup/PhaseLoop.hpp"
 
 #include <GL/freeglut.h>
 #include <cassert>
@@ -41,6 +42,7 @@ template <class Body> void withGlobalCursor(Body&& body)
     StartUp::guardCallback(
         [&]
         {
+            StartUp::noteSceneChange();
             std::shared_ptr<MouseCursor> cursor = globalMouseCursor;
             if (cursor)
                 body(*cursor);

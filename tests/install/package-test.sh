@@ -78,6 +78,7 @@ as_player() {
         PATH=/usr/local/bin:/usr/bin:/bin:/usr/local/games:/usr/games DISPLAY="$display" \
         LIBGL_ALWAYS_SOFTWARE=1 SDL_AUDIODRIVER=dummy "$@"
 }
+# The Exec command is split into words, as the desktop splits it.
 as_player $command >"$work/game.out" 2>&1 &
 gpid=$!
 player=$root/home/child/.local/share/brickwork-garden
@@ -108,7 +109,7 @@ gpid=
 
 [ "$(readlink "$player/BMP")" = "$game/BMP" ] || fail "BMP is not a link to $game/BMP"
 [ "$(readlink "$player/Sound")" = "$game/Sound" ] || fail "Sound is not a link to $game/Sound"
-[ "$(stat -c %U "$player/savegame.txt")" = child ] || fail "savegame.txt does not belong to the player"
+[ "$(stat -c %u "$player/savegame.txt")" = "$(in_root id -u child)" ] || fail "savegame.txt does not belong to the player"
 find "$root$game" -printf '%P %T@ %s\n' | sort >"$work/after"
 cmp -s "$work/before" "$work/after" || fail "the game changed its installed folder"
 step "PASS: installed with apt, played, saved in $(echo "$player" | sed "s|^$root||"), exit 0"

@@ -1,0 +1,157 @@
+#!/bin/sh
+# Memory checks of the real game: one scripted session (drags from every
+# folder, drops, stamps, pick-ups, tints, mirror, size, background and frame
+# changes, save, clear, load, Escape and the shutdown picture) under
+# AddressSanitizer + UndefinedBehaviorSanitizer, and the same session under
+# valgrind memcheck. Prints the errors reported from the game's own code
+# (frames in src/); third-party noise (Mesa, LLVM, Xlib, SDL, the loader) is
+# suppressed by bench/lsan.supp and bench/memcheck.supp.
+# BUILD names the normal build (default build), ASAN_BUILD the sanitizer
+# build (default build-asan); WHICH=asan or WHICH=valgrind runs one only.
+set -e
+root=$(cd "$(dirname "$0")/.." && pwd)
+absolute() { case "$1" in /*) echo "$1" ;; *) echo "$root/$1" ;; esac; }
+build=$(absolute "${BUILD:-build}")
+asan=$(absolute "${ASAN_BUILD:-build-asan}")
+which=${WHICH:-asan valgrind}
+reports=${REPORTS:-$(mktemp -d)}
+[ -n "$REPORTS" ] || trap 'rm -rf "$reports"' EXIT
+mkdir -p "$reports"
+
+case "$which" in *asan*)
+    cmake -S "$root" -B "$asan" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBRICKWORK_SANITIZE=ON >/dev/null
+    cmake --build "$asan" --target brickwork-garden -j2 >/dev/null ;;
+esac
+case "$which" in *valgrind*)
+    cmake --build "$build" --target brickwork-garden -j2 >/dev/null ;;
+esac
+
+for tool in $which; do
+    ROOT="$root" TOOL="$tool" REPORTS="$reports" BUILD_DIR="$build" ASAN_DIR="$asan" \
+    python3 - <<'PYTHON'
+import glob, os, re, subprocess, sys, time
+root, tool, reports = os.environ["ROOT"], os.environ["TOOL"], os.environ["REPORTS"]
+game_dir = os.environ["ASAN_DIR" if tool == "asan" else "BUILD_DIR"] + "/game"
+os.environ["GAME_DIR"] = game_dir
+sys.path.insert(0, root + "/tests/e2e")
+import harness
+from harness import Game, XServer, wait_until
+from test_play import Piece
+
+report = os.path.join(reports, tool)
+# Slow under valgrind: every wait is stretched.
+slow = 1 if tool == "asan" else 25
+
+
+class CheckedGame(Game):
+    def start(self):
+        executable = os.path.join(game_dir, "brickwork-garden")
+        command = [executable]
+        env = dict(self.server.env)
+        if tool == "asan":
+            env["ASAN_OPTIONS"] = "detect_leaks=1:log_path=%s" % report
+            # Mesa's driver stays loaded to the end (it is unloaded at exit
+            # otherwise), so the leak stacks inside it can be named and
+            # suppressed. The sanitizer runtime must come first.
+            driver = glob.glob("/usr/lib/*/dri/swrast_dri.so")
+            runtime = glob.glob("/usr/lib/*/libasan.so.8")
+            if driver and runtime:
+                env["LD_PRELOAD"] = runtime[0] + " " + driver[0]
+            env["LSAN_OPTIONS"] = "suppressions=%s/bench/lsan.supp" % root
+            env["UBSAN_OPTIONS"] = "print_stacktrace=1:log_path=%s" % report
+        else:
+            command = ["valgrind", "--tool=memcheck", "--leak-check=full",
+                       "--show-leak-kinds=definite,indirect", "--num-callers=30",
+                       "--suppressions=%s/bench/memcheck.supp" % root,
+                       "--log-file=%s.%%p" % report] + command
+        self.output = open(os.path.join(self.folder, "output.txt"), "w")
+        self.process = subprocess.Popen(command, cwd=self.folder, env=env,
+                                        stdin=subprocess.DEVNULL, stdout=self.output,
+                                        stderr=subprocess.STDOUT)
+        self.started = time.monotonic()
+
+
+def pause(seconds):
+    time.sleep(seconds * slow)
+
+
+started = time.monotonic()
+with XServer.xvfb() as x, CheckedGame(x) as game:
+    game.wait_until_playing(timeout=60 * slow)
+    pause(1)
+    for round, folder in enumerate(["palace", "decoration", "person"]):
+        if round:
+            x.key("n")
+        pause(0.5)
+        for row in range(3):
+            try:
+                piece = Piece(game, folder, row)
+            except (OSError, AssertionError, IndexError):
+                continue
+            x.click(*piece.in_cell())
+            pause(0.3)
+            x.move(400 + 150 * row, 200 + 120 * round)
+            pause(0.3)
+            x.key("i", "i", "Right", "Up")
+            x.click(400 + 150 * row, 200 + 120 * round, button=3)
+            pause(0.3)
+            x.click(420 + 150 * row, 230 + 120 * round)
+            pause(0.3)
+    # Pick the last piece up and lay it elsewhere; tints and mirror on it.
+    x.click(722, 472)
+    pause(0.3)
+    x.click(650, 600)
+    pause(0.3)
+    for key in ["b", "f", "B", "F", "s"]:
+        x.key(key)
+        pause(0.3)
+    x.key("l")
+    pause(1)
+    x.key("p")
+    pause(1)
+    x.key("Escape")
+    code = game.wait(timeout=60 * slow)
+    lines = game.log_lines()
+print("%s: session of %.0f s, exit code %s, %d log lines, %d drags" % (
+    tool, time.monotonic() - started, code, len(lines),
+    sum("start drag(" in l for l in lines)))
+PYTHON
+done
+
+# Error blocks from the reports; an error counts as the game's own when a
+# frame of it lies in the project's sources.
+python3 - "$reports" "$root" <<'PYTHON'
+import glob, os, re, sys
+reports, root = sys.argv[1], sys.argv[2]
+for tool in ("asan", "valgrind"):
+    files = sorted(glob.glob(os.path.join(reports, tool + ".*")))
+    if not files:
+        continue
+    own, other = [], []
+    summaries = []
+    for name in files:
+        text = open(name, errors="replace").read()
+        if tool == "asan":
+            blocks = re.split(r"\n(?==+\n==\d+==ERROR|\S+:\d+:\d+: runtime error)", text)
+            blocks = [b for b in blocks if "ERROR: " in b or "runtime error" in b]
+        else:
+            blocks = [b for b in re.split(r"\n==\d+== \n", text)
+                      if re.search(r"(Invalid|uninitialised|definitely lost|indirectly lost|"
+                                   r"Mismatched|overlap|free\(\))", b)]
+            summaries += re.findall(r"ERROR SUMMARY: .*", text)
+        for block in blocks:
+            (own if re.search(r"/src/(startup|video|palace|ui|savegame|platform)/", block)
+             else other).append(block)
+    print("%s: %d error report(s) from the game's code, %d wholly third-party" % (
+        tool, len(own), len(other)))
+    for summary in summaries:
+        print("  valgrind " + summary)
+    for block in own:
+        print(block.strip()[:3000])
+        print("-" * 40)
+    for block in other:
+        frames = re.findall(r"#\d+ 0x[0-9a-f]+ in (\S+) \(?([^ )]*)|(?:at|by) 0x[0-9A-F]+: (\S+) \(([^)]*)\)", block)
+        first = block.strip().splitlines()[0][:160]
+        print("  third-party: %s ... %s" % (first, "; ".join(
+            "%s %s" % (f[0] or f[2], os.path.basename(f[1] or f[3])) for f in frames[:4])))
+PYTHON

@@ -48,18 +48,20 @@ class CheckedGame(Game):
         executable = os.path.join(game_dir, "brickwork-garden")
         command = [executable]
         env = dict(self.server.env)
+        # Mesa's driver stays loaded to the end (it is unloaded at exit
+        # otherwise), so the stacks inside it can be named and suppressed.
+        driver = glob.glob("/usr/lib/*/dri/swrast_dri.so")
         if tool == "asan":
             env["ASAN_OPTIONS"] = "detect_leaks=1:log_path=%s" % report
-            # Mesa's driver stays loaded to the end (it is unloaded at exit
-            # otherwise), so the leak stacks inside it can be named and
-            # suppressed. The sanitizer runtime must come first.
-            driver = glob.glob("/usr/lib/*/dri/swrast_dri.so")
+            # The sanitizer runtime must come before the driver.
             runtime = glob.glob("/usr/lib/*/libasan.so.8")
             if driver and runtime:
                 env["LD_PRELOAD"] = runtime[0] + " " + driver[0]
             env["LSAN_OPTIONS"] = "suppressions=%s/bench/lsan.supp" % root
             env["UBSAN_OPTIONS"] = "print_stacktrace=1:log_path=%s" % report
         else:
+            if driver:
+                env["LD_PRELOAD"] = driver[0]
             command = ["valgrind", "--tool=memcheck", "--leak-check=full",
                        "--show-leak-kinds=definite,indirect", "--num-callers=30",
                        "--suppressions=%s/bench/memcheck.supp" % root,
@@ -118,31 +120,45 @@ print("%s: session of %.0f s, exit code %s, %d log lines, %d drags" % (
 PYTHON
 done
 
-# Error blocks from the reports; an error counts as the game's own when a
-# frame of it lies in the project's sources.
+# Error blocks from the reports. An error is the game's own when the first
+# frame of its stack past the allocator and the checker's own replacements
+# lies in the project's sources; else it is third-party and listed briefly.
 python3 - "$reports" "$root" <<'PYTHON'
 import glob, os, re, sys
 reports, root = sys.argv[1], sys.argv[2]
+sources = {os.path.basename(f) for f in glob.glob(root + "/src/**/*.[ch]pp", recursive=True)}
+checker = re.compile(r"vgpreload|libsanitizer|asan_|ubsan_|strcmp-|memcpy|memmove|memset")
+frame = re.compile(r"#\d+ 0x[0-9a-f]+ in (\S+) (\S+)|(?:at|by) 0x[0-9A-F]+: (\S+)(?: \(([^)]*)\))?")
+error_start = re.compile(r"ERROR: |runtime error|Invalid |Conditional jump|uninitialised|"
+                         r"Syscall param|Mismatched|overlap|are (definitely|indirectly) lost")
+
+def frames(block):
+    for match in frame.finditer(block):
+        yield (match.group(1) or match.group(3), match.group(2) or match.group(4) or "")
+
+def is_own(block):
+    for function, place in frames(block):
+        if not checker.search(place) and not checker.search(function):
+            return os.path.basename(place.split(":")[0]) in sources
+    return False
+
 for tool in ("asan", "valgrind"):
     files = sorted(glob.glob(os.path.join(reports, tool + ".*")))
     if not files:
         continue
-    own, other = [], []
-    summaries = []
+    own, other, summaries = [], [], []
     for name in files:
         text = open(name, errors="replace").read()
         if tool == "asan":
-            blocks = re.split(r"\n(?==+\n==\d+==ERROR|\S+:\d+:\d+: runtime error)", text)
-            blocks = [b for b in blocks if "ERROR: " in b or "runtime error" in b]
+            blocks = re.split(r"\n(?=Direct leak|Indirect leak|==\d+==ERROR|\S+:\d+:\d+: runtime error)", text)
         else:
-            blocks = [b for b in re.split(r"\n==\d+== \n", text)
-                      if re.search(r"(Invalid|uninitialised|definitely lost|indirectly lost|"
-                                   r"Mismatched|overlap|free\(\))", b)]
+            blocks = re.split(r"\n==\d+== \n", text)
             summaries += re.findall(r"ERROR SUMMARY: .*", text)
         for block in blocks:
-            (own if re.search(r"/src/(startup|video|palace|ui|savegame|platform)/", block)
-             else other).append(block)
-    print("%s: %d error report(s) from the game's code, %d wholly third-party" % (
+            lines = [l for l in block.strip().splitlines() if l.strip()]
+            if lines and error_start.search(lines[0]) and "detected memory leaks" not in lines[0]:
+                (own if is_own(block) else other).append(block)
+    print("%s: %d error report(s) from the game's code, %d third-party" % (
         tool, len(own), len(other)))
     for summary in summaries:
         print("  valgrind " + summary)
@@ -150,8 +166,7 @@ for tool in ("asan", "valgrind"):
         print(block.strip()[:3000])
         print("-" * 40)
     for block in other:
-        frames = re.findall(r"#\d+ 0x[0-9a-f]+ in (\S+) \(?([^ )]*)|(?:at|by) 0x[0-9A-F]+: (\S+) \(([^)]*)\)", block)
-        first = block.strip().splitlines()[0][:160]
+        first = block.strip().splitlines()[0][:100]
         print("  third-party: %s ... %s" % (first, "; ".join(
-            "%s %s" % (f[0] or f[2], os.path.basename(f[1] or f[3])) for f in frames[:4])))
+            "%s %s" % (f, os.path.basename(p)) for f, p in list(frames(block))[:4])))
 PYTHON

@@ -4,6 +4,7 @@ the capital letters without a command do nothing."""
 
 import glob
 import os
+import re
 import shutil
 import stat
 import tempfile
@@ -74,6 +75,9 @@ class SavedBrick:
         self.source_rect = tuple(int(v) for v in fields[9:13])
 
 
+FLOAT = re.compile(r"-?\d\.\d+e[+-]\d+")
+
+
 def saved_bricks(path):
     """The bricks of a saved game, topmost first. The first object of each
     class carries the library's class information (two tokens) in front of
@@ -83,8 +87,8 @@ def saved_bricks(path):
     bricks = []
     at = 0
     while at < len(tokens):
-        if "e" not in tokens[at] or not tokens[at].replace(".", "").replace("e", "").replace(
-                "+", "").replace("-", "").isdigit():
+        # Floats are written only for the tint, in exponent form.
+        if not FLOAT.fullmatch(tokens[at]):
             at += 1
             continue
         first = not bricks

@@ -59,17 +59,24 @@ in_root apt-get install -y -qq --no-install-recommends xvfb xauth xdotool >>"$wo
     { tail -20 "$work/apt.log"; fail "apt could not install Xvfb"; }
 in_root useradd --create-home --shell /bin/sh child
 
-fdfile=$work/display
-chroot "$root" Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp +extension GLX +extension RANDR \
-    3>"$fdfile" 2>"$work/xvfb.log" &
+# The root has a /tmp of its own, but X's abstract sockets are shared with
+# the host, where other tests run X servers on the low display numbers: take a
+# high number that no server of the host uses.
+number=$((200 + $$ % 500))
+while [ -e "/tmp/.X11-unix/X$number" ] || [ -e "/tmp/.X$number-lock" ] ||
+    grep -q "@/tmp/.X11-unix/X$number\$" /proc/net/unix; do
+    number=$((number + 1))
+done
+chroot "$root" Xvfb ":$number" -screen 0 1024x768x24 -nolisten tcp +extension GLX +extension RANDR \
+    2>"$work/xvfb.log" &
 xpid=$!
 i=0
-while [ ! -s "$fdfile" ]; do
+until [ -e "$root/tmp/.X11-unix/X$number" ]; do
     i=$((i + 1))
     [ $i -le 100 ] && kill -0 $xpid 2>/dev/null || fail "Xvfb did not start"
     sleep 0.1
 done
-display=:$(head -n1 "$fdfile")
+display=:$number
 
 command=$(sed -n 's/^Exec=//p' "$root/usr/share/applications/brickwork-garden.desktop")
 step "starting '$command' as a player"

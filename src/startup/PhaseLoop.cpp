@@ -35,49 +35,14 @@ void waitForEvents()
     poll(&connection, display ? 1 : 0, waitMs);
 }
 
-// What the queued X events tell the loop.
-struct QueuedEvents
+// Notes, without taking it from the queue, whether another client destroyed
+// the game's window: freeglut would not notice, and the session has to end.
+// (Redraws after input need no look at the queue: the input callbacks note
+// them, and GLUT redraws exposed windows itself.)
+Bool findDestroyedWindow(Display*, XEvent* event, XPointer destroyed)
 {
-    Window window;
-    bool changeScene = false;
-    bool destroyWindow = false;
-};
-
-// Sorts one queued event: input, exposure, resizing, mapping, focus and
-// window-manager messages may change the scene (the events the GL driver's
-// own buffer swaps cause do not); the window destroyed by another client
-// ends the session, which freeglut would not notice.
-Bool sortEvent(Display*, XEvent* event, XPointer queued)
-{
-    QueuedEvents& events = *reinterpret_cast<QueuedEvents*>(queued);
-    switch (event->type)
-    {
-    case KeyPress:
-    case KeyRelease:
-    case ButtonPress:
-    case ButtonRelease:
-    case MotionNotify:
-    case EnterNotify:
-    case LeaveNotify:
-    case FocusIn:
-    case FocusOut:
-    case Expose:
-    case VisibilityNotify:
-    case MapNotify:
-    case ConfigureNotify:
-    case ClientMessage:
-    // freeglut takes the mouse through the X input extension, whose events
-    // all come as generic events.
-    case GenericEvent:
-        events.changeScene = true;
-        break;
-    case DestroyNotify:
-        if (event->xdestroywindow.window == events.window)
-            events.destroyWindow = true;
-        break;
-    default:
-        break;
-    }
+    if (event->type == DestroyNotify && event->xdestroywindow.window == glXGetCurrentDrawable())
+        *reinterpret_cast<bool*>(destroyed) = true;
     return False; // only looks: the events stay queued for GLUT
 }
 
@@ -104,13 +69,10 @@ void lookAtQueuedEvents()
     Display* display = glXGetCurrentDisplay();
     if (!display)
         return;
-    QueuedEvents events;
-    events.window = glXGetCurrentDrawable();
+    bool destroyed = false;
     XEvent unused;
-    XCheckIfEvent(display, &unused, sortEvent, reinterpret_cast<XPointer>(&events));
-    if (events.changeScene)
-        lastInputMs = Platform::steadyMilliseconds();
-    if (events.destroyWindow)
+    XCheckIfEvent(display, &unused, findDestroyedWindow, reinterpret_cast<XPointer>(&destroyed));
+    if (destroyed)
         onWindowClosed();
 }
 
@@ -129,7 +91,7 @@ void setIdleFunc(void (*idle)())
 
 void runPhase()
 {
-    lastInputMs = Platform::steadyMilliseconds();
+    noteSceneChange();
     for (;;)
     {
         throwIfEndedFromOutside();

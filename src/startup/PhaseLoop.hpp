@@ -33,14 +33,13 @@ void setIdleFunc(void (*idle)());
 // exit request, and no later phase is shown.
 void onWindowClosed();
 
-// The game changes its scene only in answer to X events (input, exposure,
-// resizing): true within a second of the last one, or of the phase's start.
-// now is a time of Platform::steadyMilliseconds.
+// The game changes its scene only in answer to input: true within a second
+// of the last input callback, or of the phase's start. now is a time of
+// Platform::steadyMilliseconds.
 bool sceneMayChange(std::uint32_t now);
 
 // Called by the input callbacks (keys, mouse, resizing): what they do may
-// change the scene, so redraws resume for a second. Peeking at the X queue
-// alone misses events that GLUT reads while it dispatches others.
+// change the scene, so redraws resume for a second.
 void noteSceneChange();
 
 // Makes a window destroyed by another client end the session like a closed

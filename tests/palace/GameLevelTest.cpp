@@ -58,15 +58,10 @@ protected:
     {
         screenWidth = 1024;
         screenHeight = 768;
+        game.addPieceToEveryRow(green);
+        // The first palace piece is a larger red gate.
+        fs::remove(game.file("BMP/palace/1.wall.png"));
         game.addPiece("BMP/palace/1.gate.png", 100, 81, red);
-        game.addPiece("BMP/palace/2.tower.png", 60, 60, green);
-        game.addPiece("BMP/palace/3.roof.png", 60, 60, green);
-        game.addPiece("BMP/decoration/1.flag.png", 60, 60, green);
-        game.addPiece("BMP/decoration/2.tree.png", 60, 60, green);
-        game.addPiece("BMP/decoration/3.bush.png", 60, 60, green);
-        game.addPiece("BMP/person/1.king.png", 60, 60, green);
-        game.addPiece("BMP/person/2.queen.png", 60, 60, green);
-        game.addPiece("BMP/person/3.cat.png", 60, 60, green);
         writeSolid(game.file("BMP/background/water.png"), 1024, 768, {0, 100, 100, 255});
         writeSolid(game.file("BMP/frame/wood.png"), 1024, 768, {90, 60, 0, 255});
         globalKeyboard = std::make_shared<InputEngine::OpenGL::Keyboard>();
@@ -261,7 +256,7 @@ TEST_F(Level, ToolbarControlsRunTheirCommands)
     click(folder1Button);
     EXPECT_EQ(shownInRow(1), "BMP/person/2.queen.png");
     click(folder3Button);
-    EXPECT_EQ(shownInRow(1), "BMP/decoration/2.tree.png");
+    EXPECT_EQ(shownInRow(1), "BMP/decoration/2.flower.png");
     click(folder2Button);
     EXPECT_EQ(shownInRow(1), "BMP/palace/2.tower.png");
 

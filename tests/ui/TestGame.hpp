@@ -132,6 +132,19 @@ public:
                      { return x == width - 1 && y == height - 1 ? transparent : colour; });
     }
 
+    // Gives each row of the three toolbar folders a 60 x 60 piece of one
+    // colour: palace 1.wall, 2.tower, 3.roof; decoration 1.flag, 2.flower,
+    // 3.tree; person 1.king, 2.queen, 3.cat.
+    void addPieceToEveryRow(Colour colour)
+    {
+        for (const char* name :
+             {"BMP/palace/1.wall.png", "BMP/palace/2.tower.png", "BMP/palace/3.roof.png",
+              "BMP/decoration/1.flag.png", "BMP/decoration/2.flower.png",
+              "BMP/decoration/3.tree.png", "BMP/person/1.king.png", "BMP/person/2.queen.png",
+              "BMP/person/3.cat.png"})
+            addPiece(name, 60, 60, colour);
+    }
+
     std::string file(const std::string& name) const { return dir.file(name); }
     const std::string& path() const { return dir.path(); }
 

@@ -228,15 +228,7 @@ TEST_F(ToolbarTest, OffersTheFirstThreePicturesOfEachRowAndPagesRoundThem)
 
 TEST_F(ToolbarTest, ShowFolderAndNextFolderChooseTheFolders)
 {
-    game.addPiece("BMP/palace/1.wall.png", 60, 60, red);
-    game.addPiece("BMP/palace/2.tower.png", 60, 60, red);
-    game.addPiece("BMP/palace/3.roof.png", 60, 60, red);
-    game.addPiece("BMP/decoration/1.flag.png", 60, 60, red);
-    game.addPiece("BMP/decoration/2.flower.png", 60, 60, red);
-    game.addPiece("BMP/decoration/3.tree.png", 60, 60, red);
-    game.addPiece("BMP/person/1.king.png", 60, 60, red);
-    game.addPiece("BMP/person/2.queen.png", 60, 60, red);
-    game.addPiece("BMP/person/3.cat.png", 60, 60, red);
+    game.addPieceToEveryRow(red);
     Rows rows = palaceRows();
     Toolbar toolbar(rows);
     auto shown = [&](int row) { return toolbar.rows[row]->brick.picture.data->fileName; };

@@ -78,13 +78,20 @@ void expectFileShowsTheBackBuffer(TestSupport::GlContext& gl, const std::string&
     FreeImage_Unload(bitmap);
 }
 
-} // namespace
-
-TEST(ScreenCaptureTest, SavedPictureIsWhatWasDrawn)
+// Every test captures the scene drawn into a fresh context.
+class ScreenCaptureTest : public ::testing::Test
 {
+protected:
+    ScreenCaptureTest() { drawScene(gl); }
+
     TestSupport::GlContext gl;
     TestSupport::TempDir folder;
-    drawScene(gl);
+};
+
+} // namespace
+
+TEST_F(ScreenCaptureTest, SavedPictureIsWhatWasDrawn)
+{
     screenWidth = 1024;
     screenHeight = 768;
     const std::string file = folder.file("2024-03-03 09-05-07.bmp");
@@ -106,11 +113,8 @@ TEST(ScreenCaptureTest, SavedPictureIsWhatWasDrawn)
     FreeImage_Unload(bitmap);
 }
 
-TEST(ScreenCaptureTest, RowsWhoseWidthIsNoMultipleOfFourStayAligned)
+TEST_F(ScreenCaptureTest, RowsWhoseWidthIsNoMultipleOfFourStayAligned)
 {
-    TestSupport::GlContext gl;
-    TestSupport::TempDir folder;
-    drawScene(gl);
     // The display mode decides the size; 1001 * 3 bytes is no multiple of four.
     screenWidth = 1001;
     screenHeight = 701;
@@ -124,11 +128,8 @@ TEST(ScreenCaptureTest, RowsWhoseWidthIsNoMultipleOfFourStayAligned)
     expectFileShowsTheBackBuffer(gl, file, 1001, 701);
 }
 
-TEST(ScreenCaptureTest, UnwritablePlaceWritesNothingAndGoesOn)
+TEST_F(ScreenCaptureTest, UnwritablePlaceWritesNothingAndGoesOn)
 {
-    TestSupport::GlContext gl;
-    TestSupport::TempDir folder;
-    drawScene(gl);
     screenWidth = 1024;
     screenHeight = 768;
     const std::string file = folder.file("missing/shot.bmp");

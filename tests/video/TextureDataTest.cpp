@@ -50,6 +50,14 @@ Color distinct(unsigned x, unsigned y)
                  std::uint8_t(50 + 10 * x + y)};
 }
 
+// Writes a 4 x 4 picture of distinct pixels into dir and returns its name.
+std::string writeDistinctPicture(const TestSupport::TempDir& dir)
+{
+    const std::string name = dir.file("a.png");
+    VideoTests::writePicture(name, 4, 4, 32, distinct);
+    return name;
+}
+
 std::string messageOf(const std::function<void()>& action)
 {
     try
@@ -250,8 +258,7 @@ TEST(FastTextureData, EachLoadReplacesTheTextureAndAFailedLoadLeavesNone)
 {
     TestSupport::GlContext gl;
     TestSupport::TempDir dir;
-    const std::string name = dir.file("a.png");
-    VideoTests::writePicture(name, 4, 4, 32, distinct);
+    const std::string name = writeDistinctPicture(dir);
 
     FastTextureData data;
     data.loadFromFile(name, 0, 0, 0, 0);
@@ -278,8 +285,7 @@ TEST(FastTextureData, EmptyNameOnlyReleasesTheTexture)
 {
     TestSupport::GlContext gl;
     TestSupport::TempDir dir;
-    const std::string name = dir.file("a.png");
-    VideoTests::writePicture(name, 4, 4, 32, distinct);
+    const std::string name = writeDistinctPicture(dir);
     FastTextureData data;
     data.loadFromFile(name, 0, 0, 0, 0);
     const GLuint texture = data.textureId;

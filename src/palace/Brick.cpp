@@ -141,6 +141,15 @@ bool Brick::hitTest(int x, int y) const
     return false;
 }
 
+void Brick::draw(bool clippingAllowed) const
+{
+    if (clipped && clippingAllowed)
+        picture.drawPart(sourceRect.left, sourceRect.top, sourceRect.right, sourceRect.bottom,
+                         screenRect.left, screenRect.top, screenRect.right, screenRect.bottom);
+    else
+        picture.draw();
+}
+
 void Brick::loadMask(const std::string& fileName)
 {
     mask.load(fileName + ".mask");

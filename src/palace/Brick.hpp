@@ -63,6 +63,10 @@ public:
     // has a mask, else by its (scaled or clipped) rectangle.
     bool hitTest(int x, int y) const;
 
+    // Draws the picture: only its sourceRect part into screenRect when the
+    // brick is clipped and clipping is allowed, else whole.
+    void draw(bool clippingAllowed = true) const;
+
     // Reads fileName + ".mask"; no usable file leaves the brick without a mask.
     void loadMask(const std::string& fileName);
 

@@ -60,8 +60,6 @@ std::string captureFileName()
 
 GameLevel::GameLevel() : frames("BMP/frame/")
 {
-    captureState = 0;
-    wallpaperRequested = false;
     backgrounds = std::make_shared<ImageManager<Background>>("BMP/background/");
     std::vector<std::vector<std::string>> firstFolder = listPalaceFolder();
     logLine("PalaceBuild", 649) << " GameLevel::init" << endLine;

@@ -167,16 +167,7 @@ unsigned Palace::decreaseSize(bool alsoForNewPieces)
 void Palace::draw(bool clippingAllowed) const
 {
     for (auto it = bricks.rbegin(); it != bricks.rend(); ++it)
-    {
-        const Brick& brick = **it;
-        if (brick.clipped && clippingAllowed)
-            brick.picture.drawPart(brick.sourceRect.left, brick.sourceRect.top,
-                                   brick.sourceRect.right, brick.sourceRect.bottom,
-                                   brick.screenRect.left, brick.screenRect.top,
-                                   brick.screenRect.right, brick.screenRect.bottom);
-        else
-            brick.picture.draw();
-    }
+        (*it)->draw(clippingAllowed);
 }
 
 // Takes the selected brick out, changes its size by one step and drops it

@@ -73,13 +73,12 @@ void Cell::fitPicture()
         return;
     brick.setClipped(false);
     const VideoEngine::OpenGL::Rectangl r = brick.picture.imageRect();
-    const double s = brick.picture.size * static_cast<double>(0.1f);
-    const int right2 = static_cast<int>((r.right - r.left) * s + r.left);
-    const int bottom2 = static_cast<int>((r.bottom - r.top) * s + r.top);
-    const int ox = std::max(0, (r.left - right2 + boxWidth) / 2);
-    const int oy = std::max(0, (r.top - bottom2 + boxHeight) / 2);
-    const int w = std::min(right2 - r.left, boxWidth);
-    const int h = std::min(bottom2 - r.top, boxHeight);
+    const double s = brick.scale();
+    const VideoEngine::OpenGL::Rectangl shown = scaledRect(r, s);
+    const int ox = std::max(0, (r.left - shown.right + boxWidth) / 2);
+    const int oy = std::max(0, (r.top - shown.bottom + boxHeight) / 2);
+    const int w = std::min(shown.right - r.left, boxWidth);
+    const int h = std::min(shown.bottom - r.top, boxHeight);
     const double reciprocal = 1 / s;
 
     brick.setClipped(true);
@@ -88,8 +87,8 @@ void Cell::fitPicture()
     brick.setPosition(x + ox, y + oy);
 
     logLine("PalaceBuild", 765) << " Add brick to cell (" << 0 << "," << 0 << " : " << w << "," << h
-                                << ") (" << r.left << "," << r.top << " : " << right2 << ","
-                                << bottom2 << ") " << brick.picture.data->fileName << endLine;
+                                << ") (" << r.left << "," << r.top << " : " << shown.right << ","
+                                << shown.bottom << ") " << brick.picture.data->fileName << endLine;
 }
 
 std::shared_ptr<Brick> Cell::startDrag(int x, int y, const std::string& name)
@@ -115,15 +114,7 @@ void Cell::drawPicture() const
 {
     if (!hasPicture())
         return;
-    if (brick.clipped)
-    {
-        const auto& from = brick.sourceRect;
-        const auto& to = brick.screenRect;
-        brick.picture.drawPart(from.left, from.top, from.right, from.bottom, to.left, to.top,
-                               to.right, to.bottom);
-    }
-    else
-        brick.picture.draw();
+    brick.draw();
 }
 
 void Cell::drawArrows() const

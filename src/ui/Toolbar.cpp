@@ -42,7 +42,13 @@ Utils::Array<std::string, 5> checkBoxPictures()
     return files;
 }
 
-constexpr std::size_t picturesPerRow = 3;
+// A toolbar row shows at most its first three pictures.
+void cutToRow(std::vector<std::string>& pictures)
+{
+    constexpr std::size_t picturesPerRow = 3;
+    if (pictures.size() > picturesPerRow)
+        pictures.resize(picturesPerRow);
+}
 } // namespace
 
 const char* const Toolbar::picturePattern = "^[1-3]\\.(.*)\\.(png|bmp)$";
@@ -75,13 +81,10 @@ Toolbar::Toolbar(std::vector<std::vector<std::string>>& firstFolder)
         for (const auto& list : lists)
             VideoEngine::OpenGL::prepareMasks(list);
     }
-    current = 0;
-
     rows.reserve(firstFolder.size());
     for (std::size_t i = 0; i < firstFolder.size(); ++i)
     {
-        if (firstFolder[i].size() > picturesPerRow)
-            firstFolder[i].resize(picturesPerRow);
+        cutToRow(firstFolder[i]);
         rows.push_back(std::make_shared<Cell>(firstFolder[i], 23, 120 + 183 * static_cast<int>(i),
                                               leftArrow, rightArrow));
     }
@@ -161,10 +164,8 @@ void Toolbar::selectFolder(const std::string& folder)
         {
             if (i >= lists.size())
                 throw std::out_of_range("invalid vector<T> subscript");
-            std::vector<std::string>& list = lists[i];
-            if (list.size() > picturesPerRow)
-                list.resize(picturesPerRow);
-            rows[i]->setPictures(list);
+            cutToRow(lists[i]);
+            rows[i]->setPictures(lists[i]);
         }
     }
     catch (const std::exception& failure)
@@ -188,8 +189,7 @@ void Toolbar::showFolder(std::size_t k)
 
 void Toolbar::nextFolder()
 {
-    current = current + 1 >= folders.size() ? 0 : current + 1;
-    selectFolder(folders[current]);
+    showFolder(current + 1 >= folders.size() ? 0 : current + 1);
 }
 
 } // namespace PalaceBuild

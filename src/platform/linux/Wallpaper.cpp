@@ -9,6 +9,7 @@
 
 #include "platform/ChildProcess.hpp"
 #include "startup/GameLog.hpp"
+#include "video/Image.hpp"
 
 #include <FreeImage.h>
 
@@ -17,7 +18,6 @@
 #include <chrono>
 #include <cstdlib>
 #include <filesystem>
-#include <memory>
 #include <optional>
 #include <pwd.h>
 #include <sstream>
@@ -238,22 +238,11 @@ bool installLxde(const Budget& budget, const fs::path& picture)
     return budget.run({"pcmanfm", "--set-wallpaper=" + picture.string()}).has_value();
 }
 
-struct BitmapUnloader
-{
-    void operator()(FIBITMAP* bitmap) const { FreeImage_Unload(bitmap); }
-};
-using Bitmap = std::unique_ptr<FIBITMAP, BitmapUnloader>;
-
 // Writes a PNG beside the picture (same name, ".png"); nothing on failure.
 std::optional<fs::path> pngBeside(const fs::path& picture)
 {
-    const std::string source = picture.string();
-    FREE_IMAGE_FORMAT format = FreeImage_GetFileType(source.c_str(), 0);
-    if (format == FIF_UNKNOWN)
-        format = FreeImage_GetFIFFromFilename(source.c_str());
-    if (format == FIF_UNKNOWN)
-        return std::nullopt;
-    const Bitmap bitmap(FreeImage_Load(format, source.c_str(), 0));
+    const VideoEngine::OpenGL::BitmapPtr bitmap =
+        VideoEngine::OpenGL::loadImage(picture.string(), 0);
     if (!bitmap)
         return std::nullopt;
     fs::path png = picture;

@@ -6,14 +6,9 @@
 # frame pictures the saved game names.
 # Usage: bench/scene.sh [pieces...]    (BUILD selects the build folder)
 set -e
-root=$(cd "$(dirname "$0")/.." && pwd)
-build=${BUILD:-build}
-case "$build" in /*) ;; *) build="$root/$build" ;; esac
+. "$(dirname "$0")/preamble.inc"
 cmake --build "$build" --target bench-game brickwork-garden -j2 >/dev/null
-scratch=$(mktemp -d)
-trap 'rm -rf "$scratch"' EXIT
-cp -r "$build/game/BMP" "$scratch/"
-cd "$scratch"
+enter_scratch
 echo "Playing: pieces dragged from the toolbar, each with a picture of its own"
 for pieces in ${@:-10 100 1000}; do
     "$root/tests/with-xvfb.sh" "$build/bench/bench-game" scene "$pieces"

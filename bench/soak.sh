@@ -8,12 +8,7 @@
 # flat.
 # BUILD names the build folder (default build).
 set -e
-root=$(cd "$(dirname "$0")/.." && pwd)
-build=${BUILD:-build}
-case "$build" in /*) ;; *) build="$root/$build" ;; esac
+. "$(dirname "$0")/preamble.inc"
 cmake --build "$build" --target bench-game brickwork-garden -j2 >/dev/null
-scratch=$(mktemp -d)
-trap 'rm -rf "$scratch"' EXIT
-cp -r "$build/game/BMP" "$scratch/"
-cd "$scratch"
+enter_scratch
 "$root/tests/with-xvfb.sh" "$build/bench/bench-game" soak "${ROUNDS:-400}"

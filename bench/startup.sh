@@ -7,9 +7,7 @@
 # clock, so launch-to-frame includes up to one second of waiting by design.
 # BUILD names the build folder (default build).
 set -e
-root=$(cd "$(dirname "$0")/.." && pwd)
-build=${BUILD:-build}
-case "$build" in /*) ;; *) build="$root/$build" ;; esac
+. "$(dirname "$0")/preamble.inc"
 cmake --build "$build" --target bench-game brickwork-garden -j2 >/dev/null
 GAME_DIR="$build/game" python3 - "$root" <<'PYTHON'
 import sys, time
@@ -36,9 +34,6 @@ print("launch to catalogues loaded:        %6.0f ms" % (listed * 1000))
 print("launch to level built:              %6.0f ms" % (built * 1000))
 print("launch to first game frame on screen: %4.0f ms%s" % (shown * 1000, "" if first else " (not seen)"))
 PYTHON
-scratch=$(mktemp -d)
-trap 'rm -rf "$scratch"' EXIT
-cp -r "$build/game/BMP" "$scratch/"
-find "$scratch" -name '*.mask' -delete
-cd "$scratch"
+enter_scratch
+find . -name '*.mask' -delete
 "$root/tests/with-xvfb.sh" "$build/bench/bench-game" startup

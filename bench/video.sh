@@ -2,8 +2,6 @@
 # Loading and drawing figures of the video engine, under a private X server.
 # Usage: bench/video.sh [picture folder]    (BUILD selects the build folder)
 set -e
-root=$(cd "$(dirname "$0")/.." && pwd)
-build=${BUILD:-build}
-case "$build" in /*) ;; *) build="$root/$build" ;; esac
+. "$(dirname "$0")/preamble.inc"
 cmake --build "$build" --target bench-video -j2 >/dev/null
 exec "$root/tests/with-xvfb.sh" "$build/bench/bench-video" "$@"

@@ -27,32 +27,9 @@ import time
 GAME_DIR = os.environ.get("GAME_DIR", "")
 EXECUTABLE = "brickwork-garden"
 
-DUMMY_XORG_CONFIG = """Section "Monitor"
-    Identifier "Monitor0"
-    HorizSync 20.0-100.0
-    VertRefresh 59.9-60.5, 74.9-75.1
-EndSection
-Section "Device"
-    Identifier "Card0"
-    Driver "dummy"
-    VideoRam 32768
-EndSection
-Section "Screen"
-    Identifier "Screen0"
-    Device "Card0"
-    Monitor "Monitor0"
-    DefaultDepth 24
-    SubSection "Display"
-        Depth 24
-        Modes "1280x1024" "1024x768" "800x600"
-        Virtual 1280 1024
-    EndSubSection
-EndSection
-Section "ServerFlags"
-    Option "AutoAddDevices" "false"
-    Option "DontVTSwitch" "true"
-EndSection
-"""
+# The dummy Xorg configuration, shared with the C++ platform tests.
+DUMMY_XORG_CONFIG = os.path.normpath(os.path.join(os.path.dirname(os.path.abspath(__file__)),
+                                                   "..", "platform", "dummy-xorg.conf"))
 
 
 def wait_until(condition, timeout, step=0.05):
@@ -159,10 +136,7 @@ class XServer:
         """Xorg on the dummy driver: a 1280 x 1024 desktop that also offers
         1024 x 768 at 60 and 75 Hz and 800 x 600. Needs root."""
         folder = tempfile.mkdtemp(prefix="brickwork-xorg-")
-        config = os.path.join(folder, "xorg.conf")
-        with open(config, "w") as f:
-            f.write(DUMMY_XORG_CONFIG)
-        return cls(["Xorg", "-config", config, "-configdir", os.path.join(folder, "conf.d"),
+        return cls(["Xorg", "-config", DUMMY_XORG_CONFIG, "-configdir", os.path.join(folder, "conf.d"),
                     "-logfile", os.path.join(folder, "xorg.log"), "-nolisten", "tcp",
                     "-noreset"], folder)
 

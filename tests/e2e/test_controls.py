@@ -103,19 +103,26 @@ def saved_bricks(path):
     return bricks
 
 
+def start_playing(test):
+    """Gives test a private Xvfb (test.x) and a game in its game phase
+    (test.game), both closed at clean-up, with the mouse resting below the
+    scene and the empty screen in test.empty."""
+    test.x = XServer.xvfb()
+    test.addCleanup(test.x.close)
+    test.game = Game(test.x)
+    test.addCleanup(test.game.close)
+    test.game.wait_until_playing()
+    test.x.move(600, 690)
+    test.empty = test.x.screenshot()
+
+
 def lines_like(game, text):
     return sum(text in line for line in game.log_lines())
 
 
 class Controls(unittest.TestCase):
     def setUp(self):
-        self.x = XServer.xvfb()
-        self.addCleanup(self.x.close)
-        self.game = Game(self.x)
-        self.addCleanup(self.game.close)
-        self.game.wait_until_playing()
-        self.x.move(600, 690)
-        self.empty = self.x.screenshot()
+        start_playing(self)
 
     def save(self, how):
         """Saves through how() and returns the bricks in the new file."""

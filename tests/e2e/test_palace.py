@@ -6,8 +6,8 @@ import collections
 import os
 import unittest
 
-from harness import Game, XServer, wait_until
-from test_controls import press, saved_bricks
+from harness import wait_until
+from test_controls import press, saved_bricks, start_playing
 from test_save import take_piece
 
 TOOLBAR_EDGE = 220
@@ -15,13 +15,7 @@ TOOLBAR_EDGE = 220
 
 class Palace(unittest.TestCase):
     def setUp(self):
-        self.x = XServer.xvfb()
-        self.addCleanup(self.x.close)
-        self.game = Game(self.x)
-        self.addCleanup(self.game.close)
-        self.game.wait_until_playing()
-        self.x.move(600, 690)
-        self.empty = self.x.screenshot()
+        start_playing(self)
 
     def carry(self, row, to):
         self.assertTrue(take_piece(self.x, self.game, row), "no drag started in row %d" % row)

@@ -19,34 +19,8 @@ namespace TestSupport
 namespace
 {
 
-// Only 60 and 75 Hz pass the monitor's limits, so the driver's built-in
-// modes add no faster rates.
-const char* const config = R"(Section "Monitor"
-    Identifier "Monitor0"
-    HorizSync 20.0-100.0
-    VertRefresh 59.9-60.5, 74.9-75.1
-EndSection
-Section "Device"
-    Identifier "Card0"
-    Driver "dummy"
-    VideoRam 32768
-EndSection
-Section "Screen"
-    Identifier "Screen0"
-    Device "Card0"
-    Monitor "Monitor0"
-    DefaultDepth 24
-    SubSection "Display"
-        Depth 24
-        Modes "1280x1024" "1024x768" "800x600"
-        Virtual 1280 1024
-    EndSubSection
-EndSection
-Section "ServerFlags"
-    Option "AutoAddDevices" "false"
-    Option "DontVTSwitch" "true"
-EndSection
-)";
+// The configuration is shared with the end-to-end harness.
+const char* const config = SOURCE_DIR "/tests/platform/dummy-xorg.conf";
 
 std::string runCommand(const std::string& command)
 {
@@ -70,7 +44,6 @@ bool DummyXServer::available()
 
 DummyXServer::DummyXServer()
 {
-    std::ofstream(dir.file("xorg.conf")) << config;
     const std::string displayFile = dir.file("display");
     server = fork();
     if (server == 0)
@@ -80,10 +53,9 @@ DummyXServer::DummyXServer()
         dup2(out, 3);
         dup2(null, 1);
         dup2(null, 2);
-        const std::string conf = dir.file("xorg.conf");
         const std::string log = dir.file("xorg.log");
         const std::string confDir = dir.file("xorg.conf.d");
-        execl("/usr/bin/Xorg", "Xorg", "-displayfd", "3", "-config", conf.c_str(), "-configdir",
+        execl("/usr/bin/Xorg", "Xorg", "-displayfd", "3", "-config", config, "-configdir",
               confDir.c_str(), "-logfile", log.c_str(), "-nolisten", "tcp", "-noreset",
               static_cast<char*>(nullptr));
         _exit(127);

@@ -2,6 +2,7 @@
 // back with FreeImage.
 
 #include "video/ScreenCapture.hpp"
+#include "startup/GameLog.hpp"
 #include "startup/Globals.hpp"
 #include "support/GlContext.hpp"
 #include "support/TempDir.hpp"
@@ -82,7 +83,15 @@ void expectFileShowsTheBackBuffer(TestSupport::GlContext& gl, const std::string&
 class ScreenCaptureTest : public ::testing::Test
 {
 protected:
-    ScreenCaptureTest() { drawScene(gl); }
+    // The log goes to the test's own folder: tests running side by side
+    // would truncate a shared one.
+    ScreenCaptureTest()
+    {
+        gameLog.close();
+        gameLog.clear();
+        gameLog.open(folder.file("gameLog.txt"), std::ios::out | std::ios::trunc);
+        drawScene(gl);
+    }
 
     TestSupport::GlContext gl;
     TestSupport::TempDir folder;
@@ -97,7 +106,7 @@ TEST_F(ScreenCaptureTest, SavedPictureIsWhatWasDrawn)
     const std::string file = folder.file("2024-03-03 09-05-07.bmp");
     VideoEngine::OpenGL::saveScreen(file);
     expectFileShowsTheBackBuffer(gl, file, 1024, 768);
-    EXPECT_EQ(lastLine("gameLog.txt"), "OpenGL 19 errno=0");
+    EXPECT_EQ(lastLine(folder.file("gameLog.txt")), "OpenGL 19 errno=0");
 
     // The corners land where they were drawn: red at the top left, blue at
     // the bottom left, green at the bottom right.

@@ -12,4 +12,8 @@ void catchTerminationSignals();
 // True once one of the signals has arrived.
 bool terminationRequested();
 
+// A descriptor that becomes readable when one of the signals arrives, for
+// waits that must end at once; -1 before catchTerminationSignals.
+int terminationDescriptor();
+
 } // namespace Platform

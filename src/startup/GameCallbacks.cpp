@@ -83,11 +83,24 @@ void onIdle()
         []
         {
             // An unchanged scene is not drawn again: a game left alone
-            // costs next to nothing.
-            const std::uint32_t now = Platform::steadyMilliseconds();
-            if (redrawDue(now, lastRedisplayMs) && sceneMayChange(now))
+            // costs next to nothing. A change waits for the pacing, never
+            // longer.
+            if (sceneChangePending() && redrawDue(Platform::steadyMilliseconds(), lastRedisplayMs))
+            {
+                takeSceneChange();
                 glutPostRedisplay();
+            }
         });
+}
+
+int idleWakeAfterMs()
+{
+    if (!sceneChangePending())
+        return -1;
+    if (lastRedisplayMs == 0)
+        return 0;
+    const std::uint32_t since = Platform::steadyMilliseconds() - lastRedisplayMs;
+    return since > 25 ? 0 : static_cast<int>(26 - since);
 }
 
 void onReshape(int width, int height)

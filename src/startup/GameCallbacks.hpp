@@ -29,9 +29,13 @@ std::string rendererName();
 // have passed.
 bool redrawDue(std::uint32_t now, std::uint32_t& lastRedisplayMs);
 
-// Game-phase idle function: requests a redraw when one is due and the scene
-// may have changed (see sceneMayChange). Never waits.
+// Game-phase idle function: requests a redraw when the scene changed (see
+// noteSceneChange) and the pacing allows one. Never waits.
 void onIdle();
+
+// How long the game phase may sleep after onIdle: until the pacing allows the
+// pending redraw, or until the next event when nothing is pending.
+int idleWakeAfterMs();
 
 // Reshape callback: remembers the window size, restores the logical
 // projection and sets the viewport to the whole window.
@@ -44,6 +48,7 @@ void onSpecial(int key, int x, int y);
 
 // One game frame: clears to opaque yellow; with a level, draws it, flushes,
 // swaps, waits for GL to finish and lets the level do its after-frame step.
+// A picture capture still counting its frames asks for the next frame.
 // Without a level nothing is swapped.
 template <class Level> void drawGameFrame(Level* level)
 {
@@ -56,6 +61,8 @@ template <class Level> void drawGameFrame(Level* level)
     glutSwapBuffers();
     glFinish();
     level->captureIfDue();
+    if (level->captureState != 0)
+        noteSceneChange();
 }
 
 // Where the game phase finds its level; set by registerGameCallbacks.
@@ -74,7 +81,7 @@ template <class Level> void registerGameCallbacks(Level** slot)
     gameLevelSlot<Level> = slot;
     glutDisplayFunc(onDisplay<Level>);
     glutReshapeFunc(onReshape);
-    setIdleFunc(onIdle);
+    setIdleFunc(onIdle, idleWakeAfterMs);
 }
 
 } // namespace StartUp

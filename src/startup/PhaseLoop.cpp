@@ -1,12 +1,12 @@
 #include "startup/PhaseLoop.hpp"
 
-#include "platform/Clock.hpp"
 #include "platform/Termination.hpp"
 #include "startup/CallbackGuard.hpp"
 
 #include <GL/freeglut.h>
 #include <GL/glx.h>
 #include <poll.h>
+#include <utility>
 
 namespace StartUp
 {
@@ -14,25 +14,29 @@ namespace
 {
 
 void (*idleFunc)() = nullptr;
+int (*wakeAfterFunc)() = nullptr;
 bool windowClosed = false;
-std::uint32_t lastInputMs = 0;
+bool sceneChanged = false;
 
-// How long after the last X event the scene counts as possibly changing.
-constexpr std::uint32_t quietAfterMs = 1000;
+// The wait between two idle calls of a phase that sets no wake-up time.
+constexpr int defaultWaitMs = 4;
 
-// Longest wait for X events between two idle calls. Short enough for the
-// 26 ms redraw pacing, long enough that an idle game costs next to nothing.
-constexpr int waitMs = 4;
-
-// Sleeps until the X connection has input or waitMs passed; a signal cuts it
-// short.
+// Sleeps until the X connection has input, a termination signal arrives or
+// the idle function's wake-up time has passed. Events Xlib has already read
+// from the connection are handled first, without sleeping.
 void waitForEvents()
 {
     Display* display = glXGetCurrentDisplay();
-    struct pollfd connection = {};
-    connection.fd = display ? ConnectionNumber(display) : -1;
-    connection.events = POLLIN;
-    poll(&connection, display ? 1 : 0, waitMs);
+    int timeoutMs = wakeAfterFunc ? wakeAfterFunc() : defaultWaitMs;
+    if (display && XEventsQueued(display, QueuedAlready) > 0)
+        timeoutMs = 0;
+    struct pollfd waits[2] = {};
+    nfds_t count = 0;
+    if (display)
+        waits[count++] = {ConnectionNumber(display), POLLIN, 0};
+    if (Platform::terminationDescriptor() != -1)
+        waits[count++] = {Platform::terminationDescriptor(), POLLIN, 0};
+    poll(waits, count, timeoutMs);
 }
 
 // Notes, without taking it from the queue, whether another client destroyed
@@ -84,9 +88,10 @@ void throwIfEndedFromOutside()
 
 } // namespace
 
-void setIdleFunc(void (*idle)())
+void setIdleFunc(void (*idle)(), int (*wakeAfterMs)())
 {
     idleFunc = idle;
+    wakeAfterFunc = wakeAfterMs;
 }
 
 void runPhase()
@@ -124,12 +129,17 @@ void onWindowClosed()
 
 void noteSceneChange()
 {
-    lastInputMs = Platform::steadyMilliseconds();
+    sceneChanged = true;
 }
 
-bool sceneMayChange(std::uint32_t now)
+bool takeSceneChange()
 {
-    return now - lastInputMs < quietAfterMs;
+    return std::exchange(sceneChanged, false);
+}
+
+bool sceneChangePending()
+{
+    return sceneChanged;
 }
 
 bool sessionEndedFromOutside()

@@ -5,7 +5,6 @@
 // then a short wait on the X connection. A phase ends when a callback has
 // recorded an exception (see CallbackGuard.hpp); runPhase rethrows it.
 
-#include <cstdint>
 #include <stdexcept>
 
 namespace StartUp
@@ -21,8 +20,10 @@ public:
 };
 
 // The idle function the loop calls between events; null calls nothing. Stands
-// for glutIdleFunc, which the loop never reaches.
-void setIdleFunc(void (*idle)());
+// for glutIdleFunc, which the loop never reaches. wakeAfterMs tells how long
+// the loop may then sleep when no event comes: milliseconds, or -1 for
+// until the next event. Without it the loop wakes every few milliseconds.
+void setIdleFunc(void (*idle)(), int (*wakeAfterMs)() = nullptr);
 
 // Runs GLUT events and the idle function until a callback records an
 // exception, then rethrows it. Throws SessionEnded when the session was ended
@@ -33,14 +34,17 @@ void setIdleFunc(void (*idle)());
 // exit request, and no later phase is shown.
 void onWindowClosed();
 
-// The game changes its scene only in answer to input: true within a second
-// of the last input callback, or of the phase's start. now is a time of
-// Platform::steadyMilliseconds.
-bool sceneMayChange(std::uint32_t now);
-
-// Called by the input callbacks (keys, mouse, resizing): what they do may
-// change the scene, so redraws resume for a second.
+// Called whenever what is on screen may have changed: by the input callbacks
+// (keys, mouse, resizing) before their work, and by a frame that leaves work
+// for the next one. The change stays noted until takeSceneChange takes it, so
+// however long the work takes, its result is drawn.
 void noteSceneChange();
+
+// True once after noteSceneChange: the scene needs drawing again.
+bool takeSceneChange();
+
+// True while a noted change waits for its redraw.
+bool sceneChangePending();
 
 // Makes a window destroyed by another client end the session like a closed
 // one, also when the game draws into it before noticing. Call once the window

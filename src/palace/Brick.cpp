@@ -150,6 +150,17 @@ void Brick::draw(bool clippingAllowed) const
         picture.draw();
 }
 
+void Brick::sign(VideoEngine::OpenGL::SceneSignature& signature) const
+{
+    signature.add(picture);
+    signature.add(clipped);
+    if (clipped)
+    {
+        signature.add(sourceRect);
+        signature.add(screenRect);
+    }
+}
+
 void Brick::loadMask(const std::string& fileName)
 {
     mask.load(fileName + ".mask");

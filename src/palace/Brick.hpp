@@ -10,6 +10,7 @@
 #include "palace/Mask.hpp"
 #include "video/FastTextureData.hpp"
 #include "video/Rectangl.hpp"
+#include "video/SceneSignature.hpp"
 #include "video/Texture.hpp"
 
 #include <cstdint>
@@ -66,6 +67,8 @@ public:
     // Draws the picture: only its sourceRect part into screenRect when the
     // brick is clipped and clipping is allowed, else whole.
     void draw(bool clippingAllowed = true) const;
+    // Adds what draw(true) shows to the signature.
+    void sign(VideoEngine::OpenGL::SceneSignature& signature) const;
 
     // Reads fileName + ".mask"; no usable file leaves the brick without a mask.
     void loadMask(const std::string& fileName);

@@ -115,17 +115,41 @@ GameLevel::~GameLevel()
 
 void GameLevel::draw()
 {
-    backgrounds->current.draw();
-    palace->draw(captureState == 0);
     if (captureState != 0)
     {
+        backgrounds->current.draw();
+        palace->draw(false);
         ++captureState;
         return;
     }
+    const std::uint64_t signature = stillSignature();
+    if (still.holds(signature))
+        still.draw();
+    else
+    {
+        drawStill();
+        still.keep(signature);
+    }
+    mouseHandler->draw();
+}
+
+void GameLevel::drawStill() const
+{
+    backgrounds->current.draw();
+    palace->draw(true);
     toolbar->drawCells();
     frames.current.draw();
     toolbar->drawControls();
-    mouseHandler->draw();
+}
+
+std::uint64_t GameLevel::stillSignature() const
+{
+    VideoEngine::OpenGL::SceneSignature signature;
+    signature.add(backgrounds->current);
+    palace->sign(signature);
+    signature.add(frames.current);
+    toolbar->sign(signature);
+    return signature.value();
 }
 
 void GameLevel::nextBackground()

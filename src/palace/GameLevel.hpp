@@ -8,6 +8,7 @@
 #include "palace/ImageManager.hpp"
 #include "video/FastTextureData.hpp"
 #include "video/FrameTextureData.hpp"
+#include "video/SceneLayer.hpp"
 #include "video/Texture.hpp"
 
 #include <memory>
@@ -41,7 +42,8 @@ struct GameLevel
 
     // One frame: background, palace, toolbar pictures, frame, controls and the
     // carried brick; only background and palace (bricks whole) while a
-    // picture capture is pending.
+    // picture capture is pending. All but the carried brick is drawn once
+    // and kept (see SceneLayer) until any of it changes.
     void draw();
 
     void nextBackground();
@@ -59,7 +61,8 @@ struct GameLevel
     // becomes the desktop wallpaper. The capture runs two frames later.
     void savePicture();
     void setWallpaper();
-    // After every displayed frame: writes "PrintScreen/<local time>.bmp" when
+    // After every frame is drawn, before it is shown: writes
+    // "PrintScreen/<local time>.bmp" from the back buffer when
     // a requested capture is due, creating the folder when it is missing.
     void captureIfDue();
 
@@ -81,6 +84,13 @@ struct GameLevel
     // 0: no capture pending; else the frames counted since the request.
     int captureState = 0;
     bool wallpaperRequested = false;
+
+private:
+    // Background, palace, cells, frame and controls, and their signature.
+    void drawStill() const;
+    std::uint64_t stillSignature() const;
+
+    VideoEngine::OpenGL::SceneLayer still;
 };
 
 } // namespace PalaceBuild

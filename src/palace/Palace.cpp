@@ -170,6 +170,13 @@ void Palace::draw(bool clippingAllowed) const
         (*it)->draw(clippingAllowed);
 }
 
+void Palace::sign(VideoEngine::OpenGL::SceneSignature& signature) const
+{
+    signature.add(bricks.size());
+    for (auto it = bricks.rbegin(); it != bricks.rend(); ++it)
+        (*it)->sign(signature);
+}
+
 // Takes the selected brick out, changes its size by one step and drops it
 // again; steps defaultSize alone (within 4..12) when nothing is selected.
 unsigned Palace::resizeSelected(bool alsoForNewPieces, bool larger)

@@ -54,6 +54,8 @@ public:
     // Draws the pile from the lowest brick to the topmost; clipped bricks are
     // drawn clipped only when clippingAllowed.
     void draw(bool clippingAllowed) const;
+    // Adds what draw(true) shows to the signature.
+    void sign(VideoEngine::OpenGL::SceneSignature& signature) const;
 
     std::list<std::shared_ptr<Brick>> bricks;
     std::shared_ptr<Brick> selected;

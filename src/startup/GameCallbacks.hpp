@@ -46,10 +46,11 @@ void onReshape(int width, int height);
 void onKeyboard(unsigned char key, int x, int y);
 void onSpecial(int key, int x, int y);
 
-// One game frame: clears to opaque yellow; with a level, draws it, flushes,
-// swaps, waits for GL to finish and lets the level do its after-frame step.
-// A picture capture still counting its frames asks for the next frame.
-// Without a level nothing is swapped.
+// One game frame: clears to opaque yellow; with a level, draws it, lets the
+// level capture the frame just drawn when a capture is due (the back buffer
+// is undefined after the swap), swaps and waits for GL to finish. A picture
+// capture still counting its frames asks for the next frame. Without a level
+// nothing is swapped.
 template <class Level> void drawGameFrame(Level* level)
 {
     glClearColor(1.0f, 1.0f, 0.0f, 1.0f);
@@ -58,9 +59,9 @@ template <class Level> void drawGameFrame(Level* level)
         return;
     level->draw();
     glFlush();
+    level->captureIfDue();
     glutSwapBuffers();
     glFinish();
-    level->captureIfDue();
     if (level->captureState != 0)
         noteSceneChange();
 }

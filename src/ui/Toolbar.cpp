@@ -129,6 +129,21 @@ void Toolbar::drawCells() const
         cell->drawPicture();
 }
 
+void Toolbar::sign(VideoEngine::OpenGL::SceneSignature& signature) const
+{
+    for (const auto& cell : rows)
+    {
+        signature.add(cell->hasPicture());
+        if (cell->hasPicture())
+            cell->brick.sign(signature);
+        signature.add(*cell->previousArrow.current);
+        signature.add(*cell->nextArrow.current);
+    }
+    for (const Button* button : buttonsInOrder())
+        signature.add(*button->current);
+    signature.add(*checkBox->current);
+}
+
 void Toolbar::drawControls() const
 {
     for (const Button* button : buttonsInOrder())

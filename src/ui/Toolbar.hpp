@@ -8,6 +8,7 @@
 #include "ui/Button.hpp"
 #include "ui/Cell.hpp"
 #include "ui/CheckBox.hpp"
+#include "video/SceneSignature.hpp"
 
 #include <cstddef>
 #include <memory>
@@ -47,6 +48,8 @@ public:
     void drawCells() const;
     // The buttons, the check box, then the cells' arrows.
     void drawControls() const;
+    // Adds what drawCells and drawControls show to the signature.
+    void sign(VideoEngine::OpenGL::SceneSignature& signature) const;
 
     // The first cell's answer to a drag starting at (x, y) while the picture
     // file name is carried (empty when nothing is); null when none answers.

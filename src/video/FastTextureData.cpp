@@ -55,6 +55,7 @@ void FastTextureData::loadFromBitmap(FIBITMAP* bitmap, int x, int y, int width, 
 
 void FastTextureData::loadFromFile(const std::string& name, int x, int y, int width, int height)
 {
+    generation = nextGeneration();
     releaseTexture();
     if (name.empty())
         return;

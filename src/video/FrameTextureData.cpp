@@ -22,6 +22,7 @@ const int borderSize = 60;
 
 void FrameTextureData::loadFromBitmap(FIBITMAP* bitmap, int, int, int width, int height)
 {
+    generation = nextGeneration();
     if (width < 1)
         width = int(FreeImage_GetWidth(bitmap));
     if (height < 1)

@@ -9,6 +9,12 @@ namespace VideoEngine
 namespace OpenGL
 {
 
+std::uint64_t ITextureData::nextGeneration()
+{
+    static std::uint64_t last = 0;
+    return ++last;
+}
+
 void ITextureData::loadFromFile(const std::string& name, int x, int y, int width, int height)
 {
     BitmapPtr bitmap = loadImage(name, 0);

@@ -40,6 +40,14 @@ public:
     std::uint32_t imageHeight = 0;
     std::uint32_t imageWidth = 0;
     std::string fileName;
+
+    // Changes whenever the pixels may change (every load, every copy), so
+    // that a drawing kept from them can tell it is out of date.
+    std::uint64_t generation = nextGeneration();
+
+protected:
+    // A number never handed out before.
+    static std::uint64_t nextGeneration();
 };
 
 } // namespace OpenGL

@@ -57,6 +57,7 @@ const char* errorName(GLenum error)
 
 TextureData::TextureData(const TextureData& other) : ITextureData(other), textureId(noTexture)
 {
+    generation = nextGeneration();
     if (other.pixels)
     {
         const std::size_t bytes = std::size_t(textureWidth) * textureHeight * 4;
@@ -67,6 +68,7 @@ TextureData::TextureData(const TextureData& other) : ITextureData(other), textur
 
 void TextureData::loadFromBitmap(FIBITMAP* bitmap, int x, int y, int width, int height)
 {
+    generation = nextGeneration();
     const unsigned depth = FreeImage_GetBPP(bitmap);
     const unsigned pictureWidth = FreeImage_GetWidth(bitmap);
     const unsigned pictureHeight = FreeImage_GetHeight(bitmap);

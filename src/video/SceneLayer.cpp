@@ -1,0 +1,127 @@
+// Invariant: filled implies that texture is a live GL texture of
+// textureWidth x textureHeight texels whose lower-left width x height texels
+// are the viewport as drawn with the signature kept.
+
+#include "video/SceneLayer.hpp"
+
+#include <GL/gl.h>
+
+namespace VideoEngine
+{
+namespace OpenGL
+{
+namespace
+{
+
+struct Viewport
+{
+    int width = 0;
+    int height = 0;
+};
+
+Viewport currentViewport()
+{
+    GLint box[4] = {};
+    glGetIntegerv(GL_VIEWPORT, box);
+    return {box[2], box[3]};
+}
+
+int powerOfTwoAtLeast(int size)
+{
+    int result = 1;
+    while (result < size)
+        result *= 2;
+    return result;
+}
+
+} // namespace
+
+SceneLayer::~SceneLayer()
+{
+    if (texture != 0)
+        glDeleteTextures(1, &texture);
+}
+
+bool SceneLayer::holds(std::uint64_t signature) const
+{
+    const Viewport viewport = currentViewport();
+    return filled && kept == signature && viewport.width == width && viewport.height == height;
+}
+
+void SceneLayer::keep(std::uint64_t signature)
+{
+    filled = false;
+    const Viewport viewport = currentViewport();
+    if (viewport.width <= 0 || viewport.height <= 0)
+        return;
+    while (glGetError() != GL_NO_ERROR)
+    {
+    }
+    GLint previousBinding = 0;
+    glGetIntegerv(GL_TEXTURE_BINDING_2D, &previousBinding);
+    if (texture == 0)
+        glGenTextures(1, &texture);
+    glBindTexture(GL_TEXTURE_2D, texture);
+    if (viewport.width > textureWidth || viewport.height > textureHeight)
+    {
+        textureWidth = powerOfTwoAtLeast(viewport.width);
+        textureHeight = powerOfTwoAtLeast(viewport.height);
+        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
+        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
+        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_CLAMP);
+        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP);
+        glTexImage2D(GL_TEXTURE_2D, 0, GL_RGB, textureWidth, textureHeight, 0, GL_RGB,
+                     GL_UNSIGNED_BYTE, nullptr);
+    }
+    glCopyTexSubImage2D(GL_TEXTURE_2D, 0, 0, 0, 0, 0, viewport.width, viewport.height);
+    glBindTexture(GL_TEXTURE_2D, GLuint(previousBinding));
+    if (glGetError() != GL_NO_ERROR)
+    {
+        textureWidth = textureHeight = 0;
+        return;
+    }
+    width = viewport.width;
+    height = viewport.height;
+    kept = signature;
+    filled = true;
+}
+
+void SceneLayer::draw() const
+{
+    if (!filled)
+        return;
+    glPushAttrib(GL_ENABLE_BIT | GL_TEXTURE_BIT | GL_CURRENT_BIT);
+    glDisable(GL_BLEND);
+    glEnable(GL_TEXTURE_2D);
+    glBindTexture(GL_TEXTURE_2D, texture);
+    glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_REPLACE);
+    glMatrixMode(GL_PROJECTION);
+    glPushMatrix();
+    glLoadIdentity();
+    glOrtho(0, width, 0, height, -1, 1);
+    glMatrixMode(GL_MODELVIEW);
+    glPushMatrix();
+    glLoadIdentity();
+
+    const float s = float(width) / float(textureWidth);
+    const float t = float(height) / float(textureHeight);
+    glBegin(GL_QUADS);
+    glTexCoord2f(0, 0);
+    glVertex2i(0, 0);
+    glTexCoord2f(s, 0);
+    glVertex2i(width, 0);
+    glTexCoord2f(s, t);
+    glVertex2i(width, height);
+    glTexCoord2f(0, t);
+    glVertex2i(0, height);
+    glEnd();
+
+    glPopMatrix();
+    glMatrixMode(GL_PROJECTION);
+    glPopMatrix();
+    glMatrixMode(GL_MODELVIEW);
+    glPopAttrib();
+}
+
+} // namespace OpenGL
+} // namespace VideoEngine

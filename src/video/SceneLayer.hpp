@@ -1,0 +1,47 @@
+#pragma once
+// The part of the game screen that stays the same from frame to frame
+// (background, laid pieces, frame, cells and controls), kept as a copy of the
+// window's pixels. A frame in which only the carried piece moves copies it
+// back instead of drawing hundreds of pieces again. Owns one GL texture,
+// deleted only by the destructor; needs the GL context it was made in.
+
+#include <cstdint>
+
+namespace VideoEngine
+{
+namespace OpenGL
+{
+
+class SceneLayer
+{
+public:
+    SceneLayer() = default;
+    ~SceneLayer();
+    SceneLayer(const SceneLayer&) = delete;
+    SceneLayer& operator=(const SceneLayer&) = delete;
+
+    // True when the layer holds the drawing with this signature (see
+    // SceneSignature) at the current viewport's size.
+    bool holds(std::uint64_t signature) const;
+
+    // Copies the viewport of the back buffer, just drawn with this
+    // signature, into the layer. When the GL cannot make the texture the
+    // layer stays empty and holds nothing.
+    void keep(std::uint64_t signature);
+
+    // Draws the kept pixels over the whole viewport, texel for pixel, without
+    // blending. Leaves the GL state as it found it.
+    void draw() const;
+
+private:
+    unsigned texture = 0;
+    int width = 0;
+    int height = 0;
+    int textureWidth = 0;
+    int textureHeight = 0;
+    std::uint64_t kept = 0;
+    bool filled = false;
+};
+
+} // namespace OpenGL
+} // namespace VideoEngine

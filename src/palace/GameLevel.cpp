@@ -142,6 +142,15 @@ void GameLevel::drawStill() const
     toolbar->drawControls();
 }
 
+std::uint64_t GameLevel::frameSignature() const
+{
+    VideoEngine::OpenGL::SceneSignature signature;
+    signature.add(stillSignature());
+    signature.add(static_cast<std::uint32_t>(captureState));
+    mouseHandler->sign(signature);
+    return signature.value();
+}
+
 std::uint64_t GameLevel::stillSignature() const
 {
     VideoEngine::OpenGL::SceneSignature signature;

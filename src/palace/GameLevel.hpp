@@ -45,6 +45,8 @@ struct GameLevel
     // picture capture is pending. All but the carried brick is drawn once
     // and kept (see SceneLayer) until any of it changes.
     void draw();
+    // The signature of what draw() would show now.
+    std::uint64_t frameSignature() const;
 
     void nextBackground();
     void previousBackground();

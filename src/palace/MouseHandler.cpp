@@ -84,6 +84,13 @@ void MouseHandler::draw()
         dragged->picture.draw();
 }
 
+void MouseHandler::sign(VideoEngine::OpenGL::SceneSignature& signature) const
+{
+    signature.add(dragged != nullptr);
+    if (dragged)
+        signature.add(dragged->picture);
+}
+
 void MouseHandler::mirrorDragged()
 {
     if (dragged)

@@ -11,6 +11,7 @@
 // happen only beyond dropZone. Presses exactly at toolbarStrip do nothing.
 
 #include "ui/MouseCursor.hpp"
+#include "video/SceneSignature.hpp"
 
 #include <memory>
 #include <string>
@@ -46,6 +47,8 @@ public:
 
     // Draws the carried brick whole; the cursor picture itself is not drawn.
     void draw() override;
+    // Adds what draw() shows to the signature.
+    void sign(VideoEngine::OpenGL::SceneSignature& signature) const;
 
     // Keyboard commands on the carried brick; nothing when none is carried.
     void mirrorDragged();

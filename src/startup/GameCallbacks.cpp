@@ -9,6 +9,9 @@
 
 namespace StartUp
 {
+std::uint64_t (*currentSceneSignature)() = nullptr;
+std::uint64_t shownSceneSignature = 0;
+
 namespace
 {
 
@@ -88,7 +91,8 @@ void onIdle()
             if (sceneChangePending() && redrawDue(Platform::steadyMilliseconds(), lastRedisplayMs))
             {
                 takeSceneChange();
-                glutPostRedisplay();
+                if (!currentSceneSignature || currentSceneSignature() != shownSceneSignature)
+                    glutPostRedisplay();
             }
         });
 }
@@ -109,6 +113,7 @@ void onReshape(int width, int height)
         [=]
         {
             noteSceneChange();
+            shownSceneSignature = 0;
             windowWidth = width;
             windowHeight = height;
             setLogicalProjection();

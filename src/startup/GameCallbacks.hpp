@@ -30,7 +30,8 @@ std::string rendererName();
 bool redrawDue(std::uint32_t now, std::uint32_t& lastRedisplayMs);
 
 // Game-phase idle function: requests a redraw when the scene changed (see
-// noteSceneChange) and the pacing allows one. Never waits.
+// noteSceneChange), the pacing allows one and the level would draw something
+// else than the screen shows. Never waits.
 void onIdle();
 
 // How long the game phase may sleep after onIdle: until the pacing allows the
@@ -69,10 +70,26 @@ template <class Level> void drawGameFrame(Level* level)
 // Where the game phase finds its level; set by registerGameCallbacks.
 template <class Level> Level** gameLevelSlot = nullptr;
 
+// The signature of what the level would draw now (0 without a level), and
+// of what the screen shows; onIdle redraws only when they differ.
+extern std::uint64_t (*currentSceneSignature)();
+extern std::uint64_t shownSceneSignature;
+
+template <class Level> std::uint64_t levelSignature()
+{
+    Level* level = gameLevelSlot<Level> ? *gameLevelSlot<Level> : nullptr;
+    return level ? level->frameSignature() : 0;
+}
+
 // Game-phase display callback: draws the level in gameLevelSlot<Level>.
 template <class Level> void onDisplay()
 {
-    guardCallback([] { drawGameFrame(gameLevelSlot<Level> ? *gameLevelSlot<Level> : nullptr); });
+    guardCallback(
+        []
+        {
+            drawGameFrame(gameLevelSlot<Level> ? *gameLevelSlot<Level> : nullptr);
+            shownSceneSignature = levelSignature<Level>();
+        });
 }
 
 // Enters the game phase's callbacks: onDisplay for the level in slot, onIdle
@@ -80,6 +97,8 @@ template <class Level> void onDisplay()
 template <class Level> void registerGameCallbacks(Level** slot)
 {
     gameLevelSlot<Level> = slot;
+    currentSceneSignature = levelSignature<Level>;
+    shownSceneSignature = 0;
     glutDisplayFunc(onDisplay<Level>);
     glutReshapeFunc(onReshape);
     setIdleFunc(onIdle, idleWakeAfterMs);

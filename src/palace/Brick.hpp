@@ -31,8 +31,9 @@ public:
     // saved-game loader fills such bricks.
     Brick() = default;
 
-    // Loads the picture (size 10, white, at (0, 0)) and its ".mask" file.
-    // Loading errors of the picture pass on; a missing or bad mask does not.
+    // Shows the file's picture (size 10, white, at (0, 0); its data shared,
+    // see sharedPicture) and reads its ".mask" file. Loading errors of the
+    // picture pass on; a missing or bad mask does not.
     explicit Brick(const std::string& fileName);
 
     // Copies share the picture data and the mask runs.
@@ -73,7 +74,8 @@ public:
     // Reads fileName + ".mask"; no usable file leaves the brick without a mask.
     void loadMask(const std::string& fileName);
 
-    // Loads another picture at (0, 0) and its mask; loading errors pass on.
+    // Shows another file's picture at (0, 0), with its mask; loading errors
+    // pass on.
     void reload(const std::string& fileName);
 
     VideoEngine::OpenGL::Texture<VideoEngine::OpenGL::FastTextureData> picture;

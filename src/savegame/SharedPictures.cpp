@@ -13,8 +13,7 @@ SharedPictures::picture(const std::string& fileName)
     auto found = pictures.find(fileName);
     if (found != pictures.end())
         return found->second;
-    auto data = std::make_shared<VideoEngine::OpenGL::FastTextureData>();
-    data->loadFromFile(fileName, 0, 0, 0, 0);
+    auto data = VideoEngine::OpenGL::sharedPicture(fileName);
     pictures.emplace(fileName, data);
     return data;
 }

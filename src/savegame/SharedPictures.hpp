@@ -1,13 +1,13 @@
 #pragma once
 // The pictures met while reading one saved game, by file name. Every brick
-// that shows the same file gets the same picture data (decoded once, one GL
-// texture) and the same mask runs, the way stamped copies share theirs: tint,
-// mirror, size and position stay in each brick. Nothing in the game changes
-// a placed brick's picture data in place, so sharing never shows.
+// that shows the same file gets the same picture data (one GL texture, shared
+// with the toolbar's pieces of that file too, see sharedPicture) and the same
+// mask runs, the way stamped copies share theirs: tint, mirror, size and
+// position stay in each brick. Nothing in the game changes a placed brick's
+// picture data in place, so sharing never shows.
 //
 // The reading archive owns one of these for the length of a load (see
-// forArchive), so the cache ends with the load and a later load reads the
-// files afresh.
+// forArchive), so the mask cache ends with the load.
 
 #include "palace/Mask.hpp"
 #include "video/FastTextureData.hpp"

@@ -98,7 +98,6 @@ std::shared_ptr<Brick> Cell::startDrag(int x, int y, const std::string& name)
     logLine("PalaceBuild", 567) << " start drag(" << brick.picture.data->fileName << ") " << &brick
                                 << endLine;
     auto copy = std::make_shared<Brick>(brick);
-    copy->picture.makeOwnCopy();
     copy->setClipped(false);
     Platform::playSound("Sound/startDrag.wav");
     return copy;

@@ -52,7 +52,7 @@ public:
     // size factor, is centred; a larger one shows its top-left 180 x 158 units.
     void fitPicture();
 
-    // A whole copy of the shown brick, with picture data of its own, when
+    // A whole copy of the shown brick (sharing its picture data), when
     // (x, y) hits the shown picture and its file is not name; else null.
     std::shared_ptr<Brick> startDrag(int x, int y, const std::string& name);
 

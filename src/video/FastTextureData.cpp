@@ -5,6 +5,8 @@
 
 #include <GL/gl.h>
 #include <initializer_list>
+#include <iterator>
+#include <map>
 #include <utility>
 
 namespace VideoEngine
@@ -35,11 +37,6 @@ void drawQuad(std::uint32_t textureId, const Corner& a, const Corner& b, const C
 }
 
 } // namespace
-
-FastTextureData::FastTextureData(const FastTextureData& other) : TextureData(other)
-{
-    upload();
-}
 
 FastTextureData::~FastTextureData()
 {
@@ -86,6 +83,19 @@ void FastTextureData::drawPart(int sourceLeft, int sourceTop, int sourceRight, i
     const float bottom = float(destBottom);
     drawQuad(textureId, {s0, t0, left, top}, {s1, t0, right, top}, {s1, t1, right, bottom},
              {s0, t1, left, bottom});
+}
+
+std::shared_ptr<FastTextureData> sharedPicture(const std::string& fileName)
+{
+    static std::map<std::string, std::weak_ptr<FastTextureData>> held;
+    if (std::shared_ptr<FastTextureData> data = held[fileName].lock())
+        return data;
+    for (auto it = held.begin(); it != held.end();)
+        it = it->second.expired() && it->first != fileName ? held.erase(it) : std::next(it);
+    auto data = std::make_shared<FastTextureData>();
+    data->loadFromFile(fileName, 0, 0, 0, 0);
+    held[fileName] = data;
+    return data;
 }
 
 void FastTextureData::draw(int x, int y, bool mirror, float scale)

@@ -2,6 +2,9 @@
 
 #include "video/TextureData.hpp"
 
+#include <memory>
+#include <string>
+
 namespace VideoEngine
 {
 namespace OpenGL
@@ -12,8 +15,8 @@ class FastTextureData : public TextureData
 {
 public:
     FastTextureData() = default;
-    // A deep copy with a GL texture of its own.
-    FastTextureData(const FastTextureData& other);
+    // Shared, never copied: see sharedPicture.
+    FastTextureData(const FastTextureData&) = delete;
     FastTextureData& operator=(const FastTextureData&) = delete;
     ~FastTextureData() override;
 
@@ -28,6 +31,12 @@ public:
                   int destTop, int destRight, int destBottom, bool mirror, float scale) override;
     void draw(int x, int y, bool mirror, float scale) override;
 };
+
+// The picture data of the file, shared with everyone who asked for the same
+// file while anyone still holds it (one decoding, one GL texture); read and
+// uploaded when nobody does. The cache holds no picture alive by itself.
+// Loading errors pass on and leave nothing behind for that name.
+std::shared_ptr<FastTextureData> sharedPicture(const std::string& fileName);
 
 } // namespace OpenGL
 } // namespace VideoEngine

@@ -41,7 +41,7 @@ public:
     std::uint32_t imageWidth = 0;
     std::string fileName;
 
-    // Changes whenever the pixels may change (every load, every copy), so
+    // Changes whenever the pixels may change (every load), so
     // that a drawing kept from them can tell it is out of date.
     std::uint64_t generation = nextGeneration();
 

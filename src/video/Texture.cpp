@@ -87,20 +87,6 @@ template <class T> Rectangl Texture<T>::imageRect() const
                     position.y + std::int32_t(data->imageHeight)};
 }
 
-template <class T> void Texture<T>::makeOwnCopy()
-{
-    if constexpr (std::is_copy_constructible_v<T>)
-    {
-        if (data)
-            data = std::make_shared<T>(*data);
-    }
-    else
-    {
-        throw std::logic_error("makeOwnCopy: frame pictures cannot be copied; copy only ordinary "
-                               "pictures");
-    }
-}
-
 template <class T> void Texture<T>::nextColor()
 {
     const ColorMode rules = colorChanger.next();

@@ -15,8 +15,7 @@ namespace OpenGL
 
 // A picture placed on the logical screen: shared picture data plus its own
 // position, mirroring, size in tenths (10 = natural size) and tint. Copies
-// share the data until makeOwnCopy. Instantiated for FastTextureData and
-// FrameTextureData.
+// share the data. Instantiated for FastTextureData and FrameTextureData.
 template <class T> class Texture
 {
 public:
@@ -42,10 +41,6 @@ public:
     // is not applied. Need data.
     Rectangl textureRect() const;
     Rectangl imageRect() const;
-
-    // Replaces the shared data by a deep copy with a GL texture of its own.
-    // Frames are never copied: for them it throws std::logic_error.
-    void makeOwnCopy();
 
     // One tint step on or back; both log the rules and the new factors.
     void nextColor();

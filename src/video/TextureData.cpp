@@ -55,17 +55,6 @@ const char* errorName(GLenum error)
 
 } // namespace
 
-TextureData::TextureData(const TextureData& other) : ITextureData(other), textureId(noTexture)
-{
-    generation = nextGeneration();
-    if (other.pixels)
-    {
-        const std::size_t bytes = std::size_t(textureWidth) * textureHeight * 4;
-        pixels.reset(new std::uint8_t[bytes]);
-        std::memcpy(pixels.get(), other.pixels.get(), bytes);
-    }
-}
-
 void TextureData::loadFromBitmap(FIBITMAP* bitmap, int x, int y, int width, int height)
 {
     generation = nextGeneration();

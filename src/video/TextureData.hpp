@@ -10,7 +10,7 @@ namespace VideoEngine
 namespace OpenGL
 {
 
-// A picture as padded RGBA rows in memory (kept, so that copies need no file)
+// A picture as padded RGBA rows in memory
 // plus the GL texture made from them. The GL texture is deleted only by
 // releaseTexture.
 class TextureData : public ITextureData
@@ -19,8 +19,7 @@ public:
     static constexpr std::uint32_t noTexture = 0xFFFFFFFF;
 
     TextureData() = default;
-    // Copies sizes, file name and pixels; the copy has no GL texture.
-    TextureData(const TextureData& other);
+    TextureData(const TextureData&) = delete;
     TextureData& operator=(const TextureData&) = delete;
 
     // Converts the region into a new power-of-two RGBA buffer. Throws

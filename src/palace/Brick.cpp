@@ -151,6 +151,16 @@ void Brick::draw(bool clippingAllowed) const
         picture.draw();
 }
 
+void Brick::addTo(VideoEngine::OpenGL::PictureBatch& batch, bool clippingAllowed) const
+{
+    if (clipped && clippingAllowed)
+        batch.addPart(picture, sourceRect.left, sourceRect.top, sourceRect.right,
+                      sourceRect.bottom, screenRect.left, screenRect.top, screenRect.right,
+                      screenRect.bottom);
+    else
+        batch.add(picture);
+}
+
 void Brick::sign(VideoEngine::OpenGL::SceneSignature& signature) const
 {
     signature.add(picture);

@@ -9,6 +9,7 @@
 
 #include "palace/Mask.hpp"
 #include "video/FastTextureData.hpp"
+#include "video/PictureBatch.hpp"
 #include "video/Rectangl.hpp"
 #include "video/SceneSignature.hpp"
 #include "video/Texture.hpp"
@@ -68,6 +69,8 @@ public:
     // Draws the picture: only its sourceRect part into screenRect when the
     // brick is clipped and clipping is allowed, else whole.
     void draw(bool clippingAllowed = true) const;
+    // Adds to the batch what draw(clippingAllowed) draws.
+    void addTo(VideoEngine::OpenGL::PictureBatch& batch, bool clippingAllowed) const;
     // Adds what draw(true) shows to the signature.
     void sign(VideoEngine::OpenGL::SceneSignature& signature) const;
 

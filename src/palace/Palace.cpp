@@ -166,8 +166,10 @@ unsigned Palace::decreaseSize(bool alsoForNewPieces)
 
 void Palace::draw(bool clippingAllowed) const
 {
+    VideoEngine::OpenGL::PictureBatch batch;
     for (auto it = bricks.rbegin(); it != bricks.rend(); ++it)
-        (*it)->draw(clippingAllowed);
+        (*it)->addTo(batch, clippingAllowed);
+    batch.draw();
 }
 
 void Palace::sign(VideoEngine::OpenGL::SceneSignature& signature) const

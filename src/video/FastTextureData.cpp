@@ -17,26 +17,24 @@ namespace OpenGL
 namespace
 {
 
-struct Corner
-{
-    float s, t, x, y;
-};
-
-// Sends the quad A, B, C, D as the two triangles A, B, C and C, D, A.
-void drawQuad(std::uint32_t textureId, const Corner& a, const Corner& b, const Corner& c,
-              const Corner& d)
+void drawQuad(std::uint32_t textureId, const Quad& quad)
 {
     glBindTexture(GL_TEXTURE_2D, textureId);
     glBegin(GL_TRIANGLES);
-    for (const Corner* corner : {&a, &b, &c, &c, &d, &a})
-    {
-        glTexCoord2f(corner->s, corner->t);
-        glVertex2f(corner->x, corner->y);
-    }
+    sendQuad(quad);
     glEnd();
 }
 
 } // namespace
+
+void sendQuad(const Quad& quad)
+{
+    for (int corner : {0, 1, 2, 2, 3, 0})
+    {
+        glTexCoord2f(quad[corner].s, quad[corner].t);
+        glVertex2f(quad[corner].x, quad[corner].y);
+    }
+}
 
 FastTextureData::~FastTextureData()
 {
@@ -48,6 +46,8 @@ void FastTextureData::loadFromBitmap(FIBITMAP* bitmap, int x, int y, int width, 
     releaseTexture();
     TextureData::loadFromBitmap(bitmap, x, y, width, height);
     upload();
+    // The GL keeps its own copy; nothing reads these again.
+    pixels.reset();
 }
 
 void FastTextureData::loadFromFile(const std::string& name, int x, int y, int width, int height)
@@ -58,31 +58,6 @@ void FastTextureData::loadFromFile(const std::string& name, int x, int y, int wi
         return;
     ITextureData::loadFromFile(name, x, y, width, height);
     upload();
-}
-
-void FastTextureData::drawPart(int sourceLeft, int sourceTop, int sourceRight, int sourceBottom,
-                               int destLeft, int destTop, int destRight, int destBottom,
-                               bool mirror, float)
-{
-    if (textureId == noTexture)
-        return;
-    const float width = float(textureWidth);
-    const float height = float(textureHeight);
-    float s0 = float(sourceLeft) / width;
-    float s1 = float(sourceRight) / width;
-    if (mirror)
-    {
-        s0 = (float(imageWidth) - float(sourceLeft)) / width;
-        s1 = (float(imageWidth) - float(sourceRight)) / width;
-    }
-    const float t0 = float(sourceTop) / height;
-    const float t1 = float(sourceBottom) / height;
-    const float left = float(destLeft);
-    const float top = float(destTop);
-    const float right = float(destRight);
-    const float bottom = float(destBottom);
-    drawQuad(textureId, {s0, t0, left, top}, {s1, t0, right, top}, {s1, t1, right, bottom},
-             {s0, t1, left, bottom});
 }
 
 std::shared_ptr<FastTextureData> sharedPicture(const std::string& fileName)
@@ -98,10 +73,53 @@ std::shared_ptr<FastTextureData> sharedPicture(const std::string& fileName)
     return data;
 }
 
+void FastTextureData::drawPart(int sourceLeft, int sourceTop, int sourceRight, int sourceBottom,
+                               int destLeft, int destTop, int destRight, int destBottom,
+                               bool mirror, float)
+{
+    Quad quad;
+    if (partQuad(sourceLeft, sourceTop, sourceRight, sourceBottom, destLeft, destTop, destRight,
+                 destBottom, mirror, quad))
+        drawQuad(textureId, quad);
+}
+
 void FastTextureData::draw(int x, int y, bool mirror, float scale)
 {
+    Quad quad;
+    if (wholeQuad(x, y, mirror, scale, quad))
+        drawQuad(textureId, quad);
+}
+
+bool FastTextureData::partQuad(int sourceLeft, int sourceTop, int sourceRight, int sourceBottom,
+                               int destLeft, int destTop, int destRight, int destBottom,
+                               bool mirror, Quad& quad) const
+{
     if (textureId == noTexture)
-        return;
+        return false;
+    const float width = float(textureWidth);
+    const float height = float(textureHeight);
+    float s0 = float(sourceLeft) / width;
+    float s1 = float(sourceRight) / width;
+    if (mirror)
+    {
+        s0 = (float(imageWidth) - float(sourceLeft)) / width;
+        s1 = (float(imageWidth) - float(sourceRight)) / width;
+    }
+    const float t0 = float(sourceTop) / height;
+    const float t1 = float(sourceBottom) / height;
+    const float left = float(destLeft);
+    const float top = float(destTop);
+    const float right = float(destRight);
+    const float bottom = float(destBottom);
+    quad = {{{s0, t0, left, top}, {s1, t0, right, top}, {s1, t1, right, bottom},
+             {s0, t1, left, bottom}}};
+    return true;
+}
+
+bool FastTextureData::wholeQuad(int x, int y, bool mirror, float scale, Quad& quad) const
+{
+    if (textureId == noTexture)
+        return false;
     float sLeft = 0.0f;
     float sRight = float(imageWidth) / float(textureWidth);
     if (mirror)
@@ -110,8 +128,9 @@ void FastTextureData::draw(int x, int y, bool mirror, float scale)
     const float top = float(y);
     const float right = left + float(imageWidth) * scale;
     const float bottom = top + float(textureHeight) * scale;
-    drawQuad(textureId, {sLeft, 0.0f, left, top}, {sRight, 0.0f, right, top},
-             {sRight, 1.0f, right, bottom}, {sLeft, 1.0f, left, bottom});
+    quad = {{{sLeft, 0.0f, left, top}, {sRight, 0.0f, right, top}, {sRight, 1.0f, right, bottom},
+             {sLeft, 1.0f, left, bottom}}};
+    return true;
 }
 
 } // namespace OpenGL

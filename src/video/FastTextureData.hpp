@@ -2,6 +2,7 @@
 
 #include "video/TextureData.hpp"
 
+#include <array>
 #include <memory>
 #include <string>
 
@@ -9,6 +10,19 @@ namespace VideoEngine
 {
 namespace OpenGL
 {
+
+// One corner of a drawn picture: texture coordinates, then logical position.
+struct QuadCorner
+{
+    float s, t, x, y;
+};
+
+// A drawn picture's corners: top left, top right, bottom right, bottom left.
+using Quad = std::array<QuadCorner, 4>;
+
+// Sends the quad as the two triangles A, B, C and C, D, A; call between
+// glBegin(GL_TRIANGLES) and glEnd.
+void sendQuad(const Quad& quad);
 
 // The drawable picture used for everything but frames. Owns its GL texture.
 class FastTextureData : public TextureData
@@ -20,7 +34,8 @@ public:
     FastTextureData& operator=(const FastTextureData&) = delete;
     ~FastTextureData() override;
 
-    // Releases the old GL texture, fills the pixels, uploads.
+    // Releases the old GL texture, fills the pixels, uploads them and lets
+    // them go.
     void loadFromBitmap(FIBITMAP* bitmap, int x, int y, int width, int height) override;
     // Releases the old GL texture; a non-empty name then loads and uploads.
     void loadFromFile(const std::string& fileName, int x, int y, int width, int height) override;
@@ -30,6 +45,12 @@ public:
     void drawPart(int sourceLeft, int sourceTop, int sourceRight, int sourceBottom, int destLeft,
                   int destTop, int destRight, int destBottom, bool mirror, float scale) override;
     void draw(int x, int y, bool mirror, float scale) override;
+
+    // The quads drawPart and draw send; false, with nothing set, while there
+    // is no GL texture.
+    bool partQuad(int sourceLeft, int sourceTop, int sourceRight, int sourceBottom, int destLeft,
+                  int destTop, int destRight, int destBottom, bool mirror, Quad& quad) const;
+    bool wholeQuad(int x, int y, bool mirror, float scale, Quad& quad) const;
 };
 
 // The picture data of the file, shared with everyone who asked for the same

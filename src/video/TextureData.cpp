@@ -1,7 +1,8 @@
 // A picture region as padded RGBA rows, and the one GL texture made from them.
-// Invariant: pixels holds textureWidth x textureHeight x 4 bytes (or is null
-// with all sizes 0); textureId is either noTexture or a live GL texture that
-// only releaseTexture deletes.
+// Invariant: pixels holds textureWidth x textureHeight x 4 bytes, or is null
+// (before the first load, or once a drawable picture has handed them to the
+// GL); textureId is either noTexture or a live GL texture that only
+// releaseTexture deletes.
 
 #include "video/TextureData.hpp"
 

@@ -29,7 +29,8 @@ public:
     void loadFromBitmap(FIBITMAP* bitmap, int x, int y, int width, int height) override;
 
     // textureWidth x textureHeight x 4 bytes, top row first, red green blue
-    // alpha; zero outside the picture. Null before the first load.
+    // alpha; zero outside the picture. Null before the first load, and once
+    // a drawable picture has uploaded them.
     std::shared_ptr<std::uint8_t[]> pixels;
     std::uint32_t textureId = noTexture;
 

@@ -174,7 +174,7 @@ void Brick::sign(VideoEngine::OpenGL::SceneSignature& signature) const
 
 void Brick::loadMask(const std::string& fileName)
 {
-    mask.load(fileName + ".mask");
+    mask.load(fileName + ".mask", picture.data->imageWidth, picture.data->imageHeight);
     if (mask.runs)
         mask.position = picture.position;
 }

@@ -3,6 +3,7 @@
 #include "palace/MouseHandler.hpp"
 #include "palace/Palace.hpp"
 #include "palace/PictureListing.hpp"
+#include "platform/Termination.hpp"
 #include "platform/Wallpaper.hpp"
 #include "savegame/SavedGame.hpp"
 #include "startup/GameLog.hpp"
@@ -61,9 +62,11 @@ std::string captureFileName()
 GameLevel::GameLevel() : frames("BMP/frame/")
 {
     backgrounds = std::make_shared<ImageManager<Background>>("BMP/background/");
+    Platform::throwIfTerminated();
     std::vector<std::vector<std::string>> firstFolder = listPalaceFolder();
     logLine("PalaceBuild", 649) << " GameLevel::init" << endLine;
     toolbar = std::make_shared<Toolbar>(firstFolder);
+    Platform::throwIfTerminated();
 
     toolbar->backgroundButton->onClick = [this] { nextBackground(); };
     toolbar->frameButton->onClick = [this] { nextFrame(); };

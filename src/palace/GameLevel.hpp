@@ -30,7 +30,8 @@ struct GameLevel
     // Loads the frames and backgrounds, writes the toolbar pictures' masks,
     // builds the toolbar, the palace and the mouse handler (which becomes
     // globalMouseCursor), and binds controls, mouse and keyboard. Every
-    // failure passes on with nothing left bound.
+    // failure passes on with nothing left bound; a termination signal ends
+    // the building between its steps with "Terminated".
     GameLevel();
 
     // Unbinds the keyboard and the handler's mouse callables, then releases

@@ -1,7 +1,5 @@
 #include "palace/Mask.hpp"
 
-#include <algorithm>
-#include <climits>
 #include <fstream>
 
 namespace GameLogic
@@ -9,38 +7,36 @@ namespace GameLogic
 namespace PalaceBuild
 {
 
-void Mask::load(const std::string& maskFileName)
+void Mask::load(const std::string& maskFileName, std::uint32_t pictureWidth,
+                std::uint32_t pictureHeight)
 {
     runs.reset();
     std::ifstream in(maskFileName);
     if (!in)
         return;
 
-    auto read = std::make_shared<Runs>();
-    int pictureWidth = 0;
-    if (!(in >> pictureWidth))
+    long long fileWidth = 0;
+    if (!(in >> fileWidth) || fileWidth != pictureWidth || pictureWidth == 0)
         return;
 
-    VideoEngine::OpenGL::Rectangl box;
-    box.left = INT_MAX;
-    box.right = INT_MIN;
+    auto read = std::make_shared<Runs>();
+    long long row = 0, first = 0, end = 0;
     for (;;)
     {
-        RowData run;
-        in >> run.row >> run.first >> run.end;
+        in >> row >> first >> end;
         if (!in.good())
             break;
-        box.left = std::min(box.left, run.first);
-        box.right = std::max(box.right, run.end);
-        read->push_back(run);
+        const bool inPicture = row >= 0 && row < pictureHeight && first >= 0 && first <= end &&
+                               end < pictureWidth;
+        const bool inOrder = read->empty() || row > read->back().row ||
+                             (row == read->back().row && first > read->back().end);
+        if (!inPicture || !inOrder)
+            return;
+        read->push_back(RowData{int(row), int(first), int(end)});
     }
     if (read->empty())
         return;
-
-    box.top = read->front().row;
-    box.bottom = read->back().row;
-    width = pictureWidth;
-    bounds = box;
+    width = int(pictureWidth);
     runs = std::move(read);
 }
 

@@ -5,8 +5,8 @@
 
 #include "palace/RowData.hpp"
 #include "video/Position.hpp"
-#include "video/Rectangl.hpp"
 
+#include <cstdint>
 #include <memory>
 #include <string>
 #include <vector>
@@ -22,18 +22,19 @@ struct Mask
 
     // Reads the runs from a ".mask" file: the picture width, then triples
     // "row first end". A triple counts only if the stream is still good after
-    // its third number, so an unterminated last line (a file cut short while
-    // being written) is dropped. A missing, unreadable or empty file, or one
-    // that holds only the width, leaves runs null: no mask applies. Never
+    // its third number, so an unterminated last line is dropped. A missing,
+    // unreadable or empty file, or one that holds only the width, leaves runs
+    // null: no mask applies. So does a file that does not fit the picture
+    // (pictureWidth x pictureHeight): another width, a row outside the
+    // picture, runs out of order, reversed or beyond the right edge. Never
     // throws for a bad file.
-    void load(const std::string& maskFileName);
+    void load(const std::string& maskFileName, std::uint32_t pictureWidth,
+              std::uint32_t pictureHeight);
 
     // The runs in file order; null when the brick has no mask.
     std::shared_ptr<const Runs> runs = std::make_shared<Runs>();
     // The brick's picture position whenever runs is set.
     VideoEngine::OpenGL::Position position;
-    // Smallest first, top row, largest end, bottom row of the runs.
-    VideoEngine::OpenGL::Rectangl bounds;
     // The picture width, the first number of the file; mirrors the runs.
     int width = 0;
 };

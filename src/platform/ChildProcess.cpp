@@ -3,6 +3,8 @@
 
 #include "platform/ChildProcess.hpp"
 
+#include "platform/Termination.hpp"
+
 #include <algorithm>
 #include <cerrno>
 #include <cstddef>
@@ -69,6 +71,9 @@ ChildProcess::ChildProcess(const std::vector<std::string>& arguments)
     posix_spawn_file_actions_addopen(&setup.actions, 0, "/dev/null", O_RDONLY, 0);
     posix_spawn_file_actions_adddup2(&setup.actions, pipeEnds[1], 1);
     posix_spawn_file_actions_addopen(&setup.actions, 2, "/dev/null", O_WRONLY, 0);
+    // The game's own files (the log, the X connection) are none of its
+    // business, nor of anything it leaves running.
+    posix_spawn_file_actions_addclosefrom_np(&setup.actions, 3);
 
     std::vector<char*> argv;
     for (const std::string& argument : arguments)
@@ -122,7 +127,7 @@ std::optional<int> ChildProcess::wait(std::chrono::milliseconds timeout)
         }
 
         const Clock::time_point now = Clock::now();
-        if (now >= deadline)
+        if (now >= deadline || terminationRequested())
         {
             kill();
             return std::nullopt;

@@ -1,7 +1,8 @@
 #pragma once
 // A program run without a shell: the arguments go to it as a list, so no
 // character of a file name can start another command. The child gets its own
-// process group, so that killing it also ends whatever it started itself.
+// process group, so that killing it also ends whatever it started itself,
+// and none of the game's open files beyond its three standard ones.
 
 #include <chrono>
 #include <optional>
@@ -25,9 +26,9 @@ public:
     ChildProcess(const ChildProcess&) = delete;
     ChildProcess& operator=(const ChildProcess&) = delete;
 
-    // Collects the output until the child ends or the timeout runs out;
-    // returns its exit code, or nothing when it was killed (on time-out) or
-    // ended by a signal. Call once.
+    // Collects the output until the child ends, the timeout runs out or a
+    // termination signal arrives; returns its exit code, or nothing when it
+    // was killed (on time-out or termination) or ended by a signal. Call once.
     std::optional<int> wait(std::chrono::milliseconds timeout);
 
     // What the child wrote on its standard output so far, cut at outputLimit

@@ -16,4 +16,8 @@ bool terminationRequested();
 // waits that must end at once; -1 before catchTerminationSignals.
 int terminationDescriptor();
 
+// Throws std::runtime_error "Terminated" once one of the signals has arrived:
+// long work calls it between its steps, so that the game ends promptly.
+void throwIfTerminated();
+
 } // namespace Platform

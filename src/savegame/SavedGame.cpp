@@ -15,12 +15,14 @@
 #include <boost/archive/text_oarchive.hpp>
 #include <boost/serialization/singleton.hpp>
 
+#include <algorithm>
 #include <cmath>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <set>
 #include <sstream>
+#include <vector>
 
 namespace GameLogic
 {
@@ -58,6 +60,9 @@ bool withinReach(const VideoEngine::OpenGL::Rectangl& rect)
     return true;
 }
 
+// The folders a saved game's pictures may come from.
+const char* const pictureFolders[] = {"palace", "decoration", "person", "background", "frame"};
+
 [[noreturn]] void damaged(const std::string& what)
 {
     throw std::runtime_error("Damaged saved game: " + what);
@@ -76,6 +81,14 @@ void checkPictureName(const std::string& fileName)
     for (const std::filesystem::path& part : path)
         if (part == "..")
             damaged("picture outside the game folder");
+    // Only the game's own picture folders: BMP/<folder>/<picture>.
+    const std::vector<std::filesystem::path> parts(path.begin(), path.end());
+    const bool ownFolder =
+        parts.size() == 3 && parts[0] == "BMP" &&
+        std::any_of(std::begin(pictureFolders), std::end(pictureFolders),
+                    [&](const char* folder) { return parts[1] == folder; });
+    if (!ownFolder)
+        damaged("picture outside the game's picture folders");
     std::error_code error;
     if (!std::filesystem::is_regular_file(path, error))
         throw std::invalid_argument("Unable to load " + fileName);

@@ -18,13 +18,13 @@ SharedPictures::picture(const std::string& fileName)
     return data;
 }
 
-const Mask& SharedPictures::mask(const std::string& fileName)
+const Mask& SharedPictures::mask(const VideoEngine::OpenGL::ITextureData& picture)
 {
-    auto found = masks.find(fileName);
+    auto found = masks.find(picture.fileName);
     if (found == masks.end())
     {
-        found = masks.emplace(fileName, Mask()).first;
-        found->second.load(fileName + ".mask");
+        found = masks.emplace(picture.fileName, Mask()).first;
+        found->second.load(picture.fileName + ".mask", picture.imageWidth, picture.imageHeight);
     }
     return found->second;
 }

@@ -28,9 +28,10 @@ public:
     // Loading errors pass on and leave nothing behind for that name.
     std::shared_ptr<VideoEngine::OpenGL::FastTextureData> picture(const std::string& fileName);
 
-    // The mask read from fileName + ".mask" on its first request; without a
-    // usable file its runs are null, as Mask::load leaves them.
-    const Mask& mask(const std::string& fileName);
+    // The mask of the picture read from its file name + ".mask" on its first
+    // request; without a usable file its runs are null, as Mask::load leaves
+    // them.
+    const Mask& mask(const VideoEngine::OpenGL::ITextureData& picture);
 
     // The one instance belonging to the archive, made on first use and freed
     // with the archive.

@@ -50,11 +50,11 @@ bool chooseDisplayMode(std::vector<DisplayMode> modes, const std::vector<int>& w
     return false;
 }
 
-void setDisplayMode(const std::vector<int>& widths)
+bool setDisplayMode(const std::vector<int>& widths)
 {
     if (widths.empty())
-        return;
-    chooseDisplayMode(Platform::listModes(), widths, Platform::switchMode);
+        return false;
+    return chooseDisplayMode(Platform::listModes(), widths, Platform::switchMode);
 }
 
 bool restoreDisplaySettings(DisplayMode mode)

@@ -25,10 +25,10 @@ bool modeLess(const DisplayMode& a, const DisplayMode& b);
 bool chooseDisplayMode(std::vector<DisplayMode> modes, const std::vector<int>& widths,
                        const std::function<bool(const DisplayMode&)>& change);
 
-// Switches the display to its best mode of a candidate width. Reports
-// nothing: when no mode fits or all are refused, the display stays as it is.
-// An empty candidate list looks at nothing.
-void setDisplayMode(const std::vector<int>& widths);
+// Switches the display to its best mode of a candidate width; true when it
+// did. When no mode fits or all are refused, the display stays as it is. An
+// empty candidate list looks at nothing.
+bool setDisplayMode(const std::vector<int>& widths);
 
 // Switches back to a mode read by getDisplaySettings. Returns whether the
 // display accepted it.

@@ -39,18 +39,17 @@ template <class Level> int runProgram(const ProgramSetup& setup, Level** levelSl
 {
     Platform::catchTerminationSignals();
     DisplayMode savedMode;
-    bool modeSaved = false;
+    bool modeSwitched = false;
     bool windowOpen = false;
     std::unique_ptr<Platform::ModeWatchdog> watchdog;
     try
     {
         savedMode = getDisplaySettings(screenWidth, screenHeight);
-        modeSaved = true;
         watchdog = std::make_unique<Platform::ModeWatchdog>(savedMode);
 
         std::vector<int> widths = {1024, 800};
         std::sort(widths.begin(), widths.end());
-        setDisplayMode(widths);
+        modeSwitched = setDisplayMode(widths);
         getDisplaySettings(screenWidth, screenHeight);
 
         initGraphics();
@@ -110,8 +109,12 @@ template <class Level> int runProgram(const ProgramSetup& setup, Level** levelSl
 
     // Released while GLUT still runs: its destructor unregisters callbacks.
     globalKeyboard.reset();
-    if (modeSaved)
-        restoreDisplaySettings(savedMode);
+    if (modeSwitched && !restoreDisplaySettings(savedMode))
+    {
+        logLine("brightwell", 206) << " Unable to restore display settings" << endLine;
+        if (watchdog)
+            watchdog->restoreInstead();
+    }
     return 0;
 }
 

@@ -1,13 +1,17 @@
 // The ".mask" writer. A mask is rewritten unless it is strictly newer than
-// its picture, so a picture edited within the same second is picked up.
+// its picture, so a picture edited within the same second is picked up. A
+// mask file is always complete: it is replaced whole, never rewritten in
+// place.
 
 #include "video/MaskFile.hpp"
 
+#include "platform/AtomicFile.hpp"
+#include "platform/Termination.hpp"
 #include "video/Image.hpp"
 
 #include <FreeImage.h>
 #include <boost/filesystem.hpp>
-#include <fstream>
+#include <sstream>
 #include <stdexcept>
 
 namespace VideoEngine
@@ -56,27 +60,31 @@ void prepareMask(const std::string& fileName, FIBITMAP* bitmap)
     if (fs::exists(maskName) && fs::last_write_time(maskName) > fs::last_write_time(fileName))
         return;
 
-    std::ofstream mask(maskName, std::ios::out | std::ios::trunc);
+    // Written whole under another name and renamed into place: a game ended
+    // while writing, or another game writing at the same time, never leaves a
+    // short mask that would look up to date. Pictures without alpha get an
+    // empty mask, and so do pictures of another depth before they are
+    // refused. A mask that cannot be written is left for the next start.
+    std::ostringstream runs;
     const unsigned depth = FreeImage_GetBPP(bitmap);
-    if (depth == 24)
-        return;
-    if (depth != 32)
-        throw std::invalid_argument("Bad image format");
-    writeRuns(mask, bitmap);
-    mask.close();
-    // A half-written mask would look up to date at the next start; remove it
-    // so that the next start writes it again.
-    if (!mask)
+    if (depth == 32)
+        writeRuns(runs, bitmap);
+    try
     {
-        boost::system::error_code ignored;
-        fs::remove(maskName, ignored);
+        Platform::replaceFileAtomically(maskName, runs.str());
     }
+    catch (const std::runtime_error&)
+    {
+    }
+    if (depth != 24 && depth != 32)
+        throw std::invalid_argument("Bad image format");
 }
 
 void prepareMasks(const std::vector<std::string>& fileNames)
 {
     for (const std::string& fileName : fileNames)
     {
+        Platform::throwIfTerminated();
         const BitmapPtr bitmap = loadImage(fileName, 0);
         if (bitmap)
             prepareMask(fileName, bitmap.get());

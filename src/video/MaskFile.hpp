@@ -20,7 +20,8 @@ namespace OpenGL
 void prepareMask(const std::string& fileName, FIBITMAP* bitmap);
 
 // prepareMask for every picture in order; pictures that cannot be read are
-// skipped; an exception of prepareMask ends the loop and passes on.
+// skipped; an exception of prepareMask ends the loop and passes on, and so
+// does "Terminated" once a termination signal has arrived.
 void prepareMasks(const std::vector<std::string>& fileNames);
 
 } // namespace OpenGL

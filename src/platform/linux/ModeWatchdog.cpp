@@ -14,8 +14,9 @@ namespace
 // The watchdog's whole life: wait for the game's word or its death.
 [[noreturn]] void watch(int readEnd, const DisplayMode& saved)
 {
-    // A terminal's Ctrl-C or hang-up reaches the whole process group; the
-    // watchdog must outlive the game to do its work.
+    // A terminal's Ctrl-C or hang-up, or a kill of the game's process group,
+    // must not end the watchdog before the game.
+    setsid();
     std::signal(SIGINT, SIG_IGN);
     std::signal(SIGHUP, SIG_IGN);
     std::signal(SIGTERM, SIG_IGN);
@@ -60,6 +61,17 @@ ModeWatchdog::~ModeWatchdog()
     while (waitpid(child, nullptr, 0) < 0 && errno == EINTR)
     {
     }
+}
+
+void ModeWatchdog::restoreInstead()
+{
+    if (child < 0)
+        return;
+    close(writeEnd);
+    while (waitpid(child, nullptr, 0) < 0 && errno == EINTR)
+    {
+    }
+    child = -1;
 }
 
 } // namespace Platform

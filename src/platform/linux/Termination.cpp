@@ -4,6 +4,7 @@
 #include <csignal>
 #include <fcntl.h>
 #include <initializer_list>
+#include <stdexcept>
 #include <unistd.h>
 
 namespace Platform
@@ -51,6 +52,12 @@ bool terminationRequested()
 int terminationDescriptor()
 {
     return wakeUp[0];
+}
+
+void throwIfTerminated()
+{
+    if (terminationRequested())
+        throw std::runtime_error("Terminated");
 }
 
 } // namespace Platform

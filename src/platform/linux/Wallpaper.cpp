@@ -8,6 +8,7 @@
 #include "platform/Wallpaper.hpp"
 
 #include "platform/ChildProcess.hpp"
+#include "platform/Termination.hpp"
 #include "startup/GameLog.hpp"
 #include "video/Image.hpp"
 
@@ -50,7 +51,7 @@ public:
     {
         const auto left =
             std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now());
-        if (left.count() <= 0)
+        if (left.count() <= 0 || terminationRequested())
             return std::nullopt;
         const std::optional<ProgramResult> result =
             runProgram(arguments, std::min(left, toolLimit));

@@ -40,9 +40,8 @@ Rectangl scaledRect(Rectangl rect, double factor)
     return rect;
 }
 
-Brick::Brick(const std::string& fileName)
+Brick::Brick(const std::string& fileName) : picture(fileName)
 {
-    picture.data = VideoEngine::OpenGL::sharedPicture(fileName);
     screenRect = picture.textureRect();
     sourceRect = Rectangl{0, 0, static_cast<std::int32_t>(picture.data->imageWidth),
                           static_cast<std::int32_t>(picture.data->imageHeight)};
@@ -181,10 +180,7 @@ void Brick::loadMask(const std::string& fileName)
 
 void Brick::reload(const std::string& fileName)
 {
-    // The old data may be shared with laid pieces: it is replaced, never
-    // loaded over.
-    picture.data = VideoEngine::OpenGL::sharedPicture(fileName);
-    picture.position = {};
+    picture.load(fileName);
     loadMask(fileName);
 }
 

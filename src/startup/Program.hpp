@@ -78,6 +78,7 @@ template <class Level> int runProgram(const ProgramSetup& setup, Level** levelSl
         {
         }
 
+        prepareFirstFrame(*levelSlot);
         registerGameCallbacks(levelSlot);
         runPhase();
     }

@@ -49,16 +49,28 @@ void writeRuns(std::ostream& mask, FIBITMAP* bitmap)
     }
 }
 
+// True when the picture's mask exists and is strictly newer than it.
+bool maskIsFresh(const std::string& fileName)
+{
+    namespace fs = boost::filesystem;
+    const std::string maskName = fileName + ".mask";
+    boost::system::error_code error;
+    const auto maskTime = fs::last_write_time(maskName, error);
+    if (error)
+        return false;
+    const auto pictureTime = fs::last_write_time(fileName, error);
+    return !error && maskTime > pictureTime;
+}
+
 } // namespace
 
 void prepareMask(const std::string& fileName, FIBITMAP* bitmap)
 {
-    namespace fs = boost::filesystem;
-    const std::string maskName = fileName + ".mask";
-    if (!fs::exists(fileName))
+    if (!boost::filesystem::exists(fileName))
         throw std::invalid_argument("File `" + fileName + "` does not exists");
-    if (fs::exists(maskName) && fs::last_write_time(maskName) > fs::last_write_time(fileName))
+    if (maskIsFresh(fileName))
         return;
+    const std::string maskName = fileName + ".mask";
 
     // Written whole under another name and renamed into place: a game ended
     // while writing, or another game writing at the same time, never leaves a
@@ -85,6 +97,9 @@ void prepareMasks(const std::vector<std::string>& fileNames)
     for (const std::string& fileName : fileNames)
     {
         Platform::throwIfTerminated();
+        // Most starts find every mask written: no picture is decoded then.
+        if (maskIsFresh(fileName))
+            continue;
         const BitmapPtr bitmap = loadImage(fileName, 0);
         if (bitmap)
             prepareMask(fileName, bitmap.get());

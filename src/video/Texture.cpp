@@ -31,21 +31,34 @@ void applyRule(std::int32_t rule, std::int32_t step, float& factor)
         factor = static_cast<float>(9 - step % 10) * 0.1f;
 }
 
+// Picture data for the file: shared with every other picture of that file
+// where the data can be (see sharedPicture), else a fresh load. Never loads
+// over data someone else may hold.
+template <class T> std::shared_ptr<T> pictureData(const std::string& fileName)
+{
+    if constexpr (std::is_same_v<T, FastTextureData>)
+    {
+        if (!fileName.empty())
+            return sharedPicture(fileName);
+    }
+    auto data = std::make_shared<T>();
+    data->loadFromFile(fileName, 0, 0, 0, 0);
+    return data;
+}
+
 } // namespace
 
 template <class T> Texture<T>::Texture() : data(std::make_shared<T>()) {}
 
 template <class T> Texture<T>::Texture(const std::string& fileName) : Texture()
 {
-    data->loadFromFile(fileName, 0, 0, 0, 0);
+    data = pictureData<T>(fileName);
     red = green = blue = 1.0f;
 }
 
 template <class T> void Texture<T>::load(const std::string& fileName)
 {
-    if (!data)
-        data = std::make_shared<T>();
-    data->loadFromFile(fileName, 0, 0, 0, 0);
+    data = pictureData<T>(fileName);
     position = Position{};
 }
 

@@ -21,12 +21,15 @@ template <class T> class Texture
 public:
     // Empty picture data, position (0, 0), size 10, white, not mirrored.
     Texture();
-    // FastTextureData only: the defaults, then the picture is loaded; an empty
-    // name loads nothing. Loading errors pass on.
+    // FastTextureData only: the defaults, then the picture is loaded (its
+    // data shared with every other picture of the file, see sharedPicture);
+    // an empty name loads nothing. Loading errors pass on.
     explicit Texture(const std::string& fileName);
 
-    // Loads the whole picture into the data and moves the texture to (0, 0);
-    // mirror, size and tint stay.
+    // Shows the whole picture of the file (shared data as above; frames get
+    // data of their own) and moves the texture to (0, 0); mirror, size and
+    // tint stay. The data shown before is never loaded over, since other
+    // pictures may share it. Loading errors pass on and leave the old data.
     void load(const std::string& fileName);
 
     // Draw the whole picture at position, at a given point, or a part of it

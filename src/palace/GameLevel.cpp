@@ -120,7 +120,7 @@ void GameLevel::draw()
 {
     if (captureState != 0)
     {
-        backgrounds->current.draw();
+        drawBackground();
         palace->draw(false);
         ++captureState;
         return;
@@ -138,11 +138,39 @@ void GameLevel::draw()
 
 void GameLevel::drawStill() const
 {
-    backgrounds->current.draw();
+    drawBackground();
     palace->draw(true);
     toolbar->drawCells();
     frames.current.draw();
     toolbar->drawControls();
+}
+
+bool GameLevel::coversWindow() const
+{
+    return (captureState == 0 && still.holds(stillSignature())) || backgroundCoversScreen();
+}
+
+bool GameLevel::backgroundCoversScreen() const
+{
+    const Background& background = backgrounds->current;
+    return background.data && background.data->opaque && background.data->textureId != VideoEngine::OpenGL::TextureData::noTexture &&
+           background.position.x <= 0 && background.position.y <= 0 &&
+           background.position.x + background.data->imageWidth * background.scale() >= 1024 &&
+           background.position.y + background.data->imageHeight * background.scale() >= 768;
+}
+
+// An opaque background covering the screen is drawn without blending: the
+// same pixels, for less work.
+void GameLevel::drawBackground() const
+{
+    if (!backgroundCoversScreen())
+    {
+        backgrounds->current.draw();
+        return;
+    }
+    glDisable(GL_BLEND);
+    backgrounds->current.draw();
+    glEnable(GL_BLEND);
 }
 
 std::uint64_t GameLevel::frameSignature() const

@@ -48,6 +48,9 @@ struct GameLevel
     void draw();
     // The signature of what draw() would show now.
     std::uint64_t frameSignature() const;
+    // True when draw() sets every pixel of the window, so that it needs no
+    // clearing first.
+    bool coversWindow() const;
 
     void nextBackground();
     void previousBackground();
@@ -92,6 +95,8 @@ private:
     // Background, palace, cells, frame and controls, and their signature.
     void drawStill() const;
     std::uint64_t stillSignature() const;
+    void drawBackground() const;
+    bool backgroundCoversScreen() const;
 
     VideoEngine::OpenGL::SceneLayer still;
 };

@@ -47,15 +47,19 @@ void onReshape(int width, int height);
 void onKeyboard(unsigned char key, int x, int y);
 void onSpecial(int key, int x, int y);
 
-// One game frame: clears to opaque yellow; with a level, draws it, lets the
+// One game frame: clears to opaque yellow (unless the level covers the whole
+// window anyway); with a level, draws it, lets the
 // level capture the frame just drawn when a capture is due (the back buffer
 // is undefined after the swap), swaps and waits for GL to finish. A picture
 // capture still counting its frames asks for the next frame. Without a level
 // nothing is swapped.
 template <class Level> void drawGameFrame(Level* level)
 {
-    glClearColor(1.0f, 1.0f, 0.0f, 1.0f);
-    glClear(GL_COLOR_BUFFER_BIT);
+    if (!level || !level->coversWindow())
+    {
+        glClearColor(1.0f, 1.0f, 0.0f, 1.0f);
+        glClear(GL_COLOR_BUFFER_BIT);
+    }
     if (!level)
         return;
     level->draw();
@@ -98,8 +102,10 @@ template <class Level> void onDisplay()
     guardCallback(
         []
         {
-            drawGameFrame(gameLevelSlot<Level> ? *gameLevelSlot<Level> : nullptr);
+            // Taken before drawing: a frame of a picture capture moves the
+            // capture on, and the next frame must differ.
             shownSceneSignature = levelSignature<Level>();
+            drawGameFrame(gameLevelSlot<Level> ? *gameLevelSlot<Level> : nullptr);
         });
 }
 

@@ -59,6 +59,7 @@ const char* errorName(GLenum error)
 void TextureData::loadFromBitmap(FIBITMAP* bitmap, int x, int y, int width, int height)
 {
     generation = nextGeneration();
+    opaque = false;
     const unsigned depth = FreeImage_GetBPP(bitmap);
     const unsigned pictureWidth = FreeImage_GetWidth(bitmap);
     const unsigned pictureHeight = FreeImage_GetHeight(bitmap);
@@ -85,12 +86,15 @@ void TextureData::loadFromBitmap(FIBITMAP* bitmap, int x, int y, int width, int 
     if (depth != 24 && depth != 32)
         throw std::invalid_argument("Bad image format");
     const unsigned bytesPerPixel = depth / 8;
+    opaque = true;
     for (unsigned row = 0; row < imageHeight; ++row)
     {
         // FreeImage counts scan lines from the bottom of the picture.
         const BYTE* line = FreeImage_GetScanLine(bitmap, int(pictureHeight - 1 - y - row));
-        convertRow(line + std::size_t(x) * bytesPerPixel,
-                   pixels.get() + std::size_t(row) * textureWidth * 4, imageWidth, bytesPerPixel);
+        std::uint8_t* target = pixels.get() + std::size_t(row) * textureWidth * 4;
+        convertRow(line + std::size_t(x) * bytesPerPixel, target, imageWidth, bytesPerPixel);
+        for (unsigned column = 0; column < imageWidth && opaque; ++column)
+            opaque = target[column * 4 + 3] == 255;
     }
 }
 

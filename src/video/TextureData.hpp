@@ -33,6 +33,9 @@ public:
     // a drawable picture has uploaded them.
     std::shared_ptr<std::uint8_t[]> pixels;
     std::uint32_t textureId = noTexture;
+    // Every pixel of the picture has full alpha: drawn whole and untinted, it
+    // hides what lies under it, and blending can be left off.
+    bool opaque = false;
 
 protected:
     // Creates the GL texture from pixels when none exists; never sends pixels

@@ -20,7 +20,7 @@ run: build
 	cd $(BUILD)/game && ./brickwork-garden
 
 test: build
-	tests/with-xvfb.sh ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
+	ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
 
 # The Debian package, and its test on a fresh Debian 12 root (root, network).
 package: build

@@ -30,9 +30,6 @@ public:
     ModeWatchdog(const ModeWatchdog&) = delete;
     ModeWatchdog& operator=(const ModeWatchdog&) = delete;
 
-    // The watchdog's process id, or -1 when none runs.
-    pid_t process() const { return child; }
-
 private:
     int writeEnd = -1;
     pid_t child = -1;

@@ -1,6 +1,7 @@
 #include "startup/DisplaySettings.hpp"
 
 #include <algorithm>
+#include <functional>
 #include <stdexcept>
 
 namespace StartUp
@@ -11,18 +12,8 @@ namespace
 // At most this many modes are looked at.
 constexpr std::size_t modeLimit = 1000;
 
-} // namespace
-
-DisplayMode getDisplaySettings(int& width, int& height)
-{
-    DisplayMode mode;
-    if (!Platform::readCurrentMode(mode))
-        throw std::logic_error("Unable to get display settings");
-    width = static_cast<int>(mode.width);
-    height = static_cast<int>(mode.height);
-    return mode;
-}
-
+// The order of preference: width, then depth, then refresh rate, ascending.
+// The height takes no part.
 bool modeLess(const DisplayMode& a, const DisplayMode& b)
 {
     if (a.width != b.width)
@@ -32,6 +23,8 @@ bool modeLess(const DisplayMode& a, const DisplayMode& b)
     return a.refresh < b.refresh;
 }
 
+// Tries the modes whose width is a candidate, best first (the sorted list
+// walked from its last), until change accepts one. Returns whether any did.
 bool chooseDisplayMode(std::vector<DisplayMode> modes, const std::vector<int>& widths,
                        const std::function<bool(const DisplayMode&)>& change)
 {
@@ -48,6 +41,18 @@ bool chooseDisplayMode(std::vector<DisplayMode> modes, const std::vector<int>& w
             return true;
     }
     return false;
+}
+
+} // namespace
+
+DisplayMode getDisplaySettings(int& width, int& height)
+{
+    DisplayMode mode;
+    if (!Platform::readCurrentMode(mode))
+        throw std::logic_error("Unable to get display settings");
+    width = static_cast<int>(mode.width);
+    height = static_cast<int>(mode.height);
+    return mode;
 }
 
 bool setDisplayMode(const std::vector<int>& widths)

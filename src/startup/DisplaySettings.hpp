@@ -4,7 +4,6 @@
 
 #include "platform/DisplayMode.hpp"
 
-#include <functional>
 #include <vector>
 
 namespace StartUp
@@ -15,15 +14,6 @@ using DisplayMode = Platform::DisplayMode;
 // The mode in force; stores its pixel size in width and height. Throws
 // std::logic_error "Unable to get display settings" when it cannot be read.
 DisplayMode getDisplaySettings(int& width, int& height);
-
-// The order of preference: width, then depth, then refresh rate, ascending.
-// The height takes no part.
-bool modeLess(const DisplayMode& a, const DisplayMode& b);
-
-// Tries the modes whose width is a candidate, best first (the sorted list
-// walked from its last), until change accepts one. Returns whether any did.
-bool chooseDisplayMode(std::vector<DisplayMode> modes, const std::vector<int>& widths,
-                       const std::function<bool(const DisplayMode&)>& change);
 
 // Switches the display to its best mode of a candidate width; true when it
 // did. When no mode fits or all are refused, the display stays as it is. An

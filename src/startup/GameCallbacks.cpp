@@ -46,6 +46,11 @@ void initGraphics()
     glutInit(&argc, argv);
     glutSetOption(GLUT_ACTION_ON_WINDOW_CLOSE, GLUT_ACTION_CONTINUE_EXECUTION);
     glutInitDisplayMode(GLUT_DOUBLE | GLUT_RGB);
+    // At the display mode's size: a smaller window would show the start-up
+    // picture shrunk until the full-screen switch arrives, and the level's
+    // building holds up the redraw after it.
+    windowWidth = screenWidth;
+    windowHeight = screenHeight;
     glutInitWindowSize(windowWidth, windowHeight);
     // At the origin: without a window manager, freeglut's full-screen switch
     // shifts the window off screen by any other starting position.

@@ -50,9 +50,9 @@ void onSpecial(int key, int x, int y);
 // One game frame: clears to opaque yellow (unless the level covers the whole
 // window anyway); with a level, draws it, lets the
 // level capture the frame just drawn when a capture is due (the back buffer
-// is undefined after the swap), swaps and waits for GL to finish. A picture
-// capture still counting its frames asks for the next frame. Without a level
-// nothing is swapped.
+// is undefined after the swap), swaps and waits for GL to finish. A frame of
+// a picture capture asks for the next frame: the capture goes on, or the
+// whole screen comes back. Without a level nothing is swapped.
 template <class Level> void drawGameFrame(Level* level)
 {
     if (!level || !level->coversWindow())
@@ -62,12 +62,13 @@ template <class Level> void drawGameFrame(Level* level)
     }
     if (!level)
         return;
+    const bool capturing = level->captureState != 0;
     level->draw();
     glFlush();
     level->captureIfDue();
     glutSwapBuffers();
     glFinish();
-    if (level->captureState != 0)
+    if (capturing)
         noteSceneChange();
 }
 

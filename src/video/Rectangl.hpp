@@ -15,10 +15,6 @@ struct Rectangl
     std::int32_t top = 0;
     std::int32_t right = 0;
     std::int32_t bottom = 0;
-
-    // Scales width and height about the top-left corner; the new right and
-    // bottom are computed in extended precision and truncated toward zero.
-    void scale(float factor);
 };
 
 inline bool operator==(const Rectangl& a, const Rectangl& b)

@@ -1,15 +1,17 @@
 #include "support/TempDir.hpp"
 
 #include <boost/filesystem.hpp>
-#include <stdexcept>
+#include <fstream>
+#include <iterator>
+
+namespace fs = boost::filesystem;
 
 namespace TestSupport
 {
 
 TempDir::TempDir()
 {
-    namespace fs = boost::filesystem;
-    fs::path p = fs::temp_directory_path() / fs::unique_path("brickwork-test-%%%%-%%%%-%%%%");
+    const fs::path p = fs::temp_directory_path() / fs::unique_path("brickwork-test-%%%%-%%%%-%%%%");
     fs::create_directories(p);
     root = p.string();
 }
@@ -17,24 +19,24 @@ TempDir::TempDir()
 TempDir::~TempDir()
 {
     boost::system::error_code ignored;
-    boost::filesystem::remove_all(root, ignored);
+    fs::remove_all(root, ignored);
 }
 
-std::string TempDir::file(const std::string& name) const
+WorkingDirectory::WorkingDirectory(const std::string& path) : previous(fs::current_path().string())
 {
-    return root + "/" + name;
-}
-
-WorkingDirectory::WorkingDirectory(const std::string& path)
-    : previous(boost::filesystem::current_path().string())
-{
-    boost::filesystem::current_path(path);
+    fs::current_path(path);
 }
 
 WorkingDirectory::~WorkingDirectory()
 {
     boost::system::error_code ignored;
-    boost::filesystem::current_path(previous, ignored);
+    fs::current_path(previous, ignored);
+}
+
+std::string readFile(const std::string& name)
+{
+    std::ifstream file(name, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
 }
 
 } // namespace TestSupport

@@ -1,6 +1,7 @@
 #pragma once
 // A fresh folder under the system's temporary directory, removed with all its
-// contents when the object goes.
+// contents when the object goes; a working directory held for a scope; and
+// the whole content of a file.
 
 #include <string>
 
@@ -17,13 +18,12 @@ public:
 
     const std::string& path() const { return root; }
     // path() + "/" + name
-    std::string file(const std::string& name) const;
+    std::string file(const std::string& name) const { return root + "/" + name; }
 
 private:
     std::string root;
 };
 
-// Runs the test body with the working directory changed, and changes it back.
 class WorkingDirectory
 {
 public:
@@ -35,5 +35,8 @@ public:
 private:
     std::string previous;
 };
+
+// The file's bytes; empty when it cannot be read.
+std::string readFile(const std::string& name);
 
 } // namespace TestSupport

@@ -1,0 +1,213 @@
+"""Every way a game ends: keys, signals, the window closed, damaged data, a
+hostile machine, bad banners, and the display mode given back. Each row is a
+game of its own under an X server of its own; rows run side by side, since
+most of their time is the eight seconds of the shutdown picture."""
+
+import functools
+import glob
+import os
+import pathlib
+import random
+import shutil
+import signal
+import subprocess
+import tempfile
+import unittest
+from concurrent.futures import ThreadPoolExecutor
+
+from harness import BUTTONS, GAME_DIR, MIDDLE, REST, Game, Picture, XServer, wait_until
+
+
+def mount(*arguments):
+    subprocess.run(["mount"] + list(arguments), check=True)
+
+
+def damage_masks(folder):
+    damages = ["", "12", "abc def\n", "120\n-5 10 400\n3 99999999999 2\n",
+               "120\n0 0 200\n1 50 10\n" + "7\n" * 5000, "4294967296\n1 2 3\n"]
+    for number, picture in enumerate(sorted(glob.glob(folder + "/BMP/*/[123].*.png"))):
+        with open(picture + ".mask", "w") as f:
+            f.write(damages[number % len(damages)])
+        # Newer than its picture, so that the game takes it as it is.
+        os.utime(picture + ".mask", (os.path.getmtime(picture) + 10,) * 2)
+
+
+def alter_banner(folder):
+    with open(folder + "/BMP/startup.jpg", "r+b") as f:
+        f.seek(os.path.getsize(f.name) // 2)
+        byte = f.read(1)[0]
+        f.seek(-1, os.SEEK_CUR)
+        f.write(bytes([byte ^ 0x55]))
+
+
+def read_only(folder):
+    """The folder, without masks, mounted read-only over itself."""
+    for mask in glob.glob(folder + "/BMP/*/*.mask"):
+        os.remove(mask)
+    mount("--bind", folder, folder)
+    mount("-o", "remount,bind,ro", folder)
+
+
+def small_disk(folder):
+    """The folder on a file system with half a megabyte to spare."""
+    aside = tempfile.mkdtemp(prefix="brickwork-aside-")
+    subprocess.run(["cp", "-a", folder + "/.", aside], check=True)
+    size = int(subprocess.run(["du", "-sb", aside], stdout=subprocess.PIPE).stdout.split()[0])
+    mount("-t", "tmpfs", "-o", "size=%d" % (size + 512 * 1024), "tmpfs", folder)
+    subprocess.run(["cp", "-a", aside + "/.", folder], check=True)
+    shutil.rmtree(aside)
+
+
+def keys_then_redrawn(x, *keys):
+    """Presses the keys, then b; returns once the next background shows with
+    the toolbar: every key before b was handled."""
+    x.move(*REST)
+    before = x.screenshot()
+    x.key(*keys, "b")
+    assert wait_until(lambda: (lambda s: s.differs(before, MIDDLE) > 0.3 and s.matches(
+        before, list(BUTTONS.values())))(x.screenshot()), 20), "no toolbar after %s" % (keys,)
+
+
+def lay_pieces(game, x):
+    """Takes a piece from each cell, stamps a copy, lays it and removes it by
+    a right click (every sound), then saves and loads: one piece per spot."""
+    spots = ((400, 300), (600, 400), (800, 500))
+    for y, spot in zip((199, 360, 565), spots):
+        x.click(113, y)
+        for button in (3, 1, 3):
+            x.click(*spot, button=button)
+    keys_then_redrawn(x, "s", "l")
+    around = [(sx + dx, sy + dy) for sx, sy in spots for dx in (-20, 0, 20) for dy in (-20, 0, 20)]
+    assert x.screenshot().differs(game.empty, around) > 0.3, "no pieces laid"
+
+
+def read_only_play(game, x):
+    """Plays, saves, takes a picture and sets the wallpaper, silently."""
+    lay_pieces(game, x)
+    keys_then_redrawn(x, "s", "p", "w")
+    assert x.find_window("Brickwork Garden", 0) is None, "a message box showed"
+
+
+def full_disk_play(game, x):
+    """A save on a full disk fails and keeps the old save; with room again,
+    saving works again."""
+    saved = game.path("savegame.txt")
+    lay_pieces(game, x)
+    old = pathlib.Path(saved).read_bytes()
+    subprocess.run(["dd", "if=/dev/zero", "of=" + game.path("filler"), "bs=64K"],
+                   stderr=subprocess.DEVNULL)  # until the disk is full
+    x.click(113, 199)
+    x.click(500, 600)
+    keys_then_redrawn(x, "s")
+    assert pathlib.Path(saved).read_bytes() == old, "the failed save damaged the old one"
+    assert [n for n in os.listdir(game.folder) if n.startswith("savegame")] == ["savegame.txt"]
+    os.remove(game.path("filler"))
+    x.key("s")
+    assert wait_until(lambda: pathlib.Path(saved).read_bytes() != old, 20), "no save with room"
+
+
+def answer_message_box(game, x):
+    box = x.find_window("Brickwork Garden", 60)
+    assert box, "no message box\n" + game.report()
+    x.key("Return", window=box)
+
+
+def remove(pattern):
+    return lambda folder: [os.remove(p) for p in glob.glob(os.path.join(folder, pattern))]
+
+
+def garbage(folder):
+    with open(folder + "/BMP/palace/1.gate.png", "wb") as f:
+        f.write(random.Random(7).randbytes(3000))
+
+
+escape = lambda game, x: x.key("Escape")
+send = lambda number: lambda game, x: game.process.send_signal(number)
+close = lambda game, x: x.close_window(x.find_window("123"))
+destroy = lambda game, x: x.run("xdotool", "windowclose", x.find_window("123"))
+TERM, SEGV, KILL = signal.SIGTERM, signal.SIGSEGV, signal.SIGKILL
+
+# name, server ("dummy" Xorg, "no RandR" Xvfb; "" Xvfb), root needed, prepare,
+# play (True: only waits for it; None: the game ends before), end, exit code,
+# last log line (None: not looked at), shutdown picture shown.
+ROWS = [
+    ("altered banner", "", 0, alter_banner, None, answer_message_box, 0,
+     "Some file was corrupted", True),
+    ("missing banner", "", 0, remove("BMP/shutdown.jpg"), None, answer_message_box, 0,
+     "Some file was corrupted", False),
+    ("Escape, dummy Xorg", "dummy", 1, None, True, escape, 0, "exit", False),
+    ("Escape", "", 0, None, True, escape, 0, "exit", True),
+    ("garbage piece", "", 0, garbage, None, None, 0, "Unable to load BMP/palace/1.gate.png", True),
+    ("no frame folder", "", 0, lambda f: shutil.rmtree(f + "/BMP/frame"), None, None, 0,
+     "Path must be exists directory", True),
+    ("empty background folder", "", 0, remove("BMP/background/*"), None, None, 0,
+     "Unable to find backround images", True),
+    ("no audio device, no RandR", "no RandR", 0, None, lay_pieces, escape, 0, "exit", True),
+    ("SIGTERM, dummy Xorg", "dummy", 1, None, True, send(TERM), 0, "Terminated", False),
+    ("SIGSEGV, dummy Xorg", "dummy", 1, None, True, send(SEGV), -SEGV, None, False),
+    ("SIGKILL, dummy Xorg", "dummy", 1, None, True, send(KILL), -KILL, None, False),
+    ("SIGTERM", "", 0, None, True, send(TERM), 0, "Terminated", False),
+    ("SIGINT", "", 0, None, True, send(signal.SIGINT), 0, "Terminated", False),
+    ("SIGHUP", "", 0, None, True, send(signal.SIGHUP), 0, "Terminated", False),
+    ("closed by the window manager", "", 0, None, True, close, 0, "exit", False),
+    ("destroyed by another client", "", 0, None, True, destroy, 0, "exit", False),
+    ("damaged masks", "", 0, damage_masks, lay_pieces, send(TERM), 0, "Terminated", False),
+    ("read-only game folder", "", 1, read_only, read_only_play, send(TERM), 0, None, False),
+    ("full disk while saving", "", 1, small_disk, full_disk_play, send(TERM), 0, "Terminated",
+     False),
+]
+
+
+@functools.lru_cache(None)
+def picture(name):
+    return Picture.from_file(os.path.join(GAME_DIR, "BMP", name))
+
+
+def run(row):
+    name, server, root, prepare, play, end, code, last, shutdown_shown = row
+    shutdown, first_background = picture("shutdown.jpg"), picture("background/1.meadow.jpg")
+    with XServer.dummy_xorg() if server == "dummy" else XServer.xvfb(randr=not server) as x:
+        desktop = x.current_mode()
+        game = Game(x, prepare, {"SDL_AUDIODRIVER": "nowhere"} if server == "no RandR" else {})
+        try:
+            if play:
+                # Playing once the first background shows (a read-only
+                # folder keeps no log).
+                assert wait_until(lambda: x.screenshot().matches(first_background, MIDDLE),
+                                  60), "not playing\n" + game.report()
+                assert server != "dummy" or x.current_mode() == "1024x768@75", x.current_mode()
+                x.move(*REST)
+                game.empty = x.screenshot()
+                if play is not True:
+                    play(game, x)
+            if end:
+                end(game, x)
+            assert not shutdown_shown or wait_until(lambda: x.screenshot().matches(shutdown), 60),\
+                "no shutdown picture\n" + game.report()
+            assert game.wait(60) == code, game.report()
+            log = game.log()
+            assert last is None or log[-1:] == ["brightwell 198 " + last], game.report()
+            assert play or not any("703GameLevel" in line for line in log), game.report()
+            assert wait_until(lambda: x.current_mode() == desktop, 20), x.current_mode()
+        finally:
+            game.close()
+            if prepare in (read_only, small_disk):
+                subprocess.run(["umount", game.folder])
+                shutil.rmtree(game.folder, ignore_errors=True)
+
+
+class Endings(unittest.TestCase):
+    def test_every_way_a_game_ends(self):
+        runnable = lambda row: not row[2] or (
+            XServer.dummy_available() if row[1] == "dummy" else os.geteuid() == 0)
+        with ThreadPoolExecutor(4) as pool:
+            results = [(row, runnable(row) and pool.submit(run, row)) for row in ROWS]
+            for row, result in results:
+                with self.subTest(row[0]):
+                    if not result:
+                        self.skipTest("needs root" + " and the dummy Xorg" * (row[1] == "dummy"))
+                    result.result()
+
+
+if __name__ == "__main__":
+    unittest.main()

@@ -1,0 +1,234 @@
+// The game level on its game folder, driven through the game's input
+// callbacks: drag and drop, every key and control, and the picture capture.
+
+#include "support/Level.hpp"
+#include "palace/MouseHandler.hpp"
+#include "palace/Palace.hpp"
+#include "ui/Toolbar.hpp"
+
+#include <boost/filesystem.hpp>
+#include <functional>
+#include <gtest/gtest.h>
+#include <map>
+#include <sstream>
+
+using namespace TestSupport;
+using GameLogic::PalaceBuild::Brick;
+using Level = LevelTest;
+namespace fs = boost::filesystem;
+
+namespace
+{
+
+std::string describe(const std::shared_ptr<Brick>& brick)
+{
+    if (!brick)
+        return "none";
+    std::ostringstream text;
+    text << brick->picture.position.x << "," << brick->picture.position.y << " mirror "
+         << brick->picture.mirror << " tint " << brick->picture.colorChanger.step << " size "
+         << brick->picture.size;
+    return text.str();
+}
+
+} // namespace
+
+TEST_F(Level, DragAndDrop)
+{
+    // The arch is taken from the cell held at 15, 10 from its corner.
+    const struct
+    {
+        const char* script;
+        int laid;
+        const char* carried;
+        const char* sounds;
+    } rows[] = {
+        {"t m300,300", 0, "285,290", "startDrag"},
+        {"t m250,300 l235,300", 0, "220,290", "startDrag"}, // short of the drop zone
+        {"t m250,300 l236,300", 1, "none", "startDrag drop"},
+        {"t m300,300 m224,300", 0, "none", "startDrag"}, // thrown away over the toolbar
+        {"t m415,310 l415,310 l410,305 m500,400", 0, "490,395", "startDrag drop takeOff"},
+        {"t m415,310 l415,310 r410,305", 0, "none", "startDrag drop takeOff"},
+        {"t m415,310 r415,310 m515,410 r515,410", 2, "500,400", "startDrag drop drop"},
+    };
+    for (const auto& row : rows)
+    {
+        level->clearPalace();
+        level->mouseHandler->dragged.reset();
+        play("m600,700");
+        sounds.played.clear();
+        play(row.script);
+        const auto carried = level->mouseHandler->dragged;
+        EXPECT_EQ(int(level->palace->bricks.size()), row.laid) << row.script;
+        EXPECT_EQ(describe(carried).substr(0, describe(carried).find(' ')), row.carried)
+            << row.script;
+        EXPECT_EQ(sounds.played, row.sounds) << row.script;
+    }
+}
+
+TEST_F(Level, KeysAndControlsReachTheirCommands)
+{
+    std::string exitRequest;
+    const std::map<std::string, std::function<std::string()>> probes = {
+        {"background", [&] { return level->backgrounds->current.data->fileName; }},
+        {"frame", [&] { return level->frames.current.data->fileName; }},
+        {"row 0", [&] { return shownInRow(0); }},
+        {"capture", [&] { return std::to_string(level->captureState); }},
+        {"wallpaper", [&] { return level->wallpaperRequested ? "yes" : "no"; }},
+        {"laid", [&] { return describe(level->palace->selected); }},
+        {"carried", [&] { return describe(level->mouseHandler->dragged); }},
+        {"cells", [&] { return std::to_string(level->toolbar->rows[0]->cellSize); }},
+        {"box", [&] { return level->toolbar->checkBox->checked ? "ticked" : "empty"; }},
+        {"saved", [&] { return fs::exists("savegame.txt") ? "yes" : "no"; }},
+        {"exit", [&] { return exitRequest; }},
+    };
+    const struct
+    {
+        const char *input, *probe, *expected;
+    } rows[] = {
+        {"kb", "background", "BMP/background/b.png"},
+        {"kB", "background", "BMP/background/a.png"},
+        {"kB", "background", "BMP/background/c.jpg"},
+        {"l30,675", "background", "BMP/background/a.png"},
+        {"kf", "frame", "BMP/frame/plain.png"},
+        {"kF", "frame", "BMP/frame/gold.png"},
+        {"l95,675", "frame", "BMP/frame/plain.png"},
+        {"kn", "row 0", "BMP/decoration/1.flower.png"},
+        {"kN", "row 0", "BMP/person/1.king.png"},
+        {"l82,30", "row 0", "BMP/palace/1.arch.png"},
+        {"l130,30", "row 0", "BMP/decoration/1.flower.png"},
+        {"l34,30", "row 0", "BMP/person/1.king.png"},
+        {"l82,30", "row 0", "BMP/palace/1.arch.png"},
+        {"l32,707", "capture", "1"},
+        {"kw", "wallpaper", "yes"},
+        {"kP", "wallpaper", "no"},
+        {"l77,707", "wallpaper", "yes"},
+        {"kp", "wallpaper", "no"},
+        {"kW", "wallpaper", "yes"},
+        {"t m515,410 l515,410", "laid", "500,400 mirror 0 tint 0 size 10"},
+        {"l900,10", "laid", "500,400 mirror 1 tint 0 size 10"},
+        {"l119,101 l119,101", "laid", "500,400 mirror 1 tint 2 size 10"},
+        {"l29,101", "laid", "500,400 mirror 1 tint 1 size 10"},
+        {"l97,65", "laid", "500,400 mirror 1 tint 1 size 11"},
+        {"", "cells", "10"},
+        {"l70,65", "box", "ticked"},
+        {"l29,65", "laid", "500,400 mirror 1 tint 1 size 10"},
+        {"l29,65", "cells", "9"},
+        {"l32,740", "saved", "yes"},
+        {"l160,675", "laid", "none"},
+        {"l77,740", "laid", "500,400 mirror 1 tint 1 size 9"},
+        {"l160,675 kl", "laid", "500,400 mirror 1 tint 1 size 9"},
+        {"l160,675 ks l77,740", "laid", "none"},
+        {"t m600,300", "carried", "587,291 mirror 0 tint 0 size 9"},
+        {"ki ki ku", "carried", "587,291 mirror 0 tint 1 size 9"},
+        {"<", "carried", "587,291 mirror 1 tint 1 size 9"},
+        {">", "carried", "587,291 mirror 0 tint 1 size 9"},
+        {"^", "carried", "587,291 mirror 0 tint 1 size 10"},
+        {"v v", "carried", "587,291 mirror 0 tint 1 size 8"},
+        {"l1010,10", "exit", "exit"},
+    };
+    for (const auto& row : rows)
+    {
+        try
+        {
+            play(row.input);
+        }
+        catch (const std::runtime_error& request)
+        {
+            exitRequest = request.what();
+        }
+        EXPECT_EQ(probes.at(row.probe)(), row.expected) << row.input;
+    }
+}
+
+TEST_F(Level, PictureCaptureShowsTheSceneAlone)
+{
+    // Two arches, one under the frame's top border, one cut at the toolbar
+    // edge, and one carried at (800, 400).
+    play("t m615,40 l615,40 t m615,110 l615,110");
+    auto clipped = std::make_shared<Brick>("BMP/palace/1.arch.png");
+    clipped->setPosition(210, 400);
+    level->palace->addBrick(clipped);
+    play("t m815,410");
+    const struct
+    {
+        int x, y;
+        Rgba normal, capture;
+    } probes[] = {
+        {610, 40, frameColour, red},
+        {610, 110, red, red},
+        {650, 110, sky, sky},
+        {archInCellX, archInCellY, red, sky},
+        {30, 675, controlColour(1), sky},
+        {805, 405, red, sky},
+        {212, 410, frameColour, red},
+    };
+    auto expectScreen = [&](bool capture)
+    {
+        gl.clear(Rgba{255, 255, 0, 255});
+        level->draw();
+        for (const auto& p : probes)
+            EXPECT_TRUE(near(gl.pixel(p.x, p.y), capture ? p.capture : p.normal))
+                << capture << " at " << p.x << "," << p.y << ": " << gl.pixel(p.x, p.y);
+    };
+    expectScreen(false);
+    play("kp");
+    expectScreen(true);
+    expectScreen(true);
+    level->captureIfDue();
+    const std::vector<fs::path> files(fs::directory_iterator("PrintScreen"), {});
+    ASSERT_EQ(files.size(), 1u);
+    for (const auto& p : probes)
+        EXPECT_TRUE(near(readPixel(files[0].string(), p.x, p.y), p.capture))
+            << "saved at " << p.x << "," << p.y;
+    expectScreen(false);
+}
+
+TEST_F(Level, KeptStillPartShowsWhatAWholeRedrawShows)
+{
+    // Every kind of piece: three folders, mirrored, tinted, sized, cut at
+    // the toolbar edge, under the frame, one carried.
+    play("t m615,40 l615,40 t m415,310 l415,310 l900,10 l119,101 l119,101 t m440,330 l440,330");
+    play("l97,65 l97,65 kn t m600,200 l600,200 l29,101 kn t m210,450 l236,450 m240,450");
+    play("t m650,500 l650,500 t m700,600");
+    auto everything = [&]
+    {
+        gl.clear(Rgba{255, 255, 0, 255});
+        level->backgrounds->current.draw();
+        for (auto brick = level->palace->bricks.rbegin(); brick != level->palace->bricks.rend();
+             ++brick)
+            (*brick)->draw(true);
+        level->toolbar->drawCells();
+        level->frames.current.draw();
+        level->toolbar->drawControls();
+        level->mouseHandler->draw();
+        return gl.screen();
+    };
+    // What the game does: no clearing where the level covers the window.
+    auto kept = [&]
+    {
+        gl.clear(level->coversWindow() ? Rgba{0, 0, 0, 255} : Rgba{255, 255, 0, 255});
+        level->draw();
+        return gl.screen();
+    };
+    // Changes by the mouse, by keys, and straight to the pieces, as a load
+    // or a command without a control of its own would make them.
+    const std::pair<const char*, std::function<void()>> changes[] = {
+        {"nothing", [] {}},
+        {"carried piece moved", [&] { play("m720,610"); }},
+        {"tint button", [&] { play("l119,101"); }},
+        {"tint", [&] { level->palace->nextColor(); }},
+        {"mirror", [&] { level->palace->toggleMirror(); }},
+        {"size", [&] { level->palace->increaseSize(false); }},
+        {"background key", [&] { play("kb"); }},
+        {"cell paged", [&] { level->toolbar->rows[1]->showNext(); }},
+        {"palace cleared", [&] { level->clearPalace(); }},
+    };
+    for (const auto& change : changes)
+    {
+        change.second();
+        const std::vector<Rgba> whole = everything();
+        EXPECT_TRUE(kept() == whole) << "first frame after " << change.first;
+        EXPECT_TRUE(kept() == whole) << "kept frame after " << change.first;
+    }
+}

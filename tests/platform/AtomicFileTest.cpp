@@ -1,0 +1,45 @@
+// Saving replaces a file whole or not at all: a write that fails (here past
+// the file size limit, as on a full disk) leaves the old file as it was, and
+// no temporary file is left beside it.
+
+#include "platform/AtomicFile.hpp"
+#include "support/TempDir.hpp"
+
+#include <csignal>
+#include <filesystem>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <sys/resource.h>
+
+TEST(AtomicFile, ReplacesTheFileWholeOrNotAtAll)
+{
+    std::signal(SIGXFSZ, SIG_IGN);
+    rlimit usual{};
+    getrlimit(RLIMIT_FSIZE, &usual);
+    const rlimit limited{50000, usual.rlim_max};
+    const std::pair<const char*, std::size_t> cases[] = {
+        {nullptr, 1000}, {"old palace", 1000}, {"old palace", 99999}};
+    for (const auto& [old, size] : cases)
+    {
+        SCOPED_TRACE(size);
+        TestSupport::TempDir dir;
+        const std::string file = dir.file("savegame.txt"), contents(size, 'n');
+        if (old)
+            std::ofstream(file) << old;
+        bool failed = false;
+        setrlimit(RLIMIT_FSIZE, &limited);
+        try
+        {
+            Platform::replaceFileAtomically(file, contents);
+        }
+        catch (const std::runtime_error&)
+        {
+            failed = true;
+        }
+        setrlimit(RLIMIT_FSIZE, &usual);
+        const bool fits = size < limited.rlim_cur;
+        EXPECT_EQ(!fits, failed);
+        EXPECT_EQ(fits ? contents : old, TestSupport::readFile(file));
+        EXPECT_EQ(1, std::distance(std::filesystem::directory_iterator(dir.path()), {}));
+    }
+}

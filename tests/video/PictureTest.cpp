@@ -1,0 +1,114 @@
+// Picture files into textures, drawn in a real GL context and read back.
+
+#include "support/Level.hpp"
+#include "video/FastTextureData.hpp"
+#include "video/Texture.hpp"
+
+#include <fstream>
+#include <gtest/gtest.h>
+
+using namespace TestSupport;
+using Picture = VideoEngine::OpenGL::Texture<VideoEngine::OpenGL::FastTextureData>;
+
+namespace
+{
+
+constexpr Rgba grey{51, 51, 51, 255};
+
+class Pictures : public ::testing::Test
+{
+protected:
+    GlContext gl;
+    TempDir dir;
+};
+
+} // namespace
+
+TEST_F(Pictures, FormatsAcceptedAndRefused)
+{
+    // Left half plum, right half sky (transparent in 32 bits); bits 0: no
+    // file, -1: a file that is no picture.
+    constexpr Rgba plum{200, 40, 90, 255}, skyBlue{30, 160, 220, 255};
+    const struct
+    {
+        const char* name;
+        int width, bits;
+        const char* refusal;
+    } rows[] = {
+        {"a.png", 40, 32, nullptr},           {"b.png", 40, 24, nullptr},
+        {"c.bmp", 40, 24, nullptr},           {"d.jpg", 40, 24, nullptr},
+        {"e.png", 40, 8, "Bad image format"}, {"f.png", 65537, 24, "Too large"},
+        {"g.png", 40, 0, "Unable to load"},   {"h.png", 40, -1, "Unable to load"},
+    };
+    for (const auto& row : rows)
+    {
+        SCOPED_TRACE(row.name);
+        const std::string file = dir.file(row.name);
+        const Rgba right = row.bits == 32 ? Rgba{} : skyBlue;
+        if (row.bits > 0)
+            writePicture(file, row.width, 20, row.bits,
+                         [&](int x, int) { return x < 20 ? plum : right; });
+        if (row.bits < 0)
+            std::ofstream(file) << "not a picture";
+        try
+        {
+            Picture picture(file);
+            picture.position = {100, 100};
+            gl.clear(grey);
+            picture.draw();
+            EXPECT_FALSE(row.refusal);
+            EXPECT_TRUE(near(gl.pixel(105, 110), plum, 8)) << gl.pixel(105, 110);
+            EXPECT_TRUE(near(gl.pixel(135, 110), row.bits == 32 ? grey : skyBlue, 8));
+        }
+        catch (const std::exception& refused)
+        {
+            ASSERT_TRUE(row.refusal) << refused.what();
+            EXPECT_EQ(std::string(refused.what()).rfind(row.refusal, 0), 0u) << refused.what();
+        }
+    }
+}
+
+TEST_F(Pictures, DrawnPlacedMirroredResizedAndTinted)
+{
+    // A 100 x 50 picture in quadrants, drawn at (10, 20), read near its corners.
+    constexpr Rgba R{255, 0, 0, 255}, G{0, 255, 0, 255}, B{0, 0, 255, 255}, Y{255, 255, 0, 255},
+        r8{204, 0, 0, 255}, y8{204, 255, 0, 255}, r4{102, 0, 0, 255}, g4{0, 102, 0, 255},
+        y4{102, 102, 0, 255};
+    const std::string file = dir.file("quadrants.png");
+    writePicture(file, 100, 50, 32,
+                 [&](int x, int y) { return y < 25 ? (x < 50 ? R : G) : (x < 50 ? B : Y); });
+    const struct
+    {
+        bool mirror;
+        unsigned size;
+        int tintSteps;
+        Rgba topLeft, topRight, bottomLeft, bottomRight;
+    } rows[] = {
+        {false, 10, 0, R, G, B, Y}, {true, 10, 0, G, R, Y, B},    {false, 5, 0, R, G, B, Y},
+        {false, 12, 0, R, G, B, Y}, {false, 10, 1, r8, G, B, y8}, {false, 10, 15, r4, g4, B, y4},
+        {true, 5, 1, G, r8, y8, B},
+    };
+    for (const auto& row : rows)
+    {
+        Picture picture(file);
+        picture.position = {10, 20};
+        picture.mirror = row.mirror;
+        picture.size = row.size;
+        for (int step = 0; step < row.tintSteps; ++step)
+            picture.nextColor();
+        gl.clear(grey);
+        picture.draw();
+        const int right = 10 + 10 * int(row.size) - 3, bottom = 20 + 5 * int(row.size) - 3;
+        const struct
+        {
+            int x, y;
+            Rgba colour;
+        } probes[] = {{12, 22, row.topLeft},        {right, 22, row.topRight},
+                      {12, bottom, row.bottomLeft}, {right, bottom, row.bottomRight},
+                      {right + 5, 22, grey},        {12, bottom + 5, grey}};
+        for (const auto& p : probes)
+            EXPECT_TRUE(near(gl.pixel(p.x, p.y), p.colour))
+                << "mirror " << row.mirror << ", size " << row.size << ", tint " << row.tintSteps
+                << " at " << p.x << "," << p.y << ": " << gl.pixel(p.x, p.y);
+    }
+}

@@ -34,7 +34,8 @@ class Session(unittest.TestCase):
         self.addCleanup(shutil.rmtree, self.desktop, True)
         # The desktop's wallpaper tool, recording its arguments.
         with open(os.path.join(self.desktop, "feh"), "w") as f:
-            f.write('#!/bin/sh\nprintf "%%s\\n" "$@" > "%s/feh.args"\n' % self.desktop)
+            # Slow: the screen comes back more than a second after the click.
+            f.write('#!/bin/sh\nsleep 1.2\nprintf "%%s\\n" "$@" > "%s/feh.args"\n' % self.desktop)
         os.chmod(os.path.join(self.desktop, "feh"), stat.S_IRWXU)
         self.x = XServer.xvfb()
         self.addCleanup(self.x.close)
@@ -172,7 +173,7 @@ class Session(unittest.TestCase):
         self.assertTrue(picture.matches(scene, MIDDLE, 2), "the picture is not the scene")
         self.assertGreater(picture.differs(backgrounds[1], under_toolbar), 0.8,
                            "the picture shows the bridge cut at the toolbar's edge")
-        self.act("wallpaper")
+        x.key("w")  # no input after it: the game alone must show the scene again
         args = pathlib.Path(self.desktop, "feh.args")
         self.assertTrue(wait_until(lambda: args.exists() and args.read_text().count("\n") == 2,
                                    20), "feh was not run")
@@ -181,6 +182,8 @@ class Session(unittest.TestCase):
                          (option, os.path.dirname(path)))
         self.assertEqual(pathlib.Path(path).read_bytes(), pathlib.Path(
             game.path("PrintScreen"), os.path.basename(path)).read_bytes())
+        self.screen(lambda s: s.matches(scene, PALACE + list(BUTTONS.values()), 2),
+                    "the scene did not come back after the wallpaper")
 
         # Saved, cleared, loaded, saved again: the same file.
         saved = pathlib.Path(game.path("savegame.txt"))

@@ -51,19 +51,28 @@ TEST_F(Level, DragAndDrop)
         {"t m415,310 l415,310 r410,305", 0, "none", "startDrag drop takeOff"},
         {"t m415,310 r415,310 m515,410 r515,410", 2, "500,400", "startDrag drop drop"},
     };
-    for (const auto& row : rows)
-    {
-        level->clearPalace();
-        level->mouseHandler->dragged.reset();
-        play("m600,700");
-        sounds.played.clear();
-        play(row.script);
-        const auto carried = level->mouseHandler->dragged;
-        EXPECT_EQ(int(level->palace->bricks.size()), row.laid) << row.script;
-        EXPECT_EQ(describe(carried).substr(0, describe(carried).find(' ')), row.carried)
-            << row.script;
-        EXPECT_EQ(sounds.played, row.sounds) << row.script;
-    }
+    // On an empty palace, and beside a thousand laid pieces.
+    for (int crowd : {0, 1000})
+        for (const auto& row : rows)
+        {
+            level->clearPalace();
+            level->mouseHandler->dragged.reset();
+            for (int i = 0; i < crowd; ++i)
+            {
+                auto piece = std::make_shared<Brick>("BMP/palace/1.arch.png");
+                piece->setPosition(700 + i % 25 * 10, 560 + i / 25 * 3);
+                level->palace->addBrick(piece);
+            }
+            play("m600,700");
+            sounds.played.clear();
+            play(row.script);
+            level->draw();
+            const auto carried = level->mouseHandler->dragged;
+            EXPECT_EQ(int(level->palace->bricks.size()), row.laid + crowd) << row.script;
+            EXPECT_EQ(describe(carried).substr(0, describe(carried).find(' ')), row.carried)
+                << row.script << " beside " << crowd;
+            EXPECT_EQ(sounds.played, row.sounds) << row.script << " beside " << crowd;
+        }
 }
 
 TEST_F(Level, KeysAndControlsReachTheirCommands)

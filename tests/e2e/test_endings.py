@@ -112,6 +112,14 @@ def answer_message_box(game, x):
     x.key("Return", window=box)
 
 
+def terminate_message_box(game, x):
+    """SIGTERM while the box waits for an answer: the game ends, box and all."""
+    assert x.find_window("Brickwork Garden", 60), "no message box\n" + game.report()
+    game.process.send_signal(signal.SIGTERM)
+    assert game.wait(20) == 0, game.report()
+    assert wait_until(lambda: x.find_window("Brickwork Garden", 0) is None, 20), "box left"
+
+
 def remove(pattern):
     return lambda folder: [os.remove(p) for p in glob.glob(os.path.join(folder, pattern))]
 
@@ -134,6 +142,8 @@ ROWS = [
     ("altered banner", "", 0, alter_banner, None, answer_message_box, 0,
      "Some file was corrupted", True),
     ("missing banner", "", 0, remove("BMP/shutdown.jpg"), None, answer_message_box, 0,
+     "Some file was corrupted", False),
+    ("SIGTERM, message box open", "", 0, alter_banner, None, terminate_message_box, 0,
      "Some file was corrupted", False),
     ("Escape, dummy Xorg", "dummy", 1, None, True, escape, 0, "exit", False),
     ("Escape", "", 0, None, True, escape, 0, "exit", True),

@@ -94,6 +94,11 @@ void PictureBatch::draw() const
 
     GLint previousBinding = 0;
     glGetIntegerv(GL_TEXTURE_BINDING_2D, &previousBinding);
+    // Fully transparent texels would leave the pixels as they are: they are
+    // skipped, which spares the renderer most of the blending.
+    glPushAttrib(GL_COLOR_BUFFER_BIT);
+    glEnable(GL_ALPHA_TEST);
+    glAlphaFunc(GL_GREATER, 0.0f);
     for (const Run& run : runs)
     {
         glBindTexture(GL_TEXTURE_2D, run.texture);
@@ -105,6 +110,7 @@ void PictureBatch::draw() const
         }
         glEnd();
     }
+    glPopAttrib();
     glBindTexture(GL_TEXTURE_2D, GLuint(previousBinding));
 }
 

@@ -20,13 +20,17 @@ def cpu_seconds(pid):
         fields = f.read().rsplit(")", 1)[1].split()
     return (int(fields[11]) + int(fields[12])) / ticks
 
-with XServer.xvfb() as x, Game(x) as game:
-    game.wait_until_playing()
-    time.sleep(2)
-    start_cpu, start = cpu_seconds(game.process.pid), time.monotonic()
-    time.sleep(span)
-    used, wall = cpu_seconds(game.process.pid) - start_cpu, time.monotonic() - start
-    game.process.send_signal(signal.SIGTERM)
-    game.wait()
+with XServer.xvfb() as x:
+    game = Game(x)
+    try:
+        game.wait_until_playing()
+        time.sleep(2)
+        start_cpu, start = cpu_seconds(game.process.pid), time.monotonic()
+        time.sleep(span)
+        used, wall = cpu_seconds(game.process.pid) - start_cpu, time.monotonic() - start
+        game.process.send_signal(signal.SIGTERM)
+        game.wait()
+    finally:
+        game.close()
 print("idle game phase: %.1f %% of one core (%.2f s CPU in %.1f s)" % (100 * used / wall, used, wall))
 PYTHON

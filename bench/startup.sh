@@ -10,12 +10,14 @@ set -e
 . "$(dirname "$0")/preamble.inc"
 cmake --build "$build" --target bench-game brickwork-garden -j2 >/dev/null
 GAME_DIR="$build/game" python3 - "$root" <<'PYTHON'
-import sys, time
+import os, sys, time
 sys.path.insert(0, sys.argv[1] + "/tests/e2e")
 from harness import Game, Picture, XServer, wait_until
 
+banner = Picture.from_file(os.environ["GAME_DIR"] + "/BMP/startup.jpg")
 with XServer.xvfb() as x:
-    with Game(x) as game:
+    game = Game(x)
+    try:
         started = time.monotonic()
         def logged(text):
             return wait_until(lambda: any(text in line for line in game.log()), 60, 0.005)
@@ -23,7 +25,6 @@ with XServer.xvfb() as x:
         renderer = time.monotonic() - started
         # The start-up picture stays until the wall clock's next full second
         # (its tick); then the level is built.
-        banner = Picture.from_file(game.path("BMP/startup.jpg"))
         wait_until(lambda: x.screenshot().matches(banner), 30, 0.005)
         tick = int(time.time()) + 1 - time.time() + time.monotonic() - started
         logged("PalaceBuild 703")
@@ -32,6 +33,8 @@ with XServer.xvfb() as x:
         # picture.
         first = wait_until(lambda: not x.screenshot().matches(banner), 30, 0.005)
         shown = time.monotonic() - started
+    finally:
+        game.close()
 print("launch to renderer logged:          %6.0f ms" % (renderer * 1000))
 print("launch to level built:              %6.0f ms" % (built * 1000))
 print("launch to first game frame on screen: %4.0f ms%s" % (shown * 1000, "" if first else " (not seen)"))

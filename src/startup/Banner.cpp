@@ -3,6 +3,8 @@
 #include "platform/Clock.hpp"
 #include "startup/CallbackGuard.hpp"
 #include "startup/PhaseLoop.hpp"
+#include "video/PictureBatch.hpp"
+#include "video/SceneLayer.hpp"
 
 #include <GL/freeglut.h>
 
@@ -36,6 +38,20 @@ BannerImpl::BannerImpl(const std::string& picturePath, std::int32_t duration)
     glutPassiveMotionFunc(nullptr);
 }
 
+void warmRenderer(const VideoEngine::OpenGL::Texture<VideoEngine::OpenGL::FastTextureData>& picture)
+{
+    glDisable(GL_BLEND);
+    picture.draw();
+    glEnable(GL_BLEND);
+    VideoEngine::OpenGL::PictureBatch batch;
+    batch.add(picture);
+    batch.draw();
+    VideoEngine::OpenGL::SceneLayer layer;
+    layer.keep(0);
+    layer.draw();
+    glFinish();
+}
+
 void BannerImpl::draw()
 {
     picture.draw();
@@ -52,7 +68,12 @@ void BannerImpl::idle()
         return;
     }
     if (secondsClock() - startTime <= duration)
+    {
+        if (!prepared)
+            meanwhile();
+        prepared = true;
         return;
+    }
     complete();
     dropCurrentBanner();
     throw InitCompleted();

@@ -25,6 +25,8 @@ public:
 
     // The work to do when the time is up.
     virtual void complete() = 0;
+    // Called once, after the picture is shown, while the time runs.
+    virtual void meanwhile() {}
     // A key pressed while the banner is shown.
     virtual void onKey(unsigned char key) = 0;
     virtual ~BannerImpl() = default;
@@ -44,8 +46,14 @@ public:
     VideoEngine::OpenGL::Texture<VideoEngine::OpenGL::FastTextureData> picture;
     std::int32_t startTime = 0;
     bool shown = false;
+    bool prepared = false;
     std::int32_t duration = 0;
 };
+
+// Draws the picture into the back buffer, unseen, the ways the game's frames
+// draw (without blending, as a batch of pieces, copied as the still layer),
+// so that the renderer has made that drawing code before the first frame.
+void warmRenderer(const VideoEngine::OpenGL::Texture<VideoEngine::OpenGL::FastTextureData>& picture);
 
 // The start-up banner: when its time is up it builds the level, so the
 // picture stays on screen while the level loads, and stores it in the slot.
@@ -68,6 +76,8 @@ public:
     }
 
     void onKey(unsigned char) override {}
+    // Lets the renderer prepare the game's drawing code unseen.
+    void meanwhile() override { warmRenderer(picture); }
 
     GameLevel** levelSlot;
 };

@@ -83,13 +83,13 @@ TEST(GameData, SoundsAreShortAudibleWaves)
     for (const char* name : {"button", "startDrag", "drop", "takeOff"})
     {
         SCOPED_TRACE(name);
-        SDL_AudioSpec spec;
+        SDL_AudioSpec wave;
         Uint8* samples = nullptr;
         Uint32 bytes = 0;
         const std::string file = GAME_DIR "/Sound/" + std::string(name) + ".wav";
-        ASSERT_TRUE(SDL_LoadWAV(file.c_str(), &spec, &samples, &bytes)) << SDL_GetError();
-        ASSERT_EQ(AUDIO_S16LSB, spec.format);
-        const double seconds = bytes / 2.0 / spec.channels / spec.freq;
+        ASSERT_TRUE(SDL_LoadWAV(file.c_str(), &wave, &samples, &bytes)) << SDL_GetError();
+        ASSERT_EQ(AUDIO_S16LSB, wave.format);
+        const double seconds = bytes / 2.0 / wave.channels / wave.freq;
         EXPECT_TRUE(seconds > 0.03 && seconds < 0.5) << seconds;
         const auto* first = reinterpret_cast<const Sint16*>(samples);
         EXPECT_GT(*std::max_element(first, first + bytes / 2), 3000) << "nearly silent";

@@ -147,11 +147,6 @@ void GameLevel::drawStill() const
 
 bool GameLevel::coversWindow() const
 {
-    return (captureState == 0 && still.holds(stillSignature())) || backgroundCoversScreen();
-}
-
-bool GameLevel::backgroundCoversScreen() const
-{
     const Background& background = backgrounds->current;
     return background.data && background.data->opaque && background.data->textureId != VideoEngine::OpenGL::TextureData::noTexture &&
            background.position.x <= 0 && background.position.y <= 0 &&
@@ -163,7 +158,7 @@ bool GameLevel::backgroundCoversScreen() const
 // same pixels, for less work.
 void GameLevel::drawBackground() const
 {
-    if (!backgroundCoversScreen())
+    if (!coversWindow())
     {
         backgrounds->current.draw();
         return;

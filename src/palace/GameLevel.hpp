@@ -49,7 +49,7 @@ struct GameLevel
     // The signature of what draw() would show now.
     std::uint64_t frameSignature() const;
     // True when draw() sets every pixel of the window, so that it needs no
-    // clearing first.
+    // clearing first: the background is opaque and covers the screen.
     bool coversWindow() const;
 
     void nextBackground();
@@ -96,7 +96,6 @@ private:
     void drawStill() const;
     std::uint64_t stillSignature() const;
     void drawBackground() const;
-    bool backgroundCoversScreen() const;
 
     VideoEngine::OpenGL::SceneLayer still;
 };

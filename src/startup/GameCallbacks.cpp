@@ -95,7 +95,7 @@ void onIdle()
             // longer.
             if (sceneChangePending() && redrawDue(Platform::steadyMilliseconds(), lastRedisplayMs))
             {
-                takeSceneChange();
+                forgetSceneChange();
                 if (!currentSceneSignature || currentSceneSignature() != shownSceneSignature)
                     glutPostRedisplay();
             }

@@ -72,17 +72,6 @@ template <class Level> void drawGameFrame(Level* level)
         noteSceneChange();
 }
 
-// Draws the level's first frame into the back buffer, unseen, while the
-// start-up picture is still on screen: the renderer prepares its drawing
-// code there, and the first frame shown is a quick one.
-template <class Level> void prepareFirstFrame(Level* level)
-{
-    if (!level)
-        return;
-    level->draw();
-    glFinish();
-}
-
 // Where the game phase finds its level; set by registerGameCallbacks.
 template <class Level> Level** gameLevelSlot = nullptr;
 

@@ -6,7 +6,6 @@
 #include <GL/freeglut.h>
 #include <GL/glx.h>
 #include <poll.h>
-#include <utility>
 
 namespace StartUp
 {
@@ -132,9 +131,9 @@ void noteSceneChange()
     sceneChanged = true;
 }
 
-bool takeSceneChange()
+void forgetSceneChange()
 {
-    return std::exchange(sceneChanged, false);
+    sceneChanged = false;
 }
 
 bool sceneChangePending()

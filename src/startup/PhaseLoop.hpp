@@ -36,15 +36,15 @@ void onWindowClosed();
 
 // Called whenever what is on screen may have changed: by the input callbacks
 // (keys, mouse, resizing) before their work, and by a frame that leaves work
-// for the next one. The change stays noted until takeSceneChange takes it, so
+// for the next one. The change stays noted until forgetSceneChange, so
 // however long the work takes, its result is drawn.
 void noteSceneChange();
 
-// True once after noteSceneChange: the scene needs drawing again.
-bool takeSceneChange();
-
 // True while a noted change waits for its redraw.
 bool sceneChangePending();
+
+// The redraw for the noted change is under way.
+void forgetSceneChange();
 
 // Makes a window destroyed by another client end the session like a closed
 // one, also when the game draws into it before noticing. Call once the window

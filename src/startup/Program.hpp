@@ -78,7 +78,6 @@ template <class Level> int runProgram(const ProgramSetup& setup, Level** levelSl
         {
         }
 
-        prepareFirstFrame(*levelSlot);
         registerGameCallbacks(levelSlot);
         runPhase();
     }

@@ -11,21 +11,21 @@
 //
 // Sounds go to a sink that drops them. Needs DISPLAY.
 
+#include "startup/Game.hpp"
 #include "palace/Brick.hpp"
+#include "palace/Cell.hpp"
 #include "palace/GameLevel.hpp"
 #include "palace/ImageManager.hpp"
 #include "palace/MouseHandler.hpp"
 #include "palace/Palace.hpp"
 #include "palace/PictureListing.hpp"
+#include "palace/Toolbar.hpp"
 #include "platform/Sound.hpp"
 #include "savegame/SavedGame.hpp"
 #include "startup/CallbackGuard.hpp"
 #include "startup/GameCallbacks.hpp"
-#include "startup/Globals.hpp"
-#include "startup/Keyboard.hpp"
-#include "ui/Cell.hpp"
+#include "ui/Keyboard.hpp"
 #include "ui/MouseCursor.hpp"
-#include "ui/Toolbar.hpp"
 #include "video/MaskFile.hpp"
 
 #include <GL/freeglut.h>
@@ -97,19 +97,26 @@ std::vector<std::string> toolbarPictures()
     return files;
 }
 
-// The window, GL state and globals the game sets up before its level.
-void openGame()
+// The window and GL state the game sets up before its level.
+void openGame(StartUp::Game& game)
 {
-    windowWidth = screenWidth = 1024;
-    windowHeight = screenHeight = 768;
+    game.windowWidth = game.screenWidth = 1024;
+    game.windowHeight = game.screenHeight = 768;
     StartUp::initGraphics();
     Platform::setSoundSink([](const std::string&) {});
-    globalKeyboard = std::make_shared<InputEngine::OpenGL::Keyboard>();
 }
 
-void drawFrame(GameLevel& level)
+// The game's level, built anew.
+GameLevel& newLevel()
 {
-    StartUp::drawGameFrame(&level);
+    StartUp::Game::current->buildLevel();
+    return *StartUp::Game::current->level;
+}
+
+// The frame of the game's own level.
+void drawFrame(GameLevel&)
+{
+    StartUp::drawGameFrame();
 }
 
 int startup()
@@ -137,7 +144,7 @@ int startup()
     toolbar.reset();
 
     start = Clock::now();
-    auto level = std::make_unique<GameLevel>();
+    GameLevel* level = &newLevel();
     std::printf("start-up: whole level                 %8.1f ms\n", millisecondsSince(start));
     start = Clock::now();
     drawFrame(*level);
@@ -187,7 +194,8 @@ void drawEverything(GameLevel& level)
     glClearColor(1.0f, 1.0f, 0.0f, 1.0f);
     glClear(GL_COLOR_BUFFER_BIT);
     level.backgrounds->current.draw();
-    for (auto brick = level.palace->bricks.rbegin(); brick != level.palace->bricks.rend(); ++brick)
+    for (auto brick = level.palace->bricks().rbegin(); brick != level.palace->bricks().rend();
+         ++brick)
         (*brick)->draw(true);
     level.toolbar->drawCells();
     level.frames.current.draw();
@@ -214,7 +222,7 @@ template <class Draw, class Step> double perFrame(int frames, Draw draw, Step st
 
 int scene(int pieces)
 {
-    GameLevel level;
+    GameLevel& level = newLevel();
     auto start = Clock::now();
     buildScene(level, pieces);
     const double buildMs = millisecondsSince(start);
@@ -224,15 +232,20 @@ int scene(int pieces)
     int x = 0, y = 0;
     pointOnPicture(*level.toolbar->rows[0], x, y);
     level.mouseHandler->dragged = level.toolbar->startDrag(x, y, "");
-    auto carry = [&](int i) { level.mouseHandler->dragged->setPosition(300 + (i * 37) % 600, 100 + (i * 23) % 500); };
-    const double carryMs = perFrame(frames, [&] { drawFrame(level); }, carry);
+    auto carry = [&](int i)
+    { level.mouseHandler->dragged->setPosition(300 + (i * 37) % 600, 100 + (i * 23) % 500); };
+    const double carryMs = perFrame(
+        frames, [&] { drawFrame(level); }, carry);
     // A change to a laid piece every frame: the still part is drawn anew.
     auto tint = [&](int) { level.palace->nextColor(); };
-    const double changeMs = perFrame(frames, [&] { drawFrame(level); }, tint);
+    const double changeMs = perFrame(
+        frames, [&] { drawFrame(level); }, tint);
     const int textures = liveTextures();
     const double memoryMiB = residentMiB();
-    const double carryOldMs = perFrame(frames, [&] { drawEverything(level); }, carry);
-    const double changeOldMs = perFrame(frames, [&] { drawEverything(level); }, tint);
+    const double carryOldMs = perFrame(
+        frames, [&] { drawEverything(level); }, carry);
+    const double changeOldMs = perFrame(
+        frames, [&] { drawEverything(level); }, tint);
     level.mouseHandler->dragged.reset();
 
     auto dragged = std::make_shared<Brick>(level.toolbar->rows[0]->brick);
@@ -254,7 +267,7 @@ int scene(int pieces)
     std::printf("%5zu pieces: carrying %5.1f ms (drawing everything %6.1f) | after a change "
                 "%5.1f ms (%6.1f) | snap %6.2f us/move | save %5.1f ms (%ld bytes) | as played: "
                 "%4d textures, %6.1f MiB, taking the pieces %6.1f ms\n",
-                level.palace->bricks.size(), carryMs, carryOldMs, changeMs, changeOldMs, snapUs,
+                level.palace->bricks().size(), carryMs, carryOldMs, changeMs, changeOldMs, snapUs,
                 saveMs, long(saved.tellg()), textures, memoryMiB, buildMs);
     return 0;
 }
@@ -262,7 +275,7 @@ int scene(int pieces)
 // Loads "savegame.txt" into a fresh level, as the load button does.
 int load()
 {
-    GameLevel level;
+    GameLevel& level = newLevel();
     drawFrame(level);
     const double emptyMiB = residentMiB();
     const int emptyTextures = liveTextures();
@@ -272,28 +285,28 @@ int load()
     const double loadedMiB = residentMiB();
     drawFrame(level);
     std::set<const void*> pictures;
-    for (const auto& brick : level.palace->bricks)
+    for (const auto& brick : level.palace->bricks())
         pictures.insert(brick->picture.data.get());
     std::printf("%5zu pieces: load %6.1f ms (%zu pictures) | textures %d -> %d | RSS %.1f -> "
                 "%.1f MiB loaded, %.1f MiB drawn\n",
-                level.palace->bricks.size(), loadMs, pictures.size(), emptyTextures, liveTextures(),
-                emptyMiB, loadedMiB, residentMiB());
-    return level.palace->bricks.empty() ? 1 : 0;
+                level.palace->bricks().size(), loadMs, pictures.size(), emptyTextures,
+                liveTextures(), emptyMiB, loadedMiB, residentMiB());
+    return level.palace->bricks().empty() ? 1 : 0;
 }
 
 // The mouse as GLUT delivers it, in window pixels (1:1 with the logical
 // screen here). What a callback lets escape is thrown on.
 void press(int x, int y, int button = GLUT_LEFT_BUTTON)
 {
-    GameLogic::mouseCallback(button, GLUT_DOWN, x, y);
+    StartUp::onMouse(button, GLUT_DOWN, x, y);
     StartUp::rethrowPending();
-    GameLogic::mouseCallback(button, GLUT_UP, x, y);
+    StartUp::onMouse(button, GLUT_UP, x, y);
     StartUp::rethrowPending();
 }
 
 void moveTo(int x, int y)
 {
-    GameLogic::moveTo(x, y);
+    StartUp::onPassiveMotion(x, y);
     StartUp::rethrowPending();
 }
 
@@ -311,8 +324,8 @@ void playRound(GameLevel& level, std::mt19937& random, int round)
     {
         press(x, y);
         moveTo(300 + int(random() % 600), 50 + int(random() % 600));
-        globalKeyboard->keyFunc(round % 2 ? 'i' : 'u');
-        globalKeyboard->specialFunc(round % 3 ? GLUT_KEY_LEFT : GLUT_KEY_UP);
+        StartUp::Game::current->keyboard.keyFunc(round % 2 ? 'i' : 'u');
+        StartUp::Game::current->keyboard.specialFunc(round % 3 ? GLUT_KEY_LEFT : GLUT_KEY_UP);
         drawFrame(level);
         const int dropX = 300 + int(random() % 600), dropY = 50 + int(random() % 600);
         moveTo(dropX, dropY);
@@ -356,7 +369,7 @@ void playRound(GameLevel& level, std::mt19937& random, int round)
 
 int soak(int rounds)
 {
-    GameLevel level;
+    GameLevel& level = newLevel();
     std::mt19937 random(3);
     // Figures right after each cleared scene, so every sample shows the same
     // empty pile: what grows between them is a leak.
@@ -366,7 +379,7 @@ int soak(int rounds)
     for (int round = 0; round <= rounds; ++round)
     {
         if (round % clearEvery == 0)
-            std::printf("%7d %8zu %9d %9.1f %8.1f\n", round, level.palace->bricks.size(),
+            std::printf("%7d %8zu %9d %9.1f %8.1f\n", round, level.palace->bricks().size(),
                         liveTextures(), residentMiB(), millisecondsSince(start) / 1000.0);
         if (round < rounds)
             playRound(level, random, round);
@@ -386,12 +399,11 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "usage: bench-game startup | scene PIECES | load | soak ROUNDS\n");
         return 2;
     }
-    openGame();
+    StartUp::Game game;
+    openGame(game);
     const int status = mode == "startup" ? startup()
                        : mode == "scene" ? scene(count)
                        : mode == "load"  ? load()
                                          : soak(count);
-    // The keyboard unbinds itself from GLUT, which must still be there.
-    globalKeyboard.reset();
     return status;
 }

@@ -2,7 +2,11 @@
 // and the cost of drawing one textured quad. Needs DISPLAY.
 // Usage: bench-video [picture folder]   (default: the game's BMP folder)
 
-#include "video/OpenGL.hpp"
+#include "platform/Image.hpp"
+#include "video/FastTextureData.hpp"
+#include "video/FrameTextureData.hpp"
+#include "video/MaskFile.hpp"
+#include "video/Texture.hpp"
 
 #include <FreeImage.h>
 #include <GL/freeglut.h>
@@ -111,7 +115,7 @@ void benchLoading(const std::vector<std::string>& names)
 // and prints the cost per quad.
 void benchDrawing()
 {
-    const BitmapPtr bitmap(FreeImage_Allocate(100, 80, 32));
+    const Platform::BitmapPtr bitmap(FreeImage_Allocate(100, 80, 32));
     Texture<FastTextureData> picture;
     picture.data->loadFromBitmap(bitmap.get(), 0, 0, 0, 0);
 

@@ -39,11 +39,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 {
     try
     {
-        GameLogic::PalaceBuild::readSavedGameText(
-            std::string(reinterpret_cast<const char*>(data), size), scene->palace,
-            scene->backgrounds, scene->frames);
+        SaveGame::readSavedGameText(std::string(reinterpret_cast<const char*>(data), size),
+                                    scene->palace, scene->backgrounds, scene->frames);
         // What loaded must be a sound pile, its first brick selected.
-        if (!scene->palace.bricks.empty() && scene->palace.selected != scene->palace.bricks.front())
+        const auto& pile = scene->palace.bricks();
+        if (!pile.empty() && scene->palace.selected() != pile.front())
             std::abort();
     }
     catch (...)

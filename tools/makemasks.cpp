@@ -8,7 +8,7 @@
 // written or dated.
 
 #include "palace/PictureListing.hpp"
-#include "ui/Toolbar.hpp"
+#include "palace/Toolbar.hpp"
 #include "video/MaskFile.hpp"
 
 #include <boost/filesystem.hpp>

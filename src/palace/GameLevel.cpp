@@ -3,13 +3,11 @@
 #include "palace/MouseHandler.hpp"
 #include "palace/Palace.hpp"
 #include "palace/PictureListing.hpp"
+#include "palace/Toolbar.hpp"
+#include "platform/GameLog.hpp"
 #include "platform/Termination.hpp"
 #include "platform/Wallpaper.hpp"
-#include "savegame/SavedGame.hpp"
-#include "startup/GameLog.hpp"
-#include "startup/Globals.hpp"
-#include "startup/Keyboard.hpp"
-#include "ui/Toolbar.hpp"
+#include "ui/ExitRequest.hpp"
 #include "video/ScreenCapture.hpp"
 
 #include <GL/freeglut.h>
@@ -37,12 +35,12 @@ std::vector<std::vector<std::string>> listPalaceFolder()
     }
     catch (const std::out_of_range& failure)
     {
-        logLine("PalaceBuild", 639) << " " << failure.what() << endLine;
+        Platform::logLine("PalaceBuild", 639) << " " << failure.what() << Platform::endLine;
         throw;
     }
     catch (const char* failure)
     {
-        logLine("PalaceBuild", 645) << " " << failure << endLine;
+        Platform::logLine("PalaceBuild", 645) << " " << failure << Platform::endLine;
         throw;
     }
     return lists;
@@ -59,12 +57,15 @@ std::string captureFileName()
 }
 } // namespace
 
-GameLevel::GameLevel() : frames("BMP/frame/")
+GameLevel::GameLevel(GameLogic::Keyboard& keyboard, SceneStore& savedGame, int screenWidth,
+                     int screenHeight)
+    : frames("BMP/frame/"), keyboard(keyboard), savedGame(savedGame), screenWidth(screenWidth),
+      screenHeight(screenHeight)
 {
     backgrounds = std::make_shared<ImageManager<Background>>("BMP/background/");
     Platform::throwIfTerminated();
     std::vector<std::vector<std::string>> firstFolder = listPalaceFolder();
-    logLine("PalaceBuild", 649) << " GameLevel::init" << endLine;
+    Platform::logLine("PalaceBuild", 649) << " GameLevel::init" << Platform::endLine;
     toolbar = std::make_shared<Toolbar>(firstFolder);
     Platform::throwIfTerminated();
 
@@ -91,29 +92,18 @@ GameLevel::GameLevel() : frames("BMP/frame/")
     toolbar->mirrorButton->onClick = [&pile] { pile.toggleMirror(); };
 
     mouseHandler = std::make_shared<MouseHandler>("", toolbar, palace);
-    globalMouseCursor = mouseHandler;
     mouseHandler->onButton = [this] { onMouseButton(); };
     mouseHandler->onMove = [this] { onMouseMove(); };
-    logLine("PalaceBuild", 703) << "GameLevel::init" << endLine;
+    Platform::logLine("PalaceBuild", 703) << "GameLevel::init" << Platform::endLine;
 
-    if (globalKeyboard)
-    {
-        globalKeyboard->keyFunc = [this](unsigned char key) { onKey(key); };
-        globalKeyboard->specialFunc = [this](int key) { onSpecialKey(key); };
-    }
+    keyboard.keyFunc = [this](unsigned char key) { onKey(key); };
+    keyboard.specialFunc = [this](int key) { onSpecialKey(key); };
 }
 
 GameLevel::~GameLevel()
 {
-    if (globalKeyboard)
-    {
-        globalKeyboard->keyFunc = nullptr;
-        globalKeyboard->specialFunc = nullptr;
-    }
-    // The handler outlives the level in globalMouseCursor: a late mouse event
-    // must not reach the level any more.
-    mouseHandler->onButton = nullptr;
-    mouseHandler->onMove = nullptr;
+    keyboard.keyFunc = nullptr;
+    keyboard.specialFunc = nullptr;
 }
 
 void GameLevel::draw()
@@ -148,7 +138,8 @@ void GameLevel::drawStill() const
 bool GameLevel::coversWindow() const
 {
     const Background& background = backgrounds->current;
-    return background.data && background.data->opaque && background.data->textureId != VideoEngine::OpenGL::TextureData::noTexture &&
+    return background.data && background.data->opaque &&
+           background.data->textureId != VideoEngine::OpenGL::TextureData::noTexture &&
            background.position.x <= 0 && background.position.y <= 0 &&
            background.position.x + background.data->imageWidth * background.scale() >= 1024 &&
            background.position.y + background.data->imageHeight * background.scale() >= 768;
@@ -237,11 +228,11 @@ void GameLevel::captureIfDue()
 {
     if (captureState != captureDue)
         return;
-    logLine("PalaceBuild", 535) << " " << endLine;
+    Platform::logLine("PalaceBuild", 535) << " " << Platform::endLine;
     const std::string fileName = captureFileName();
     boost::system::error_code ignored;
     boost::filesystem::create_directories("PrintScreen", ignored);
-    VideoEngine::OpenGL::saveScreen(fileName);
+    VideoEngine::OpenGL::saveScreen(fileName, screenWidth, screenHeight);
     if (wallpaperRequested)
     {
         Platform::setDesktopWallpaper(fileName);
@@ -254,11 +245,11 @@ void GameLevel::saveGame()
 {
     try
     {
-        writeSavedGame("savegame.txt", *palace, *backgrounds, frames);
+        savedGame.save(*palace, *backgrounds, frames);
     }
     catch (const std::exception& failure)
     {
-        logLine("PalaceBuild", 620) << " " << failure.what() << endLine;
+        Platform::logLine("PalaceBuild", 620) << " " << failure.what() << Platform::endLine;
     }
 }
 
@@ -266,7 +257,7 @@ void GameLevel::loadGame()
 {
     try
     {
-        readSavedGame("savegame.txt", *palace, *backgrounds, frames);
+        savedGame.load(*palace, *backgrounds, frames);
     }
     catch (...)
     {

@@ -1,11 +1,14 @@
 #pragma once
 // The game screen as a whole: it owns the background and frame catalogues,
-// the toolbar and the palace, creates the drag-and-drop handler, wires every
-// toolbar control, key and mouse callback to its command, and draws one frame
-// on request. Created with new by the start-up banner, held by currentLevel
-// and deleted by main when the game phase ends.
+// the toolbar, the palace and the drag-and-drop handler, wires every toolbar
+// control, key and mouse event to its command, and draws one frame on
+// request. Built by the start-up banner and owned by the run's Game, which
+// releases it when the game phase ends: every GL texture the level made goes
+// with it.
 
 #include "palace/ImageManager.hpp"
+#include "palace/SceneStore.hpp"
+#include "ui/Keyboard.hpp"
 #include "video/FastTextureData.hpp"
 #include "video/FrameTextureData.hpp"
 #include "video/SceneLayer.hpp"
@@ -28,14 +31,15 @@ struct GameLevel
     using Frame = VideoEngine::OpenGL::Texture<VideoEngine::OpenGL::FrameTextureData>;
 
     // Loads the frames and backgrounds, writes the toolbar pictures' masks,
-    // builds the toolbar, the palace and the mouse handler (which becomes
-    // globalMouseCursor), and binds controls, mouse and keyboard. Every
-    // failure passes on with nothing left bound; a termination signal ends
-    // the building between its steps with "Terminated".
-    GameLevel();
+    // builds the toolbar, the palace and the mouse handler, and binds
+    // controls, mouse and keyboard. The keyboard and the saved game must
+    // outlive the level; captured pictures are screenWidth x screenHeight
+    // pixels. Every failure passes on with nothing left bound; a termination
+    // signal ends the building between its steps with "Terminated".
+    GameLevel(GameLogic::Keyboard& keyboard, SceneStore& savedGame, int screenWidth,
+              int screenHeight);
 
-    // Unbinds the keyboard and the handler's mouse callables, then releases
-    // the members. The handler lives on in globalMouseCursor.
+    // Unbinds the keyboard, then releases the members.
     ~GameLevel();
 
     GameLevel(const GameLevel&) = delete;
@@ -72,9 +76,10 @@ struct GameLevel
     // a requested capture is due, creating the folder when it is missing.
     void captureIfDue();
 
-    // Writes "savegame.txt"; a failure is logged and the game goes on.
+    // Keeps the scene in the saved game; a failure is logged and the game
+    // goes on.
     void saveGame();
-    // Reads "savegame.txt"; on any failure the palace is left empty.
+    // Reads the saved game; on any failure the palace is left empty.
     void loadGame();
 
     void onMouseButton();
@@ -97,6 +102,10 @@ private:
     std::uint64_t stillSignature() const;
     void drawBackground() const;
 
+    GameLogic::Keyboard& keyboard;
+    SceneStore& savedGame;
+    int screenWidth;
+    int screenHeight;
     VideoEngine::OpenGL::SceneLayer still;
 };
 

@@ -33,6 +33,13 @@ template <class T> void ImageManager<T>::previous()
     current.load(files[index]);
 }
 
+template <class T> const std::string& ImageManager<T>::currentFile() const
+{
+    if (index >= files.size())
+        throw std::out_of_range("invalid vector<T> subscript");
+    return files[index];
+}
+
 template <class T> void ImageManager<T>::select(const std::string& fileName)
 {
     if (files.empty())

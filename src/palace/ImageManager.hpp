@@ -32,9 +32,15 @@ public:
     // this to restore the picture in use.
     void select(const std::string& fileName);
 
+    // The current picture's file. Throws std::out_of_range
+    // "invalid vector<T> subscript" when there is none.
+    const std::string& currentFile() const;
+
+    T current;
+
+private:
     std::vector<std::string> files;
     unsigned index = 0;
-    T current;
 };
 
 } // namespace PalaceBuild

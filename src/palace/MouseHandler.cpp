@@ -2,7 +2,7 @@
 
 #include "palace/Brick.hpp"
 #include "palace/Palace.hpp"
-#include "ui/Toolbar.hpp"
+#include "palace/Toolbar.hpp"
 
 #include <utility>
 

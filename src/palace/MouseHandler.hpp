@@ -31,8 +31,8 @@ public:
     static constexpr int toolbarStrip = 225;
     static constexpr int dropZone = 235;
 
-    // A cursor with the given picture (the level passes an empty name), which
-    // registers the GLUT mouse callbacks; nothing carried.
+    // A cursor with the given picture (the level passes an empty name);
+    // nothing carried. The toolbar and the palace belong to the level.
     MouseHandler(const std::string& cursorPicture, std::shared_ptr<Toolbar> toolbar,
                  std::shared_ptr<Palace> palace);
 

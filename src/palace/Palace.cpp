@@ -93,8 +93,8 @@ void Palace::addBrick(const std::shared_ptr<Brick>& brick)
     {
         brick->setClipped(false);
     }
-    bricks.push_front(brick);
-    selected = brick;
+    pile.push_front(brick);
+    chosen = brick;
     Platform::playSound(dropSound);
 }
 
@@ -102,16 +102,16 @@ std::shared_ptr<Brick> Palace::takeOff(int x, int y, bool discard)
 {
     std::shared_ptr<Brick> result;
     const auto hit =
-        std::find_if(bricks.begin(), bricks.end(),
+        std::find_if(pile.begin(), pile.end(),
                      [x, y](const std::shared_ptr<Brick>& b) { return b->hitTest(x, y); });
-    if (hit != bricks.end())
+    if (hit != pile.end())
     {
         if (!discard)
         {
             result = *hit;
             result->setClipped(false);
         }
-        bricks.erase(hit);
+        pile.erase(hit);
         Platform::playSound(takeOffSound);
     }
     selectFront();
@@ -123,7 +123,7 @@ void Palace::snap(const std::shared_ptr<Brick>& dragged)
     reserved = 65535;
     if (!dragged)
         return;
-    for (const std::shared_ptr<Brick>& placed : bricks)
+    for (const std::shared_ptr<Brick>& placed : pile)
     {
         if (placed != dragged)
             snapTo(*dragged, *placed);
@@ -132,26 +132,26 @@ void Palace::snap(const std::shared_ptr<Brick>& dragged)
 
 void Palace::clear()
 {
-    bricks.clear();
-    selected.reset();
+    pile.clear();
+    chosen.reset();
 }
 
 void Palace::toggleMirror()
 {
-    if (selected)
-        selected->picture.mirror = !selected->picture.mirror;
+    if (chosen)
+        chosen->picture.mirror = !chosen->picture.mirror;
 }
 
 void Palace::nextColor()
 {
-    if (selected)
-        selected->picture.nextColor();
+    if (chosen)
+        chosen->picture.nextColor();
 }
 
 void Palace::previousColor()
 {
-    if (selected)
-        selected->picture.previousColor();
+    if (chosen)
+        chosen->picture.previousColor();
 }
 
 unsigned Palace::increaseSize(bool alsoForNewPieces)
@@ -167,15 +167,15 @@ unsigned Palace::decreaseSize(bool alsoForNewPieces)
 void Palace::draw(bool clippingAllowed) const
 {
     VideoEngine::OpenGL::PictureBatch batch;
-    for (auto it = bricks.rbegin(); it != bricks.rend(); ++it)
+    for (auto it = pile.rbegin(); it != pile.rend(); ++it)
         (*it)->addTo(batch, clippingAllowed);
     batch.draw();
 }
 
 void Palace::sign(VideoEngine::OpenGL::SceneSignature& signature) const
 {
-    signature.add(bricks.size());
-    for (auto it = bricks.rbegin(); it != bricks.rend(); ++it)
+    signature.add(pile.size());
+    for (auto it = pile.rbegin(); it != pile.rend(); ++it)
         (*it)->sign(signature);
 }
 
@@ -183,10 +183,10 @@ void Palace::sign(VideoEngine::OpenGL::SceneSignature& signature) const
 // again; steps defaultSize alone (within 4..12) when nothing is selected.
 unsigned Palace::resizeSelected(bool alsoForNewPieces, bool larger)
 {
-    if (selected)
+    if (chosen)
     {
-        const std::shared_ptr<Brick> brick = selected;
-        bricks.remove(brick);
+        const std::shared_ptr<Brick> brick = chosen;
+        pile.remove(brick);
         brick->setClipped(false);
         const unsigned size = larger ? brick->grow() : brick->shrink();
         addBrick(brick);
@@ -205,10 +205,10 @@ unsigned Palace::resizeSelected(bool alsoForNewPieces, bool larger)
 
 void Palace::selectFront()
 {
-    if (bricks.empty())
-        selected.reset();
+    if (pile.empty())
+        chosen.reset();
     else
-        selected = bricks.front();
+        chosen = pile.front();
 }
 
 } // namespace PalaceBuild

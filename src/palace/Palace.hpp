@@ -1,12 +1,18 @@
 #pragma once
-// The pile of bricks the child builds. The front of bricks is the topmost
-// brick. After every drop, pick-up and load, selected is the front brick (or
-// null for an empty pile), and no brick stands in the pile twice.
+// The pile of bricks the child builds. The front of the pile is the topmost
+// brick. After every drop, pick-up and load, the selected brick is the front
+// one (or null for an empty pile), and no brick stands in the pile twice.
+// Only the palace's own commands and the saved game change the pile.
 
 #include "palace/Brick.hpp"
 
 #include <list>
 #include <memory>
+
+namespace SaveGame
+{
+struct PalaceFields;
+}
 
 namespace GameLogic
 {
@@ -57,13 +63,21 @@ public:
     // Adds what draw(true) shows to the signature.
     void sign(VideoEngine::OpenGL::SceneSignature& signature) const;
 
-    std::list<std::shared_ptr<Brick>> bricks;
-    std::shared_ptr<Brick> selected;
+    // The pile, topmost brick first, and the brick the colour, mirror and size
+    // commands act on.
+    const std::list<std::shared_ptr<Brick>>& bricks() const { return pile; }
+    const std::shared_ptr<Brick>& selected() const { return chosen; }
+
     unsigned defaultSize = 10;
     // Kept in the saved game only; every snap pass sets it to 65535.
     int reserved = 0;
 
 private:
+    friend struct SaveGame::PalaceFields;
+
+    std::list<std::shared_ptr<Brick>> pile;
+    std::shared_ptr<Brick> chosen;
+
     unsigned resizeSelected(bool alsoForNewPieces, bool larger);
     void selectFront();
 };

@@ -11,18 +11,16 @@ namespace boost
 {
 namespace archive
 {
-template class basic_text_iarchive<GameLogic::PalaceBuild::BoundedTextIArchive>;
-template class text_iarchive_impl<GameLogic::PalaceBuild::BoundedTextIArchive>;
+template class basic_text_iarchive<SaveGame::BoundedTextIArchive>;
+template class text_iarchive_impl<SaveGame::BoundedTextIArchive>;
 namespace detail
 {
-template class archive_serializer_map<GameLogic::PalaceBuild::BoundedTextIArchive>;
+template class archive_serializer_map<SaveGame::BoundedTextIArchive>;
 } // namespace detail
 } // namespace archive
 } // namespace boost
 
-namespace GameLogic
-{
-namespace PalaceBuild
+namespace SaveGame
 {
 
 BoundedTextIArchive::BoundedTextIArchive(std::istream& input, std::uint64_t inputSize)
@@ -93,5 +91,4 @@ void BoundedTextIArchive::load(boost::archive::class_id_type& classId)
         throw std::length_error("Damaged saved game: an unknown class behind a pointer");
 }
 
-} // namespace PalaceBuild
-} // namespace GameLogic
+} // namespace SaveGame

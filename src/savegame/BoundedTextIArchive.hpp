@@ -22,9 +22,7 @@
 #include <optional>
 #include <string>
 
-namespace GameLogic
-{
-namespace PalaceBuild
+namespace SaveGame
 {
 
 class BoundedTextIArchive : public boost::archive::text_iarchive_impl<BoundedTextIArchive>
@@ -60,7 +58,6 @@ private:
     std::optional<int> pointerClass;
 };
 
-} // namespace PalaceBuild
-} // namespace GameLogic
+} // namespace SaveGame
 
-BOOST_SERIALIZATION_REGISTER_ARCHIVE(GameLogic::PalaceBuild::BoundedTextIArchive)
+BOOST_SERIALIZATION_REGISTER_ARCHIVE(SaveGame::BoundedTextIArchive)

@@ -24,10 +24,11 @@
 #include <sstream>
 #include <vector>
 
-namespace GameLogic
+namespace SaveGame
 {
-namespace PalaceBuild
-{
+using GameLogic::PalaceBuild::Brick;
+using GameLogic::PalaceBuild::Palace;
+
 namespace
 {
 
@@ -83,10 +84,9 @@ void checkPictureName(const std::string& fileName)
             damaged("picture outside the game folder");
     // Only the game's own picture folders: BMP/<folder>/<picture>.
     const std::vector<std::filesystem::path> parts(path.begin(), path.end());
-    const bool ownFolder =
-        parts.size() == 3 && parts[0] == "BMP" &&
-        std::any_of(std::begin(pictureFolders), std::end(pictureFolders),
-                    [&](const char* folder) { return parts[1] == folder; });
+    const bool ownFolder = parts.size() == 3 && parts[0] == "BMP" &&
+                           std::any_of(std::begin(pictureFolders), std::end(pictureFolders),
+                                       [&](const char* folder) { return parts[1] == folder; });
     if (!ownFolder)
         damaged("picture outside the game's picture folders");
     std::error_code error;
@@ -117,7 +117,7 @@ void checkPlacement(const Brick& brick)
 void checkPile(const Palace& palace)
 {
     std::set<const Brick*> seen;
-    for (const std::shared_ptr<Brick>& brick : palace.bricks)
+    for (const std::shared_ptr<Brick>& brick : palace.bricks())
         if (!brick || !seen.insert(brick.get()).second)
             damaged("empty or repeated brick");
 }
@@ -169,5 +169,15 @@ void readSavedGame(const std::string& fileName, Palace& palace, BackgroundCatalo
     readSavedGameText(text, palace, backgrounds, frames);
 }
 
-} // namespace PalaceBuild
-} // namespace GameLogic
+void SavedGameFile::save(const Palace& palace, const BackgroundCatalogue& backgrounds,
+                         const FrameCatalogue& frames)
+{
+    writeSavedGame(fileName, palace, backgrounds, frames);
+}
+
+void SavedGameFile::load(Palace& palace, BackgroundCatalogue& backgrounds, FrameCatalogue& frames)
+{
+    readSavedGame(fileName, palace, backgrounds, frames);
+}
+
+} // namespace SaveGame

@@ -2,24 +2,32 @@
 // The one saved game, "savegame.txt": a Boost.Serialization text archive of
 // the palace, then the current background, then the current frame.
 
-#include "video/FastTextureData.hpp"
-#include "video/FrameTextureData.hpp"
-#include "video/Texture.hpp"
+#include "palace/SceneStore.hpp"
 
 #include <string>
+#include <utility>
 
-namespace GameLogic
+namespace SaveGame
 {
-namespace PalaceBuild
+
+using GameLogic::PalaceBuild::BackgroundCatalogue;
+using GameLogic::PalaceBuild::FrameCatalogue;
+using GameLogic::PalaceBuild::Palace;
+
+// The level's scene store on one saved-game file.
+class SavedGameFile : public GameLogic::PalaceBuild::SceneStore
 {
+public:
+    explicit SavedGameFile(std::string fileName) : fileName(std::move(fileName)) {}
 
-class Palace;
-template <class T> class ImageManager;
+    // writeSavedGame and readSavedGame on the file.
+    void save(const Palace& palace, const BackgroundCatalogue& backgrounds,
+              const FrameCatalogue& frames) override;
+    void load(Palace& palace, BackgroundCatalogue& backgrounds, FrameCatalogue& frames) override;
 
-using BackgroundCatalogue =
-    ImageManager<VideoEngine::OpenGL::Texture<VideoEngine::OpenGL::FastTextureData>>;
-using FrameCatalogue =
-    ImageManager<VideoEngine::OpenGL::Texture<VideoEngine::OpenGL::FrameTextureData>>;
+private:
+    std::string fileName;
+};
 
 // Writes the archive to fileName without ever destroying the previous saved
 // game: a temporary file beside it is written, flushed to disk and renamed
@@ -43,5 +51,4 @@ void readSavedGame(const std::string& fileName, Palace& palace, BackgroundCatalo
 void readSavedGameText(const std::string& text, Palace& palace, BackgroundCatalogue& backgrounds,
                        FrameCatalogue& frames);
 
-} // namespace PalaceBuild
-} // namespace GameLogic
+} // namespace SaveGame

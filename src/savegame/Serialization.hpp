@@ -27,14 +27,27 @@
 #include <boost/version.hpp>
 
 #include <cstdint>
+#include <list>
 #include <memory>
 #include <stdexcept>
 #include <string>
 
-namespace GameLogic
+namespace SaveGame
 {
-namespace PalaceBuild
+using GameLogic::PalaceBuild::Brick;
+using GameLogic::PalaceBuild::Palace;
+
+// The palace's private pile, reached only by its saving and loading.
+struct PalaceFields
 {
+    static const std::list<std::shared_ptr<Brick>>& pile(const Palace& palace)
+    {
+        return palace.pile;
+    }
+    static std::list<std::shared_ptr<Brick>>& pile(Palace& palace) { return palace.pile; }
+    static std::shared_ptr<Brick>& chosen(Palace& palace) { return palace.chosen; }
+};
+
 namespace SavedGameChecks
 {
 
@@ -57,8 +70,7 @@ void checkPlacement(const Brick& brick);
 void checkPile(const Palace& palace);
 
 } // namespace SavedGameChecks
-} // namespace PalaceBuild
-} // namespace GameLogic
+} // namespace SaveGame
 
 namespace boost
 {
@@ -102,10 +114,10 @@ void load(Archive& archive,
 {
     std::string fileName;
     archive >> picture.red >> picture.green >> picture.blue >> fileName;
-    GameLogic::PalaceBuild::SavedGameChecks::checkPictureName(fileName);
-    picture.data = GameLogic::PalaceBuild::SharedPictures::forArchive(archive).picture(fileName);
+    SaveGame::SavedGameChecks::checkPictureName(fileName);
+    picture.data = SaveGame::SharedPictures::forArchive(archive).picture(fileName);
     archive >> picture.position >> picture.mirror >> picture.colorChanger >> picture.size;
-    GameLogic::PalaceBuild::SavedGameChecks::checkPicture(picture);
+    SaveGame::SavedGameChecks::checkPicture(picture);
 }
 
 template <class Archive>
@@ -133,16 +145,16 @@ void save(Archive& archive, const GameLogic::PalaceBuild::Brick& brick, unsigned
 // version until this has been checked against it (the saved-game fuzz
 // target, built with AddressSanitizer, shows a double free or a leak).
 #if BOOST_VERSION != 107400
-#error "load(Brick) frees a half-read brick as Boost 1.74 requires: check it against this Boost version (run the saved-game fuzz target), then update this check"
+#error                                                                                             \
+    "load(Brick) frees a half-read brick as Boost 1.74 requires: check it against this Boost version (run the saved-game fuzz target), then update this check"
 #endif
 template <class Archive> void load(Archive& archive, GameLogic::PalaceBuild::Brick& brick, unsigned)
 {
     try
     {
         archive >> brick.clipped >> brick.picture >> brick.screenRect >> brick.sourceRect;
-        GameLogic::PalaceBuild::SavedGameChecks::checkPlacement(brick);
-        brick.mask =
-            GameLogic::PalaceBuild::SharedPictures::forArchive(archive).mask(*brick.picture.data);
+        SaveGame::SavedGameChecks::checkPlacement(brick);
+        brick.mask = SaveGame::SharedPictures::forArchive(archive).mask(*brick.picture.data);
         if (brick.mask.runs)
             brick.mask.position = brick.picture.position;
     }
@@ -163,7 +175,7 @@ void serialize(Archive& archive, GameLogic::PalaceBuild::Brick& brick, unsigned 
 template <class Archive>
 void save(Archive& archive, const GameLogic::PalaceBuild::Palace& palace, unsigned)
 {
-    archive << palace.bricks << palace.reserved;
+    archive << SaveGame::PalaceFields::pile(palace) << palace.reserved;
 }
 
 // Replaces the pile, topmost brick first, and selects the topmost brick;
@@ -171,12 +183,14 @@ void save(Archive& archive, const GameLogic::PalaceBuild::Palace& palace, unsign
 template <class Archive>
 void load(Archive& archive, GameLogic::PalaceBuild::Palace& palace, unsigned)
 {
-    palace.selected.reset();
-    palace.bricks.clear();
-    archive >> palace.bricks;
-    GameLogic::PalaceBuild::SavedGameChecks::checkPile(palace);
-    if (!palace.bricks.empty())
-        palace.selected = palace.bricks.front();
+    auto& pile = SaveGame::PalaceFields::pile(palace);
+    auto& chosen = SaveGame::PalaceFields::chosen(palace);
+    chosen.reset();
+    pile.clear();
+    archive >> pile;
+    SaveGame::SavedGameChecks::checkPile(palace);
+    if (!pile.empty())
+        chosen = pile.front();
     archive >> palace.reserved;
 }
 
@@ -190,9 +204,7 @@ void serialize(Archive& archive, GameLogic::PalaceBuild::Palace& palace, unsigne
 template <class Archive, class T>
 void save(Archive& archive, const GameLogic::PalaceBuild::ImageManager<T>& catalogue, unsigned)
 {
-    if (catalogue.index >= catalogue.files.size())
-        throw std::out_of_range("invalid vector<T> subscript");
-    archive << catalogue.files[catalogue.index];
+    archive << catalogue.currentFile();
 }
 
 // Makes the stored picture current again, or the first one when the

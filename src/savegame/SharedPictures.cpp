@@ -1,8 +1,6 @@
 #include "savegame/SharedPictures.hpp"
 
-namespace GameLogic
-{
-namespace PalaceBuild
+namespace SaveGame
 {
 
 char SharedPictures::helperKey;
@@ -29,5 +27,4 @@ const Mask& SharedPictures::mask(const VideoEngine::OpenGL::ITextureData& pictur
     return found->second;
 }
 
-} // namespace PalaceBuild
-} // namespace GameLogic
+} // namespace SaveGame

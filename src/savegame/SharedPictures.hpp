@@ -16,10 +16,10 @@
 #include <memory>
 #include <string>
 
-namespace GameLogic
+namespace SaveGame
 {
-namespace PalaceBuild
-{
+
+using GameLogic::PalaceBuild::Mask;
 
 class SharedPictures
 {
@@ -47,5 +47,4 @@ private:
     std::map<std::string, Mask> masks;
 };
 
-} // namespace PalaceBuild
-} // namespace GameLogic
+} // namespace SaveGame

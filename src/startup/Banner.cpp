@@ -2,6 +2,7 @@
 
 #include "platform/Clock.hpp"
 #include "startup/CallbackGuard.hpp"
+#include "startup/Game.hpp"
 #include "startup/PhaseLoop.hpp"
 #include "video/PictureBatch.hpp"
 #include "video/SceneLayer.hpp"
@@ -30,7 +31,6 @@ void releaseCallbacks()
 BannerImpl::BannerImpl(const std::string& picturePath, std::int32_t duration)
     : picture(picturePath), duration(duration)
 {
-    ::currentBanner = this;
     glutDisplayFunc(bannerDisplay);
     setIdleFunc(bannerIdle);
     glutMouseFunc(nullptr);
@@ -75,8 +75,14 @@ void BannerImpl::idle()
         return;
     }
     complete();
+    // This banner is gone after the next line: nothing of it is touched again.
     dropCurrentBanner();
     throw InitCompleted();
+}
+
+void Banner::complete()
+{
+    Game::current->buildLevel();
 }
 
 ExitBanner::ExitBanner(const std::string& picturePath, std::int32_t duration)
@@ -90,17 +96,22 @@ ExitBanner::~ExitBanner()
     glutKeyboardFunc(nullptr);
 }
 
+void showStartupBanner(const std::string& picturePath)
+{
+    if (!Game::current->banner)
+        Game::current->banner = std::make_unique<Banner>(picturePath, 0);
+}
+
 void showExitBanner(const std::string& picturePath)
 {
-    if (!::currentBanner)
-        new ExitBanner(picturePath, 8);
+    if (!Game::current->banner)
+        Game::current->banner = std::make_unique<ExitBanner>(picturePath, 8);
 }
 
 void dropCurrentBanner()
 {
     releaseCallbacks();
-    delete ::currentBanner;
-    ::currentBanner = nullptr;
+    Game::current->banner.reset();
 }
 
 void bannerDisplay()
@@ -108,9 +119,10 @@ void bannerDisplay()
     guardCallback(
         []
         {
-            if (!::currentBanner)
+            BannerImpl* banner = Game::current->banner.get();
+            if (!banner)
                 return;
-            ::currentBanner->draw();
+            banner->draw();
             glFlush();
             glutSwapBuffers();
             glFinish();
@@ -122,8 +134,8 @@ void bannerIdle()
     guardCallback(
         []
         {
-            if (::currentBanner)
-                ::currentBanner->idle();
+            if (BannerImpl* banner = Game::current->banner.get())
+                banner->idle();
         });
 }
 
@@ -132,8 +144,8 @@ void bannerKeyboard(unsigned char key, int, int)
     guardCallback(
         [key]
         {
-            if (::currentBanner)
-                ::currentBanner->onKey(key);
+            if (BannerImpl* banner = Game::current->banner.get())
+                banner->onKey(key);
         });
 }
 

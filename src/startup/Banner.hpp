@@ -1,11 +1,10 @@
 #pragma once
 // Full-screen pictures that own the display and idle callbacks for a number
 // of seconds and then end their run phase by throwing InitCompleted. At most
-// one banner exists; currentBanner points to it. A banner is created on the
-// heap by its show function and deleted only by its own idle step.
+// one banner exists: the current Game's banner. Its show function puts it
+// there, and its own idle step releases it when its time is up.
 
 #include "startup/ControlExceptions.hpp"
-#include "startup/Globals.hpp"
 #include "video/FastTextureData.hpp"
 #include "video/Texture.hpp"
 
@@ -19,8 +18,7 @@ class BannerImpl
 {
 public:
     // Loads the picture (a loading failure throws, and nothing else happens),
-    // becomes currentBanner, takes the display and idle callbacks and clears
-    // the mouse callbacks.
+    // takes the display and idle callbacks and clears the mouse callbacks.
     BannerImpl(const std::string& picturePath, std::int32_t duration);
 
     // The work to do when the time is up.
@@ -36,7 +34,7 @@ public:
     // The idle step: the first call requests the redraw that shows the
     // picture; once the seconds clock shows more than duration seconds since
     // the first call, runs complete, hands the callbacks to placeholders,
-    // deletes this banner, clears currentBanner and throws InitCompleted.
+    // releases this banner and throws InitCompleted.
     // When complete throws, the banner stays current and the exception passes.
     void idle();
 
@@ -53,33 +51,21 @@ public:
 // Draws the picture into the back buffer, unseen, the ways the game's frames
 // draw (without blending, as a batch of pieces, copied as the still layer),
 // so that the renderer has made that drawing code before the first frame.
-void warmRenderer(const VideoEngine::OpenGL::Texture<VideoEngine::OpenGL::FastTextureData>& picture);
+void warmRenderer(
+    const VideoEngine::OpenGL::Texture<VideoEngine::OpenGL::FastTextureData>& picture);
 
-// The start-up banner: when its time is up it builds the level, so the
-// picture stays on screen while the level loads, and stores it in the slot.
-template <class GameLevel> class Banner : public BannerImpl
+// The start-up banner: when its time is up it builds the game's level, so
+// the picture stays on screen while the level loads.
+class Banner : public BannerImpl
 {
 public:
-    Banner(const std::string& picturePath, std::int32_t duration, GameLevel** slot)
-        : BannerImpl(picturePath, duration), levelSlot(slot)
-    {
-    }
+    using BannerImpl::BannerImpl;
 
-    // Builds a level; a different level already in the slot is deleted. When
-    // building throws, the slot is left alone.
-    void complete() override
-    {
-        GameLevel* level = new GameLevel();
-        if (*levelSlot && *levelSlot != level)
-            delete *levelSlot;
-        *levelSlot = level;
-    }
-
+    // Builds the current game's level; failures pass on.
+    void complete() override;
     void onKey(unsigned char) override {}
     // Lets the renderer prepare the game's drawing code unseen.
     void meanwhile() override { warmRenderer(picture); }
-
-    GameLevel** levelSlot;
 };
 
 // The shutdown banner: shown for its duration; swallows every key meanwhile.
@@ -95,16 +81,12 @@ public:
 
 // Shows the start-up banner (0 seconds: until the seconds clock next ticks)
 // unless a banner is current.
-template <class GameLevel> void showStartupBanner(const std::string& picturePath, GameLevel** slot)
-{
-    if (!::currentBanner)
-        new Banner<GameLevel>(picturePath, 0, slot);
-}
+void showStartupBanner(const std::string& picturePath);
 
 // Shows the shutdown banner for 8 seconds unless a banner is current.
 void showExitBanner(const std::string& picturePath);
 
-// Deletes the current banner, if any, and hands the display and idle
+// Releases the current banner, if any, and hands the display and idle
 // callbacks to placeholders.
 void dropCurrentBanner();
 

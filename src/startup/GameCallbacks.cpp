@@ -1,15 +1,17 @@
 #include "startup/GameCallbacks.hpp"
 
+#include "palace/MouseHandler.hpp"
 #include "platform/Clock.hpp"
-#include "startup/Globals.hpp"
-#include "startup/Keyboard.hpp"
+#include "startup/CallbackGuard.hpp"
+#include "startup/Game.hpp"
 #include "startup/PhaseLoop.hpp"
+#include "ui/ExitRequest.hpp"
 
+#include <GL/freeglut.h>
 #include <GL/glu.h>
 
 namespace StartUp
 {
-std::uint64_t (*currentSceneSignature)() = nullptr;
 std::uint64_t shownSceneSignature = 0;
 
 namespace
@@ -36,6 +38,31 @@ void blankDisplay()
     glutSwapBuffers();
 }
 
+GameLogic::PalaceBuild::GameLevel* currentLevel()
+{
+    return Game::current ? Game::current->level.get() : nullptr;
+}
+
+// What the level would draw now; 0 without a level.
+std::uint64_t levelSignature()
+{
+    GameLogic::PalaceBuild::GameLevel* level = currentLevel();
+    return level ? level->frameSignature() : 0;
+}
+
+// Runs body on the level's mouse handler inside the callback guard, with the
+// window pixel (x, y) as a logical point.
+template <class Body> void withMouse(int x, int y, Body&& body)
+{
+    guardCallback(
+        [&]
+        {
+            noteSceneChange();
+            if (GameLogic::PalaceBuild::GameLevel* level = currentLevel())
+                body(*level->mouseHandler, Game::current->logicalPoint(x, y));
+        });
+}
+
 } // namespace
 
 void initGraphics()
@@ -49,9 +76,10 @@ void initGraphics()
     // At the display mode's size: a smaller window would show the start-up
     // picture shrunk until the full-screen switch arrives, and the level's
     // building holds up the redraw after it.
-    windowWidth = screenWidth;
-    windowHeight = screenHeight;
-    glutInitWindowSize(windowWidth, windowHeight);
+    Game& game = *Game::current;
+    game.windowWidth = game.screenWidth;
+    game.windowHeight = game.screenHeight;
+    glutInitWindowSize(game.windowWidth, game.windowHeight);
     // At the origin: without a window manager, freeglut's full-screen switch
     // shifts the window off screen by any other starting position.
     glutInitWindowPosition(0, 0);
@@ -59,6 +87,8 @@ void initGraphics()
     glutFullScreen();
     glutDisplayFunc(blankDisplay);
     glutCloseFunc(onWindowClosed);
+    glutKeyboardFunc(onKeyboard);
+    glutSpecialFunc(onSpecial);
     watchForLostWindow();
 
     glEnable(GL_TEXTURE_2D);
@@ -96,7 +126,7 @@ void onIdle()
             if (sceneChangePending() && redrawDue(Platform::steadyMilliseconds(), lastRedisplayMs))
             {
                 forgetSceneChange();
-                if (!currentSceneSignature || currentSceneSignature() != shownSceneSignature)
+                if (levelSignature() != shownSceneSignature)
                     glutPostRedisplay();
             }
         });
@@ -119,8 +149,8 @@ void onReshape(int width, int height)
         {
             noteSceneChange();
             shownSceneSignature = 0;
-            windowWidth = width;
-            windowHeight = height;
+            Game::current->windowWidth = width;
+            Game::current->windowHeight = height;
             setLogicalProjection();
             glViewport(0, 0, width, height);
         });
@@ -133,9 +163,10 @@ void onKeyboard(unsigned char key, int, int)
         {
             noteSceneChange();
             if (key == 27)
-                requestExit();
-            if (globalKeyboard && globalKeyboard->keyFunc)
-                globalKeyboard->keyFunc(key);
+                GameLogic::requestExit();
+            GameLogic::Keyboard& keyboard = Game::current->keyboard;
+            if (keyboard.keyFunc)
+                keyboard.keyFunc(key);
         });
 }
 
@@ -145,9 +176,74 @@ void onSpecial(int key, int, int)
         [key]
         {
             noteSceneChange();
-            if (globalKeyboard && globalKeyboard->specialFunc)
-                globalKeyboard->specialFunc(key);
+            GameLogic::Keyboard& keyboard = Game::current->keyboard;
+            if (keyboard.specialFunc)
+                keyboard.specialFunc(key);
         });
+}
+
+void onMouse(int button, int state, int x, int y)
+{
+    withMouse(x, y,
+              [&](GameLogic::MouseCursor& cursor, VideoEngine::OpenGL::Position point)
+              { cursor.press(button, state == GLUT_DOWN, point); });
+}
+
+void onMotion(int x, int y)
+{
+    withMouse(x, y,
+              [](GameLogic::MouseCursor& cursor, VideoEngine::OpenGL::Position point)
+              { cursor.dragTo(point); });
+}
+
+void onPassiveMotion(int x, int y)
+{
+    withMouse(x, y,
+              [](GameLogic::MouseCursor& cursor, VideoEngine::OpenGL::Position point)
+              { cursor.moveTo(point); });
+}
+
+void drawGameFrame()
+{
+    GameLogic::PalaceBuild::GameLevel* level = currentLevel();
+    if (!level || !level->coversWindow())
+    {
+        glClearColor(1.0f, 1.0f, 0.0f, 1.0f);
+        glClear(GL_COLOR_BUFFER_BIT);
+    }
+    if (!level)
+        return;
+    const bool capturing = level->captureState != 0;
+    level->draw();
+    glFlush();
+    level->captureIfDue();
+    glutSwapBuffers();
+    glFinish();
+    if (capturing)
+        noteSceneChange();
+}
+
+void onDisplay()
+{
+    guardCallback(
+        []
+        {
+            // Taken before drawing: a frame of a picture capture moves the
+            // capture on, and the next frame must differ.
+            shownSceneSignature = levelSignature();
+            drawGameFrame();
+        });
+}
+
+void registerGameCallbacks()
+{
+    shownSceneSignature = 0;
+    glutDisplayFunc(onDisplay);
+    glutReshapeFunc(onReshape);
+    glutMouseFunc(onMouse);
+    glutMotionFunc(onMotion);
+    glutPassiveMotionFunc(onPassiveMotion);
+    setIdleFunc(onIdle, idleWakeAfterMs);
 }
 
 } // namespace StartUp

@@ -3,10 +3,6 @@
 // level, the projection, the keyboard. Every callback runs its body inside
 // guardCallback, so what it throws ends the phase (see PhaseLoop.hpp).
 
-#include "startup/CallbackGuard.hpp"
-#include "startup/PhaseLoop.hpp"
-
-#include <GL/freeglut.h>
 #include <cstdint>
 #include <string>
 
@@ -43,72 +39,32 @@ int idleWakeAfterMs();
 void onReshape(int width, int height);
 
 // Keyboard callbacks: Escape is the exit request; every other key goes to the
-// callables of globalKeyboard, if set.
+// callables of the current game's keyboard, if set.
 void onKeyboard(unsigned char key, int x, int y);
 void onSpecial(int key, int x, int y);
 
-// One game frame: clears to opaque yellow (unless the level covers the whole
-// window anyway); with a level, draws it, lets the
+// Mouse callbacks of the game phase: the window pixel goes to the level's
+// mouse handler as a logical point (see MouseCursor for what each does).
+void onMouse(int button, int state, int x, int y);
+void onMotion(int x, int y);
+void onPassiveMotion(int x, int y);
+
+// One game frame of the current game: clears to opaque yellow (unless the
+// level covers the whole window anyway); with a level, draws it, lets the
 // level capture the frame just drawn when a capture is due (the back buffer
 // is undefined after the swap), swaps and waits for GL to finish. A frame of
 // a picture capture asks for the next frame: the capture goes on, or the
 // whole screen comes back. Without a level nothing is swapped.
-template <class Level> void drawGameFrame(Level* level)
-{
-    if (!level || !level->coversWindow())
-    {
-        glClearColor(1.0f, 1.0f, 0.0f, 1.0f);
-        glClear(GL_COLOR_BUFFER_BIT);
-    }
-    if (!level)
-        return;
-    const bool capturing = level->captureState != 0;
-    level->draw();
-    glFlush();
-    level->captureIfDue();
-    glutSwapBuffers();
-    glFinish();
-    if (capturing)
-        noteSceneChange();
-}
+void drawGameFrame();
 
-// Where the game phase finds its level; set by registerGameCallbacks.
-template <class Level> Level** gameLevelSlot = nullptr;
-
-// The signature of what the level would draw now (0 without a level), and
-// of what the screen shows; onIdle redraws only when they differ.
-extern std::uint64_t (*currentSceneSignature)();
+// The signature of what the screen shows; onIdle redraws only when what the
+// level would draw now differs from it.
 extern std::uint64_t shownSceneSignature;
 
-template <class Level> std::uint64_t levelSignature()
-{
-    Level* level = gameLevelSlot<Level> ? *gameLevelSlot<Level> : nullptr;
-    return level ? level->frameSignature() : 0;
-}
+// Game-phase display callback: draws the current game's level.
+void onDisplay();
 
-// Game-phase display callback: draws the level in gameLevelSlot<Level>.
-template <class Level> void onDisplay()
-{
-    guardCallback(
-        []
-        {
-            // Taken before drawing: a frame of a picture capture moves the
-            // capture on, and the next frame must differ.
-            shownSceneSignature = levelSignature<Level>();
-            drawGameFrame(gameLevelSlot<Level> ? *gameLevelSlot<Level> : nullptr);
-        });
-}
-
-// Enters the game phase's callbacks: onDisplay for the level in slot, onIdle
-// and onReshape.
-template <class Level> void registerGameCallbacks(Level** slot)
-{
-    gameLevelSlot<Level> = slot;
-    currentSceneSignature = levelSignature<Level>;
-    shownSceneSignature = 0;
-    glutDisplayFunc(onDisplay<Level>);
-    glutReshapeFunc(onReshape);
-    setIdleFunc(onIdle, idleWakeAfterMs);
-}
+// Enters the game phase's callbacks: display, idle, reshape and mouse.
+void registerGameCallbacks();
 
 } // namespace StartUp

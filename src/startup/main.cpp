@@ -1,7 +1,6 @@
 // The game's entry: runs the three phases with the real level and the digests
 // of the banner pictures it was built with.
 
-#include "palace/GameLevel.hpp"
 #include "platform/MessageBox.hpp"
 #include "startup/BannerDigests.hpp"
 #include "startup/Program.hpp"
@@ -11,5 +10,5 @@ int main()
     StartUp::ProgramSetup setup;
     setup.pictures = StartUp::bannerDigests();
     setup.showError = Platform::showErrorMessage;
-    return StartUp::runProgram(setup, &currentLevel);
+    return StartUp::runProgram(setup);
 }

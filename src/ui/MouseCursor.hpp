@@ -1,9 +1,9 @@
 #pragma once
-// The mouse as the game sees it: GLUT window pixels mapped to the 1024 x 768
-// logical screen, the left and right button states with their states before
-// the last event, and two callables run on every change. The GLUT callbacks
-// act on globalMouseCursor; a click counts on the press edge (down now, not
-// down before the last event).
+// The mouse as the game sees it: the cursor's point on the 1024 x 768 logical
+// screen, the left and right button states with their states before the last
+// event, and two callables run on every change. The run's GLUT mouse
+// callbacks map window pixels to logical units and pass the events here; a
+// click counts on the press edge (down now, not down before the last event).
 
 #include "video/FastTextureData.hpp"
 #include "video/Position.hpp"
@@ -18,21 +18,34 @@ namespace GameLogic
 class MouseCursor
 {
 public:
-    // Loads the cursor picture (an empty name loads nothing), places it at
-    // (400, 700) and registers mouseCallback, moveTo and motionCallback as
-    // the GLUT mouse, passive-motion and motion callbacks of the current
-    // window. Loading failures pass on.
-    explicit MouseCursor(const std::string& pictureFile);
+    // GLUT's numbers for the buttons the game uses.
+    static constexpr int leftButton = 0;
+    static constexpr int rightButton = 2;
 
-    // Unregisters the three GLUT mouse callbacks, unless a newer cursor has
-    // registered them since.
-    virtual ~MouseCursor();
+    // Loads the cursor picture (an empty name loads nothing) and places it at
+    // (400, 700). Loading failures pass on.
+    explicit MouseCursor(const std::string& pictureFile);
+    virtual ~MouseCursor() = default;
 
     MouseCursor(const MouseCursor&) = delete;
     MouseCursor& operator=(const MouseCursor&) = delete;
 
     // Draws the cursor picture at the cursor position.
     virtual void draw();
+
+    // A move with no button held: on a new point stores it and runs onMove.
+    void moveTo(VideoEngine::OpenGL::Position point);
+
+    // A button event: the button states become the previous ones, the cursor
+    // moves to the point (onMove sees no fresh press), then the left or right
+    // button's new state is recorded and onButton runs. Other buttons change
+    // no state but still move the cursor and run onButton.
+    void press(int button, bool down, VideoEngine::OpenGL::Position point);
+
+    // A move with a button held: the current button states become the
+    // previous ones, so a press is fresh only until the first drag motion;
+    // then moves to the point and runs onButton.
+    void dragTo(VideoEngine::OpenGL::Position point);
 
     // The picture's position is also the last logical position seen; moves
     // that map to it again are dropped.
@@ -48,20 +61,5 @@ public:
     VideoEngine::OpenGL::Position position;
     VideoEngine::OpenGL::Position previousPosition;
 };
-
-// GLUT passive-motion callback: maps (x, y) by screenWidth and screenHeight to
-// logical units; on a new position stores it and runs onMove.
-void moveTo(int x, int y);
-
-// GLUT mouse callback: the button states become the previous ones, the
-// cursor moves to (x, y) (onMove sees no fresh press), then the left (0) or
-// right (2) button's new state is recorded and onButton runs. Other buttons
-// change no state but still move the cursor and run onButton.
-void mouseCallback(int button, int state, int x, int y);
-
-// GLUT motion callback (moving with a button held): the current button states
-// become the previous ones, so a press is fresh only until the first drag
-// motion; then moves to (x, y) and runs onButton.
-void motionCallback(int x, int y);
 
 } // namespace GameLogic

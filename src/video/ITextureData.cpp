@@ -1,6 +1,6 @@
 #include "video/ITextureData.hpp"
 
-#include "video/Image.hpp"
+#include "platform/Image.hpp"
 
 #include <stdexcept>
 
@@ -17,7 +17,7 @@ std::uint64_t ITextureData::nextGeneration()
 
 void ITextureData::loadFromFile(const std::string& name, int x, int y, int width, int height)
 {
-    BitmapPtr bitmap = loadImage(name, 0);
+    Platform::BitmapPtr bitmap = Platform::loadImage(name, 0);
     if (!bitmap)
         throw std::invalid_argument("Unable to load " + name);
     loadFromBitmap(bitmap.get(), x, y, width, height);

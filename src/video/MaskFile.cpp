@@ -6,8 +6,8 @@
 #include "video/MaskFile.hpp"
 
 #include "platform/AtomicFile.hpp"
+#include "platform/Image.hpp"
 #include "platform/Termination.hpp"
-#include "video/Image.hpp"
 
 #include <FreeImage.h>
 #include <boost/filesystem.hpp>
@@ -100,7 +100,7 @@ void prepareMasks(const std::vector<std::string>& fileNames)
         // Most starts find every mask written: no picture is decoded then.
         if (maskIsFresh(fileName))
             continue;
-        const BitmapPtr bitmap = loadImage(fileName, 0);
+        const Platform::BitmapPtr bitmap = Platform::loadImage(fileName, 0);
         if (bitmap)
             prepareMask(fileName, bitmap.get());
     }

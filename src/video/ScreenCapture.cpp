@@ -4,9 +4,8 @@
 
 #include "video/ScreenCapture.hpp"
 
-#include "startup/GameLog.hpp"
-#include "startup/Globals.hpp"
-#include "video/Image.hpp"
+#include "platform/GameLog.hpp"
+#include "platform/Image.hpp"
 
 #include <FreeImage.h>
 #include <GL/gl.h>
@@ -21,10 +20,8 @@ namespace VideoEngine
 namespace OpenGL
 {
 
-void saveScreen(const std::string& fileName)
+void saveScreen(const std::string& fileName, int width, int height)
 {
-    const int width = screenWidth;
-    const int height = screenHeight;
     if (width <= 0 || height <= 0)
         return;
 
@@ -37,9 +34,10 @@ void saveScreen(const std::string& fileName)
     glReadPixels(0, 0, width, height, GL_RGB, GL_UNSIGNED_BYTE, pixels.data());
     const GLenum error = glGetError();
     glPixelStorei(GL_PACK_ALIGNMENT, previousAlignment);
-    logLine("OpenGL", 19) << " errno=" << static_cast<unsigned>(error) << endLine;
+    Platform::logLine("OpenGL", 19)
+        << " errno=" << static_cast<unsigned>(error) << Platform::endLine;
 
-    const BitmapPtr bitmap(FreeImage_AllocateT(FIT_BITMAP, width, height, 24, 0, 0, 0));
+    const Platform::BitmapPtr bitmap(FreeImage_AllocateT(FIT_BITMAP, width, height, 24, 0, 0, 0));
     if (!bitmap)
         return;
     // Both OpenGL and FreeImage count rows from the bottom; only the byte

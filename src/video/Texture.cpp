@@ -4,7 +4,7 @@
 
 #include "video/Texture.hpp"
 
-#include "startup/GameLog.hpp"
+#include "platform/GameLog.hpp"
 #include "video/FastTextureData.hpp"
 #include "video/FrameTextureData.hpp"
 
@@ -103,23 +103,25 @@ template <class T> Rectangl Texture<T>::imageRect() const
 template <class T> void Texture<T>::nextColor()
 {
     const ColorMode rules = colorChanger.next();
-    logLine("OpenGL", 666) << " chg=(" << rules[0] << ", " << rules[1] << ", " << rules[2] << ")"
-                           << endLine;
+    Platform::logLine("OpenGL", 666)
+        << " chg=(" << rules[0] << ", " << rules[1] << ", " << rules[2] << ")" << Platform::endLine;
     applyRule(rules[0], colorChanger.step, red);
     applyRule(rules[1], colorChanger.step, green);
     applyRule(rules[2], colorChanger.step, blue);
-    logLine("OpenGL", 682) << " color=(" << red << ", " << green << ", " << blue << ")" << endLine;
+    Platform::logLine("OpenGL", 682)
+        << " color=(" << red << ", " << green << ", " << blue << ")" << Platform::endLine;
 }
 
 template <class T> void Texture<T>::previousColor()
 {
     const ColorMode rules = colorChanger.previous();
-    logLine("OpenGL", 706) << " chg=(" << rules[0] << ", " << rules[1] << ", " << rules[2] << ")"
-                           << endLine;
+    Platform::logLine("OpenGL", 706)
+        << " chg=(" << rules[0] << ", " << rules[1] << ", " << rules[2] << ")" << Platform::endLine;
     applyRule(rules[0], colorChanger.step, red);
     applyRule(rules[1], colorChanger.step, green);
     applyRule(rules[2], colorChanger.step, blue);
-    logLine("OpenGL", 722) << " color=(" << red << ", " << green << ", " << blue << ")" << endLine;
+    Platform::logLine("OpenGL", 722)
+        << " color=(" << red << ", " << green << ", " << blue << ")" << Platform::endLine;
 }
 
 template class Texture<FastTextureData>;

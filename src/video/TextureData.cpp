@@ -6,7 +6,7 @@
 
 #include "video/TextureData.hpp"
 
-#include "video/Image.hpp"
+#include "platform/Image.hpp"
 
 #include <FreeImage.h>
 #include <GL/gl.h>
@@ -18,9 +18,19 @@ namespace VideoEngine
 {
 namespace OpenGL
 {
-
 namespace
 {
+// The smallest power of two from 2 to 65536 that is not below value; throws
+// std::invalid_argument "Too large" above 65536.
+std::uint32_t nextPowerOfTwo(std::uint32_t value)
+{
+    for (std::uint32_t candidate = 2; candidate <= 65536; candidate *= 2)
+    {
+        if (candidate >= value)
+            return candidate;
+    }
+    throw std::invalid_argument("Too large");
+}
 
 // Copies one picture row (FreeImage order blue, green, red[, alpha]) into one
 // buffer row (red, green, blue, alpha); 24-bit pixels become opaque.

@@ -4,7 +4,7 @@
 #include "support/Level.hpp"
 #include "palace/MouseHandler.hpp"
 #include "palace/Palace.hpp"
-#include "ui/Toolbar.hpp"
+#include "palace/Toolbar.hpp"
 
 #include <boost/filesystem.hpp>
 #include <functional>
@@ -68,7 +68,7 @@ TEST_F(Level, DragAndDrop)
             play(row.script);
             level->draw();
             const auto carried = level->mouseHandler->dragged;
-            EXPECT_EQ(int(level->palace->bricks.size()), row.laid + crowd) << row.script;
+            EXPECT_EQ(int(level->palace->bricks().size()), row.laid + crowd) << row.script;
             EXPECT_EQ(describe(carried).substr(0, describe(carried).find(' ')), row.carried)
                 << row.script << " beside " << crowd;
             EXPECT_EQ(sounds.played, row.sounds) << row.script << " beside " << crowd;
@@ -84,7 +84,7 @@ TEST_F(Level, KeysAndControlsReachTheirCommands)
         {"row 0", [&] { return shownInRow(0); }},
         {"capture", [&] { return std::to_string(level->captureState); }},
         {"wallpaper", [&] { return level->wallpaperRequested ? "yes" : "no"; }},
-        {"laid", [&] { return describe(level->palace->selected); }},
+        {"laid", [&] { return describe(level->palace->selected()); }},
         {"carried", [&] { return describe(level->mouseHandler->dragged); }},
         {"cells", [&] { return std::to_string(level->toolbar->rows[0]->cellSize); }},
         {"box", [&] { return level->toolbar->checkBox->checked ? "ticked" : "empty"; }},
@@ -204,7 +204,7 @@ TEST_F(Level, KeptStillPartShowsWhatAWholeRedrawShows)
     {
         gl.clear(Rgba{255, 255, 0, 255});
         level->backgrounds->current.draw();
-        for (auto brick = level->palace->bricks.rbegin(); brick != level->palace->bricks.rend();
+        for (auto brick = level->palace->bricks().rbegin(); brick != level->palace->bricks().rend();
              ++brick)
             (*brick)->draw(true);
         level->toolbar->drawCells();

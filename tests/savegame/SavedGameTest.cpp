@@ -3,8 +3,8 @@
 // and a failed save keeps the old file.
 
 #include "palace/Palace.hpp"
+#include "palace/Toolbar.hpp"
 #include "support/Level.hpp"
-#include "ui/Toolbar.hpp"
 
 #include <boost/filesystem.hpp>
 #include <csignal>
@@ -72,14 +72,14 @@ TEST_F(SavedGame, FilesOfEarlierVersionsLoadAndSaveByteForByte)
         writeFile("savegame.txt", golden);
         play("kl");
         std::vector<std::string> loaded;
-        for (const auto& brick : level->palace->bricks)
+        for (const auto& brick : level->palace->bricks())
         {
             loaded.push_back(describe(*brick));
             EXPECT_TRUE(brick->mask.runs) << row.file << ": the mask is read again";
         }
         EXPECT_EQ(loaded, row.pieces) << row.file;
-        EXPECT_EQ(level->palace->selected,
-                  loaded.empty() ? nullptr : level->palace->bricks.front());
+        EXPECT_EQ(level->palace->selected(),
+                  loaded.empty() ? nullptr : level->palace->bricks().front());
         EXPECT_EQ(level->backgrounds->current.data->fileName, row.background);
         EXPECT_EQ(level->frames.current.data->fileName, row.frame);
         fs::remove("savegame.txt");
@@ -138,8 +138,8 @@ TEST_F(SavedGame, DamagedFilesLeaveAnEmptyPalace)
         if (text)
             writeFile("savegame.txt", *text);
         play("kl");
-        EXPECT_TRUE(level->palace->bricks.empty()) << text.value_or("(no file)");
-        EXPECT_FALSE(level->palace->selected) << text.value_or("(no file)");
+        EXPECT_TRUE(level->palace->bricks().empty()) << text.value_or("(no file)");
+        EXPECT_FALSE(level->palace->selected()) << text.value_or("(no file)");
     }
 }
 
@@ -159,7 +159,7 @@ TEST_F(SavedGame, FailedSaveKeepsTheOldFile)
     play("ks");
     setrlimit(RLIMIT_FSIZE, &limit);
     EXPECT_EQ(readFile("savegame.txt"), old);
-    EXPECT_EQ(level->palace->bricks.size(), 3u) << "the game goes on";
+    EXPECT_EQ(level->palace->bricks().size(), 3u) << "the game goes on";
     EXPECT_EQ(std::distance(fs::directory_iterator("."), {}), 3) << "BMP, log, saved game alone";
     play("ks");
     EXPECT_NE(readFile("savegame.txt"), old);

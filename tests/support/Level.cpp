@@ -1,13 +1,10 @@
 #include "support/Level.hpp"
 
+#include "palace/Toolbar.hpp"
+#include "platform/GameLog.hpp"
 #include "platform/Sound.hpp"
 #include "startup/CallbackGuard.hpp"
 #include "startup/GameCallbacks.hpp"
-#include "startup/GameLog.hpp"
-#include "startup/Globals.hpp"
-#include "startup/Keyboard.hpp"
-#include "ui/MouseCursor.hpp"
-#include "ui/Toolbar.hpp"
 
 #include <GL/freeglut.h>
 #include <GL/glu.h>
@@ -82,22 +79,19 @@ SoundRecorder::~SoundRecorder()
 
 LevelTest::LevelTest()
 {
-    screenWidth = 1024;
-    screenHeight = 768;
-    gameLog.close();
-    gameLog.clear();
-    gameLog.open("gameLog.txt", std::ios::out | std::ios::trunc);
+    game.screenWidth = 1024;
+    game.screenHeight = 768;
+    Platform::gameLog.close();
+    Platform::gameLog.clear();
+    Platform::gameLog.open("gameLog.txt", std::ios::out | std::ios::trunc);
     writeGameFolder();
-    globalKeyboard = std::make_shared<InputEngine::OpenGL::Keyboard>();
-    level = std::make_unique<GameLogic::PalaceBuild::GameLevel>();
+    game.buildLevel();
 }
 
 LevelTest::~LevelTest()
 {
     level.reset();
-    globalMouseCursor.reset();
-    globalKeyboard.reset();
-    gameLog.close();
+    Platform::gameLog.close();
 }
 
 void LevelTest::play(const std::string& script)
@@ -107,7 +101,7 @@ void LevelTest::play(const std::string& script)
     {
         int x = archInCellX, y = archInCellY;
         std::sscanf(step.c_str() + 1, "%d,%d", &x, &y);
-        auto button = [&](int which, int state) { GameLogic::mouseCallback(which, state, x, y); };
+        auto button = [&](int which, int state) { StartUp::onMouse(which, state, x, y); };
         auto click = [&](int which) { button(which, GLUT_DOWN), button(which, GLUT_UP); };
         const std::map<char, std::function<void()>> actions = {
             {'t', [&] { click(GLUT_LEFT_BUTTON); }},
@@ -115,8 +109,8 @@ void LevelTest::play(const std::string& script)
             {'r', [&] { click(GLUT_RIGHT_BUTTON); }},
             {'p', [&] { button(GLUT_LEFT_BUTTON, GLUT_DOWN); }},
             {'u', [&] { button(GLUT_LEFT_BUTTON, GLUT_UP); }},
-            {'m', [&] { GameLogic::moveTo(x, y); }},
-            {'d', [&] { GameLogic::motionCallback(x, y); }},
+            {'m', [&] { StartUp::onPassiveMotion(x, y); }},
+            {'d', [&] { StartUp::onMotion(x, y); }},
             {'k', [&] { StartUp::onKeyboard(step.at(1), 0, 0); }},
             {'<', [&] { StartUp::onSpecial(GLUT_KEY_LEFT, 0, 0); }},
             {'>', [&] { StartUp::onSpecial(GLUT_KEY_RIGHT, 0, 0); }},

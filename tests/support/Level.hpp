@@ -5,6 +5,7 @@
 // input callbacks.
 
 #include "palace/GameLevel.hpp"
+#include "startup/Game.hpp"
 #include "support/Pictures.hpp"
 #include "support/TempDir.hpp"
 
@@ -72,7 +73,8 @@ protected:
     TempDir dir;
     WorkingDirectory cwd{dir.path()};
     SoundRecorder sounds;
-    std::unique_ptr<GameLogic::PalaceBuild::GameLevel> level;
+    StartUp::Game game;
+    std::unique_ptr<GameLogic::PalaceBuild::GameLevel>& level = game.level;
 };
 
 } // namespace TestSupport

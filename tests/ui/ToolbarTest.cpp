@@ -1,7 +1,7 @@
 // The toolbar of the running level: the cells paged by their arrows and
 // filled by the folder buttons, and what a button and the size box show.
 
-#include "ui/Toolbar.hpp"
+#include "palace/Toolbar.hpp"
 #include "support/Level.hpp"
 
 #include <gtest/gtest.h>

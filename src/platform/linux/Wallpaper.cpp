@@ -8,9 +8,9 @@
 #include "platform/Wallpaper.hpp"
 
 #include "platform/ChildProcess.hpp"
+#include "platform/GameLog.hpp"
+#include "platform/Image.hpp"
 #include "platform/Termination.hpp"
-#include "startup/GameLog.hpp"
-#include "video/Image.hpp"
 
 #include <FreeImage.h>
 
@@ -242,8 +242,7 @@ bool installLxde(const Budget& budget, const fs::path& picture)
 // Writes a PNG beside the picture (same name, ".png"); nothing on failure.
 std::optional<fs::path> pngBeside(const fs::path& picture)
 {
-    const VideoEngine::OpenGL::BitmapPtr bitmap =
-        VideoEngine::OpenGL::loadImage(picture.string(), 0);
+    const BitmapPtr bitmap = loadImage(picture.string(), 0);
     if (!bitmap)
         return std::nullopt;
     fs::path png = picture;

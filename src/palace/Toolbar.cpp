@@ -1,7 +1,7 @@
-#include "ui/Toolbar.hpp"
+#include "palace/Toolbar.hpp"
 
 #include "palace/PictureListing.hpp"
-#include "startup/GameLog.hpp"
+#include "platform/GameLog.hpp"
 #include "video/MaskFile.hpp"
 #include "video/Rectangl.hpp"
 
@@ -185,12 +185,12 @@ void Toolbar::selectFolder(const std::string& folder)
     }
     catch (const std::exception& failure)
     {
-        logLine("PalaceBuild", 282) << " " << failure.what() << endLine;
+        Platform::logLine("PalaceBuild", 282) << " " << failure.what() << Platform::endLine;
         throw;
     }
     catch (const char* failure)
     {
-        logLine("PalaceBuild", 288) << " " << failure << endLine;
+        Platform::logLine("PalaceBuild", 288) << " " << failure << Platform::endLine;
         throw;
     }
 }

@@ -1,13 +1,8 @@
-// Reading picture files through FreeImage, and texture sizes.
-
-#include "video/Image.hpp"
+#include "platform/Image.hpp"
 
 #include <FreeImage.h>
-#include <stdexcept>
 
-namespace VideoEngine
-{
-namespace OpenGL
+namespace Platform
 {
 
 void BitmapDeleter::operator()(FIBITMAP* bitmap) const
@@ -25,15 +20,4 @@ BitmapPtr loadImage(const std::string& fileName, int flags)
     return BitmapPtr(FreeImage_Load(format, fileName.c_str(), flags));
 }
 
-std::uint32_t nextPowerOfTwo(std::uint32_t value)
-{
-    for (std::uint32_t candidate = 2; candidate <= 65536; candidate *= 2)
-    {
-        if (candidate >= value)
-            return candidate;
-    }
-    throw std::invalid_argument("Too large");
-}
-
-} // namespace OpenGL
-} // namespace VideoEngine
+} // namespace Platform

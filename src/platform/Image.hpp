@@ -1,15 +1,13 @@
 #pragma once
-// Reading picture files through FreeImage.
+// Reading picture files through FreeImage, with the bitmap owned by a smart
+// pointer.
 
-#include <cstdint>
 #include <memory>
 #include <string>
 
 struct FIBITMAP;
 
-namespace VideoEngine
-{
-namespace OpenGL
+namespace Platform
 {
 
 struct BitmapDeleter
@@ -25,9 +23,4 @@ using BitmapPtr = std::unique_ptr<FIBITMAP, BitmapDeleter>;
 // the file cannot be loaded.
 BitmapPtr loadImage(const std::string& fileName, int flags);
 
-// The smallest power of two from 2 to 65536 that is not below value; throws
-// std::invalid_argument "Too large" above 65536.
-std::uint32_t nextPowerOfTwo(std::uint32_t value);
-
-} // namespace OpenGL
-} // namespace VideoEngine
+} // namespace Platform

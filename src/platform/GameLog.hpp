@@ -7,6 +7,9 @@
 #include <fstream>
 #include <ostream>
 
+namespace Platform
+{
+
 extern std::ofstream gameLog;
 
 // Starts a log line: writes the tag, " " and the line number, and returns the
@@ -16,3 +19,5 @@ std::ostream& logLine(const char* tag, int lineNumber);
 // Ends a log line: writes the newline and flushes, so the line is on disk even
 // if the process dies later.
 std::ostream& endLine(std::ostream& stream);
+
+} // namespace Platform

@@ -1,4 +1,7 @@
-#include "startup/GameLog.hpp"
+#include "platform/GameLog.hpp"
+
+namespace Platform
+{
 
 std::ofstream gameLog("gameLog.txt", std::ios::out | std::ios::trunc);
 
@@ -12,3 +15,5 @@ std::ostream& endLine(std::ostream& stream)
 {
     return stream << '\n' << std::flush;
 }
+
+} // namespace Platform

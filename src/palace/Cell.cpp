@@ -1,7 +1,7 @@
-#include "ui/Cell.hpp"
+#include "palace/Cell.hpp"
 
+#include "platform/GameLog.hpp"
 #include "platform/Sound.hpp"
-#include "startup/GameLog.hpp"
 
 #include <algorithm>
 
@@ -22,7 +22,8 @@ Cell::Cell(const std::vector<std::string>& pictureFiles, int x, int y, const But
     : pictures(pictureFiles), brick(brickShowing(pictureFiles)), previousArrow(leftPrototype),
       nextArrow(rightPrototype), x(x), y(y)
 {
-    logLine("PalaceBuild", 779) << " Cell::Cell " << pictures.size() << " this=" << this << endLine;
+    Platform::logLine("PalaceBuild", 779)
+        << " Cell::Cell " << pictures.size() << " this=" << this << Platform::endLine;
     fitPicture();
     previousArrow.setPosition(x + 1, y + 160);
     previousArrow.onClick = [this] { showPrevious(); };
@@ -86,17 +87,18 @@ void Cell::fitPicture()
     brick.screenRect = {0, 0, w, h};
     brick.setPosition(x + ox, y + oy);
 
-    logLine("PalaceBuild", 765) << " Add brick to cell (" << 0 << "," << 0 << " : " << w << "," << h
-                                << ") (" << r.left << "," << r.top << " : " << shown.right << ","
-                                << shown.bottom << ") " << brick.picture.data->fileName << endLine;
+    Platform::logLine("PalaceBuild", 765)
+        << " Add brick to cell (" << 0 << "," << 0 << " : " << w << "," << h << ") (" << r.left
+        << "," << r.top << " : " << shown.right << "," << shown.bottom << ") "
+        << brick.picture.data->fileName << Platform::endLine;
 }
 
 std::shared_ptr<Brick> Cell::startDrag(int x, int y, const std::string& name)
 {
     if (!hasPicture() || !brick.hitTest(x, y) || brick.picture.data->fileName == name)
         return nullptr;
-    logLine("PalaceBuild", 567) << " start drag(" << brick.picture.data->fileName << ") " << &brick
-                                << endLine;
+    Platform::logLine("PalaceBuild", 567)
+        << " start drag(" << brick.picture.data->fileName << ") " << &brick << Platform::endLine;
     auto copy = std::make_shared<Brick>(brick);
     copy->setClipped(false);
     Platform::playSound("Sound/startDrag.wav");

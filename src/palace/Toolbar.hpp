@@ -5,8 +5,8 @@
 // the first few comes from the picture size of a button built before it, so
 // the layout follows the pictures. The level binds the buttons' commands.
 
+#include "palace/Cell.hpp"
 #include "ui/Button.hpp"
-#include "ui/Cell.hpp"
 #include "ui/CheckBox.hpp"
 #include "video/SceneSignature.hpp"
 

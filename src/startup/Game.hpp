@@ -1,0 +1,54 @@
+#pragma once
+// One run of the game: the display mode's size, the keyboard, the saved
+// game, the banner on screen and the level, owned from the first window to
+// the last picture. While a Game exists, Game::current points to it: the one
+// way GLUT's C callbacks reach the game. Members go in reverse order: the
+// level first, then the banner; the saved game and the keyboard the level
+// refers to outlive both.
+
+#include "palace/GameLevel.hpp"
+#include "savegame/SavedGame.hpp"
+#include "ui/Keyboard.hpp"
+#include "video/Position.hpp"
+
+#include <memory>
+
+namespace StartUp
+{
+
+class BannerImpl;
+
+struct Game
+{
+    // Becomes the current game; only one exists at a time.
+    Game();
+    // Releases the level, then the banner, and stops being current.
+    ~Game();
+
+    Game(const Game&) = delete;
+    Game& operator=(const Game&) = delete;
+
+    static Game* current;
+
+    // Builds the level for this run's keyboard, saved game and screen. Any
+    // level there was is released first. Failures pass on, leaving no level.
+    void buildLevel();
+
+    // The logical point of the window pixel (x, y): the 1024 x 768 logical
+    // screen is stretched over the display mode's pixels.
+    VideoEngine::OpenGL::Position logicalPoint(int x, int y) const;
+
+    // Pixel size of the display mode in force.
+    int screenWidth = 0;
+    int screenHeight = 0;
+    // Size of the game window, as last reported by GLUT.
+    int windowWidth = 800;
+    int windowHeight = 600;
+
+    GameLogic::Keyboard keyboard;
+    SaveGame::SavedGameFile savedGame{"savegame.txt"};
+    std::unique_ptr<BannerImpl> banner;
+    std::unique_ptr<GameLogic::PalaceBuild::GameLevel> level;
+};
+
+} // namespace StartUp

@@ -91,7 +91,7 @@ GameLevel::GameLevel(GameLogic::Keyboard& keyboard, SceneStore& savedGame, int s
     toolbar->nextColorButton->onClick = [&pile] { pile.nextColor(); };
     toolbar->mirrorButton->onClick = [&pile] { pile.toggleMirror(); };
 
-    mouseHandler = std::make_shared<MouseHandler>("", toolbar, palace);
+    mouseHandler = std::make_shared<MouseHandler>("", *toolbar, *palace);
     mouseHandler->onButton = [this] { onMouseButton(); };
     mouseHandler->onMove = [this] { onMouseMove(); };
     Platform::logLine("PalaceBuild", 703) << "GameLevel::init" << Platform::endLine;

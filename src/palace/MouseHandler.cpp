@@ -11,9 +11,8 @@ namespace GameLogic
 namespace PalaceBuild
 {
 
-MouseHandler::MouseHandler(const std::string& cursorPicture, std::shared_ptr<Toolbar> toolbar,
-                           std::shared_ptr<Palace> palace)
-    : MouseCursor(cursorPicture), toolbar(std::move(toolbar)), palace(std::move(palace))
+MouseHandler::MouseHandler(const std::string& cursorPicture, Toolbar& toolbar, Palace& palace)
+    : MouseCursor(cursorPicture), toolbar(toolbar), palace(palace)
 {
 }
 
@@ -27,7 +26,7 @@ void MouseHandler::handleButton()
     if (x < toolbarStrip && leftPressed)
     {
         const std::string carried = dragged ? dragged->picture.data->fileName : std::string();
-        if (std::shared_ptr<Brick> brick = toolbar->startDrag(x, y, carried))
+        if (std::shared_ptr<Brick> brick = toolbar.startDrag(x, y, carried))
         {
             dragged = std::move(brick);
             const float s = static_cast<float>(dragged->scale());
@@ -43,14 +42,14 @@ void MouseHandler::handleButton()
         {
             if (leftPressed || rightPressed)
             {
-                dragged = palace->takeOff(x, y, rightDown);
+                dragged = palace.takeOff(x, y, rightDown);
                 if (dragged)
                     grabOffset = {dragged->screenRect.left - picture.position.x,
                                   dragged->screenRect.top - picture.position.y};
             }
         }
         else if (std::shared_ptr<Brick> dropped = releaseDragged())
-            palace->addBrick(dropped);
+            palace.addBrick(dropped);
     }
 
     if (dragged)
@@ -75,7 +74,7 @@ void MouseHandler::handleMove()
     if (!dragged)
         return;
     dragged->setPosition(position.x + grabOffset.dx, position.y + grabOffset.dy);
-    palace->snap(dragged);
+    palace.snap(dragged);
 }
 
 void MouseHandler::draw()

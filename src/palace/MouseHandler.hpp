@@ -33,8 +33,7 @@ public:
 
     // A cursor with the given picture (the level passes an empty name);
     // nothing carried. The toolbar and the palace belong to the level.
-    MouseHandler(const std::string& cursorPicture, std::shared_ptr<Toolbar> toolbar,
-                 std::shared_ptr<Palace> palace);
+    MouseHandler(const std::string& cursorPicture, Toolbar& toolbar, Palace& palace);
 
     // Runs after every button event and every drag motion: takes, picks up,
     // removes, drops or stamps on a fresh press, then places the carried brick
@@ -66,8 +65,8 @@ public:
     std::shared_ptr<Brick> dragged;
     // Added to the cursor position to give the carried brick's top-left corner.
     Offset grabOffset;
-    std::shared_ptr<Toolbar> toolbar;
-    std::shared_ptr<Palace> palace;
+    Toolbar& toolbar;
+    Palace& palace;
 
 private:
     // The brick to lay on the palace for a fresh press in the drop zone: the

@@ -3,6 +3,8 @@
 
 #include "video/FastTextureData.hpp"
 
+#include <algorithm>
+
 #include <GL/gl.h>
 #include <initializer_list>
 #include <iterator>
@@ -111,7 +113,9 @@ bool FastTextureData::partQuad(int sourceLeft, int sourceTop, int sourceRight, i
     const float top = float(destTop);
     const float right = float(destRight);
     const float bottom = float(destBottom);
-    quad = {{{s0, t0, left, top}, {s1, t0, right, top}, {s1, t1, right, bottom},
+    quad = {{{s0, t0, left, top},
+             {s1, t0, right, top},
+             {s1, t1, right, bottom},
              {s0, t1, left, bottom}}};
     return true;
 }
@@ -124,12 +128,19 @@ bool FastTextureData::wholeQuad(int x, int y, bool mirror, float scale, Quad& qu
     float sRight = float(imageWidth) / float(textureWidth);
     if (mirror)
         std::swap(sLeft, sRight);
+    // The picture's rows and the one transparent row under them that its
+    // bottom edge blends with; the rows further down are transparent and
+    // would only cost the renderer work.
+    const std::uint32_t rows = std::min(imageHeight + 1, textureHeight);
+    const float tBottom = float(rows) / float(textureHeight);
     const float left = float(x);
     const float top = float(y);
     const float right = left + float(imageWidth) * scale;
-    const float bottom = top + float(textureHeight) * scale;
-    quad = {{{sLeft, 0.0f, left, top}, {sRight, 0.0f, right, top}, {sRight, 1.0f, right, bottom},
-             {sLeft, 1.0f, left, bottom}}};
+    const float bottom = top + float(rows) * scale;
+    quad = {{{sLeft, 0.0f, left, top},
+             {sRight, 0.0f, right, top},
+             {sRight, tBottom, right, bottom},
+             {sLeft, tBottom, left, bottom}}};
     return true;
 }
 

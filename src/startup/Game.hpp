@@ -11,6 +11,7 @@
 #include "ui/Keyboard.hpp"
 #include "video/Position.hpp"
 
+#include <cstdint>
 #include <memory>
 
 namespace StartUp
@@ -44,6 +45,12 @@ struct Game
     // Size of the game window, as last reported by GLUT.
     int windowWidth = 800;
     int windowHeight = 600;
+
+    // The signature of what the screen shows: onIdle redraws only when what
+    // the level would draw now differs from it. And the time of the last
+    // redraw, for the pacing (see redrawDue).
+    std::uint64_t shownSignature = 0;
+    std::uint32_t lastRedisplayMs = 0;
 
     GameLogic::Keyboard keyboard;
     SaveGame::SavedGameFile savedGame{"savegame.txt"};

@@ -12,12 +12,9 @@
 
 namespace StartUp
 {
-std::uint64_t shownSceneSignature = 0;
 
 namespace
 {
-
-std::uint32_t lastRedisplayMs = 0;
 
 // The logical screen: 1024 x 768 units, origin top left, y downwards,
 // stretched over the whole window. Leaves the model-view matrix current.
@@ -123,10 +120,11 @@ void onIdle()
             // An unchanged scene is not drawn again: a game left alone
             // costs next to nothing. A change waits for the pacing, never
             // longer.
-            if (sceneChangePending() && redrawDue(Platform::steadyMilliseconds(), lastRedisplayMs))
+            if (sceneChangePending() &&
+                redrawDue(Platform::steadyMilliseconds(), Game::current->lastRedisplayMs))
             {
                 forgetSceneChange();
-                if (levelSignature() != shownSceneSignature)
+                if (levelSignature() != Game::current->shownSignature)
                     glutPostRedisplay();
             }
         });
@@ -136,9 +134,9 @@ int idleWakeAfterMs()
 {
     if (!sceneChangePending())
         return -1;
-    if (lastRedisplayMs == 0)
+    if (Game::current->lastRedisplayMs == 0)
         return 0;
-    const std::uint32_t since = Platform::steadyMilliseconds() - lastRedisplayMs;
+    const std::uint32_t since = Platform::steadyMilliseconds() - Game::current->lastRedisplayMs;
     return since > 25 ? 0 : static_cast<int>(26 - since);
 }
 
@@ -148,7 +146,7 @@ void onReshape(int width, int height)
         [=]
         {
             noteSceneChange();
-            shownSceneSignature = 0;
+            Game::current->shownSignature = 0;
             Game::current->windowWidth = width;
             Game::current->windowHeight = height;
             setLogicalProjection();
@@ -230,14 +228,14 @@ void onDisplay()
         {
             // Taken before drawing: a frame of a picture capture moves the
             // capture on, and the next frame must differ.
-            shownSceneSignature = levelSignature();
+            Game::current->shownSignature = levelSignature();
             drawGameFrame();
         });
 }
 
 void registerGameCallbacks()
 {
-    shownSceneSignature = 0;
+    Game::current->shownSignature = 0;
     glutDisplayFunc(onDisplay);
     glutReshapeFunc(onReshape);
     glutMouseFunc(onMouse);

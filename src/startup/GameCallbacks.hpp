@@ -57,10 +57,6 @@ void onPassiveMotion(int x, int y);
 // whole screen comes back. Without a level nothing is swapped.
 void drawGameFrame();
 
-// The signature of what the screen shows; onIdle redraws only when what the
-// level would draw now differs from it.
-extern std::uint64_t shownSceneSignature;
-
 // Game-phase display callback: draws the current game's level.
 void onDisplay();
 

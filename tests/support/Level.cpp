@@ -81,9 +81,7 @@ LevelTest::LevelTest()
 {
     game.screenWidth = 1024;
     game.screenHeight = 768;
-    Platform::gameLog.close();
-    Platform::gameLog.clear();
-    Platform::gameLog.open("gameLog.txt", std::ios::out | std::ios::trunc);
+    Platform::gameLog.open("gameLog.txt");
     writeGameFolder();
     game.buildLevel();
 }

@@ -23,11 +23,14 @@ void Mask::load(const std::string& maskFileName, std::uint32_t pictureWidth,
     long long row = 0, first = 0, end = 0;
     for (;;)
     {
-        in >> row >> first >> end;
-        if (!in.good())
+        // The file may end only after a whole line; a line cut short or
+        // holding anything but three numbers is damage.
+        if ((in >> std::ws).eof())
             break;
-        const bool inPicture = row >= 0 && row < pictureHeight && first >= 0 && first <= end &&
-                               end < pictureWidth;
+        if (!(in >> row >> first >> end) || in.get() != '\n')
+            return;
+        const bool inPicture =
+            row >= 0 && row < pictureHeight && first >= 0 && first <= end && end < pictureWidth;
         const bool inOrder = read->empty() || row > read->back().row ||
                              (row == read->back().row && first > read->back().end);
         if (!inPicture || !inOrder)

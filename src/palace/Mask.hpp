@@ -20,14 +20,13 @@ struct Mask
 {
     using Runs = std::vector<RowData>;
 
-    // Reads the runs from a ".mask" file: the picture width, then triples
-    // "row first end". A triple counts only if the stream is still good after
-    // its third number, so an unterminated last line is dropped. A missing,
-    // unreadable or empty file, or one that holds only the width, leaves runs
-    // null: no mask applies. So does a file that does not fit the picture
-    // (pictureWidth x pictureHeight): another width, a row outside the
-    // picture, runs out of order, reversed or beyond the right edge. Never
-    // throws for a bad file.
+    // Reads the runs from a ".mask" file: the picture width, then lines
+    // "row first end". A missing, unreadable or empty file, or one that holds
+    // only the width, leaves runs null: no mask applies. So does a damaged
+    // file (a line cut short or not ending in a newline, anything but
+    // numbers) and one that does not fit the picture (pictureWidth x
+    // pictureHeight): another width, a row outside the picture, runs out of
+    // order, reversed or beyond the right edge. Never throws for a bad file.
     void load(const std::string& maskFileName, std::uint32_t pictureWidth,
               std::uint32_t pictureHeight);
 

@@ -39,7 +39,7 @@ class Game:
         self.process = subprocess.Popen([os.path.join(GAME_DIR, "brickwork-garden")],
                                         cwd=self.folder, env=dict(server.env, **(env or {})),
                                         stdin=subprocess.DEVNULL, stdout=self.output,
-                                        stderr=subprocess.STDOUT)
+                                        stderr=subprocess.STDOUT, start_new_session=True)
 
     def path(self, name):
         return os.path.join(self.folder, name)

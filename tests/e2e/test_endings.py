@@ -8,6 +8,7 @@ import glob
 import os
 import pathlib
 import random
+import resource
 import shutil
 import signal
 import subprocess
@@ -113,11 +114,25 @@ def answer_message_box(game, x):
 
 
 def terminate_message_box(game, x):
-    """SIGTERM while the box waits for an answer: the game ends, box and all."""
+    """SIGTERM while the box waits for an answer: the game ends within a
+    second, box and all."""
     assert x.find_window("Brickwork Garden", 60), "no message box\n" + game.report()
+    assert x.current_mode() == "1024x768@75", x.current_mode()
     game.process.send_signal(signal.SIGTERM)
-    assert game.wait(20) == 0, game.report()
+    assert game.wait(1) == 0, game.report()
     assert wait_until(lambda: x.find_window("Brickwork Garden", 0) is None, 20), "box left"
+
+
+def out_of_files(game, x):
+    """Escape once the game cannot open another file: its own switch back
+    fails and says so, and the watchdog switches back instead."""
+    pid, files = game.process.pid, resource.RLIMIT_NOFILE
+    used = {int(fd) for fd in os.listdir("/proc/%d/fd" % pid)}
+    resource.prlimit(pid, files, (min(set(range(len(used) + 1)) - used),
+                                  resource.prlimit(pid, files)[1]))
+    x.key("Escape")
+    assert game.wait(60) == 0, game.report()
+    assert game.log()[-1:] == ["brightwell 206 Unable to restore display settings"], game.report()
 
 
 def remove(pattern):
@@ -131,6 +146,7 @@ def garbage(folder):
 
 escape = lambda game, x: x.key("Escape")
 send = lambda number: lambda game, x: game.process.send_signal(number)
+kill_group = lambda game, x: os.killpg(game.process.pid, signal.SIGKILL)
 close = lambda game, x: x.close_window(x.find_window("123"))
 destroy = lambda game, x: x.run("xdotool", "windowclose", x.find_window("123"))
 TERM, SEGV, KILL = signal.SIGTERM, signal.SIGSEGV, signal.SIGKILL
@@ -143,7 +159,7 @@ ROWS = [
      "Some file was corrupted", True),
     ("missing banner", "", 0, remove("BMP/shutdown.jpg"), None, answer_message_box, 0,
      "Some file was corrupted", False),
-    ("SIGTERM, message box open", "", 0, alter_banner, None, terminate_message_box, 0,
+    ("SIGTERM, message box open", "dummy", 1, alter_banner, None, terminate_message_box, 0,
      "Some file was corrupted", False),
     ("Escape, dummy Xorg", "dummy", 1, None, True, escape, 0, "exit", False),
     ("Escape", "", 0, None, True, escape, 0, "exit", True),
@@ -159,7 +175,10 @@ ROWS = [
     ("no audio device, no RandR", "no RandR", 0, None, lay_pieces, escape, 0, "exit", True),
     ("SIGTERM, dummy Xorg", "dummy", 1, None, True, send(TERM), 0, "Terminated", False),
     ("SIGSEGV, dummy Xorg", "dummy", 1, None, True, send(SEGV), -SEGV, None, False),
-    ("SIGKILL, dummy Xorg", "dummy", 1, None, True, send(KILL), -KILL, None, False),
+    ("SIGKILL to its process group, dummy Xorg", "dummy", 1, None, True, kill_group, -KILL, None,
+     False),
+    ("no file left to switch back, dummy Xorg", "dummy", 1, None, True, out_of_files, 0, None,
+     False),
     ("SIGTERM", "", 0, None, True, send(TERM), 0, "Terminated", False),
     ("SIGINT", "", 0, None, True, send(signal.SIGINT), 0, "Terminated", False),
     ("SIGHUP", "", 0, None, True, send(signal.SIGHUP), 0, "Terminated", False),

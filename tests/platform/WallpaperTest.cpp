@@ -1,7 +1,7 @@
 // The wallpaper request against recording fakes of the desktop tools, on a
 // PATH that holds only them and a shell. The picture's name holds a quote,
 // spaces and command substitutions: it must reach each tool as one argument
-// and run nothing.
+// and run nothing. A tool sees none of the game's open files.
 
 #include "platform/Wallpaper.hpp"
 #include "support/TempDir.hpp"
@@ -53,6 +53,8 @@ TEST(Wallpaper, EachDesktopsToolGetsTheCopyAsOneArgument)
         {"", "xwallpaper", "xwallpaper|--zoom|{P}\n"},
         {"", "hanging-feh xwallpaper", "feh|--bg-fill|{C}\nxwallpaper|--zoom|{P}\n"},
     };
+    // Open in the game without close-on-exec, as a library's file may be.
+    std::ifstream held(GAME_DIR "/BMP/button/arrow 01.png");
     for (const auto& c : cases)
     {
         SCOPED_TRACE(std::string(c.desktop) + " with " + c.tools);
@@ -69,7 +71,7 @@ TEST(Wallpaper, EachDesktopsToolGetsTheCopyAsOneArgument)
             const std::string file = bin + "/" + (tool == "hanging-feh" ? "feh" : tool);
             std::ofstream(file)
                 << "#!/bin/sh\n{ printf %s \"${0##*/}\"; for a; do printf '|%s' \"$a\"; done; "
-                   "echo; } >> calls\n"
+                   "echo; } >> calls\necho $(/bin/ls /proc/self/fd) >> fds\n"
                 << (tool == "hanging-feh" ? "printf %s $$ > feh.pid; exec /bin/sleep 60\n"
                     : tool == "gsettings" || tool == "xfconf-query"
                         ? "case \"$*\" in *-l) ;; set*|*-s*) for a; do v=$a; done; printf "
@@ -97,6 +99,10 @@ TEST(Wallpaper, EachDesktopsToolGetsTheCopyAsOneArgument)
         replaceAll(expected, "{Q}", "'" + quoted + "'");
         replaceAll(expected, "{P}", fs::path(copy).replace_extension(".png").string());
         EXPECT_EQ(expected, readFile("calls"));
+        std::string descriptors; // 0, 1, 2 and ls's own look at the folder
+        for (const char ch : expected)
+            descriptors += ch == '\n' ? "0 1 2 3\n" : "";
+        EXPECT_EQ(descriptors, readFile("fds"));
         EXPECT_EQ(readFile(picture), readFile(copy));
         EXPECT_FALSE(fs::exists("made")) << "a command in the name was run";
         EXPECT_TRUE(!fs::exists("feh.pid") ||

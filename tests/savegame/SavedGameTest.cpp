@@ -120,12 +120,17 @@ TEST_F(SavedGame, DamagedFilesLeaveAnEmptyPalace)
         damaged("archive 18 0 0", "archive 18 1 0"), // a tracked palace
         damaged("archive 18", "archive 3"),
     };
-    // Picture names that are no picture of the game folder.
+    // Picture names that are no picture of the game's picture folders, some
+    // of them pictures the game could show.
     ASSERT_EQ(mkfifo("BMP/palace/pipe.png", 0600), 0);
     const std::string inFolder = "BMP/palace/1.tower.png";
+    fs::create_directory("BMP/palace/old");
+    for (const char* copy : {"BMP/startup.png", "BMP/palace/old/1.tower.png"})
+        fs::copy_file(inFolder, copy);
     for (const std::string& name : std::vector<std::string>{
-             "/dev/zero", "", "BMP/palace", "BMP/palace/pipe.png", "BMP/palace/none.png",
-             "BMP/button/clear 01.png", fs::absolute(inFolder).string(),
+             "/dev/zero", "/etc/passwd", "", "BMP/palace", "BMP/palace/pipe.png",
+             "BMP/palace/none.png", "BMP/button/clear 01.png", "BMP/startup.png",
+             "BMP/palace/old/1.tower.png", "BMP/../" + inFolder, fs::absolute(inFolder).string(),
              "../" + fs::current_path().filename().string() + "/" + inFolder})
         files.push_back(damaged(tower, std::to_string(name.size()) + " " + name));
     for (std::size_t length = 0; length <= good.find_last_not_of(" \n"); ++length)

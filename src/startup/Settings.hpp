@@ -1,0 +1,71 @@
+#pragma once
+// The settings a family or a school gives the game: a child lock, sound, the
+// display mode, and where copies of saved pictures go. They come from the
+// system's settings files (brickwork-garden/settings.conf in each folder of
+// XDG_CONFIG_DIRS), then the user's ($XDG_CONFIG_HOME/brickwork-garden/
+// settings.conf), then the command line; a later source wins. A file holds
+// "key = value" lines; "#" starts a comment and blank lines are ignored.
+
+#include <functional>
+#include <ostream>
+#include <string>
+#include <vector>
+
+namespace StartUp
+{
+
+enum class DisplayChoice
+{
+    // Switch the screen to the game's own mode for the run.
+    Switch,
+    // Leave the desktop's mode alone and scale the scene to fit it.
+    Keep
+};
+
+struct Settings
+{
+    // Escape and the exit button do not end the game; Ctrl+Shift+Escape does.
+    bool lock = false;
+    bool sound = true;
+    DisplayChoice display = DisplayChoice::Switch;
+    // The folder for PNG copies of saved pictures; empty until loadSettings
+    // gives it (the user's pictures folder unless a setting names another).
+    std::string pictures;
+};
+
+// Looks up an environment variable; null when it is unset.
+using Environment = std::function<const char*(const char*)>;
+
+// The settings files in the order they are read (a later one wins): the
+// system files, the last folder of XDG_CONFIG_DIRS first (default /etc/xdg;
+// relative folders are skipped), then the user's file.
+std::vector<std::string> settingsFiles(const Environment& env);
+
+// The default folder for copies of saved pictures: "Brickwork Garden" inside
+// XDG_PICTURES_DIR of the user's user-dirs.dirs, or else inside ~/Pictures.
+std::string defaultPicturesFolder(const Environment& env);
+
+// Applies the lines of a settings file to settings. A missing file changes
+// nothing; every line that is not a known key with a good value is skipped
+// and adds "file:line: what is wrong" to warnings.
+void readSettingsFile(const std::string& path, const Environment& env, Settings& settings,
+                      std::vector<std::string>& warnings);
+
+struct LoadedSettings
+{
+    // -1: play with settings; else the process ends at once with this code.
+    int exitCode = -1;
+    Settings settings;
+    // One "file:line: what is wrong" for each line of a file that was skipped.
+    std::vector<std::string> warnings;
+};
+
+// The settings of this run from the files and the command line (arguments
+// without the program's name). --help writes the options and the files read
+// to out, --version the program's name and version; both give exit code 0.
+// An unknown option or a bad value writes the error and the usage to err and
+// gives exit code 2. The files are read only for a run that plays.
+LoadedSettings loadSettings(const std::vector<std::string>& arguments, const Environment& env,
+                            std::ostream& out, std::ostream& err);
+
+} // namespace StartUp

@@ -1,0 +1,280 @@
+// The settings of a run: system files, the user's file and the command line,
+// later ones winning; bad lines skipped with their file and line; --help,
+// --version and bad options, whose output and exit code the real game gives
+// too. "@" in a row stands for the row's temporary folder.
+
+#include "startup/Settings.hpp"
+#include "support/TempDir.hpp"
+
+#include <fcntl.h>
+#include <filesystem>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <map>
+#include <spawn.h>
+#include <sstream>
+#include <sys/wait.h>
+
+namespace fs = std::filesystem;
+using StartUp::DisplayChoice;
+
+namespace
+{
+
+struct Expected
+{
+    bool lock = false;
+    bool sound = true;
+    DisplayChoice display = DisplayChoice::Switch;
+    std::string pictures = "@/home/Pictures/Brickwork Garden";
+};
+
+struct Row
+{
+    const char* name;
+    std::map<std::string, std::string> files; // below @
+    std::map<std::string, std::string> env;   // over HOME and XDG_CONFIG_DIRS; "" unsets
+    std::vector<std::string> arguments;
+    int exitCode; // -1: plays
+    Expected expected;
+    // Playing: the start of each warning; else what standard output (0) or
+    // error (2) shows.
+    std::vector<std::string> lines;
+};
+
+const std::string first = "first/brickwork-garden/settings.conf";
+const std::string second = "second/brickwork-garden/settings.conf";
+const std::string user = "home/.config/brickwork-garden/settings.conf";
+const std::string userAt = "@/" + user;
+const Expected defaults{};
+const Expected opposite{true, false, DisplayChoice::Keep, "/srv/pictures"};
+const std::string usage = "Usage: brickwork-garden [OPTION]...";
+
+const Row rows[] = {
+    {"nothing given", {}, {}, {}, -1, defaults, {}},
+    {"a system file sets each key's opposite",
+     {{second, "lock = yes\nsound = no\ndisplay = keep\npictures = /srv/pictures\n"}},
+     {},
+     {},
+     -1,
+     opposite,
+     {}},
+    {"the first system folder wins over the second",
+     {{second, "lock = yes\ndisplay = keep\n"}, {first, "lock = no\n"}},
+     {},
+     {},
+     -1,
+     {false, true, DisplayChoice::Keep},
+     {}},
+    {"the user's file wins over the system's",
+     {{first, "lock = yes\nsound = no\n"}, {user, "lock = no\ndisplay = keep\n"}},
+     {},
+     {},
+     -1,
+     {false, false, DisplayChoice::Keep},
+     {}},
+    {"the command line wins over the user's file",
+     {{user, "lock = yes\nsound = no\ndisplay = keep\npictures = ~/Drawings\n"}},
+     {},
+     {"--no-lock", "--sound", "--display=switch", "--pictures", "/tmp/x"},
+     -1,
+     {false, true, DisplayChoice::Switch, "/tmp/x"},
+     {}},
+    {"the command line's opposites",
+     {},
+     {},
+     {"--lock", "--no-sound", "--display", "keep", "--pictures=/srv/pictures"},
+     -1,
+     opposite,
+     {}},
+    {"the last of the same option wins",
+     {},
+     {},
+     {"--lock", "--no-lock", "--no-sound", "--sound", "--pictures=~/A", "--pictures=~"},
+     -1,
+     {false, true, DisplayChoice::Switch, "@/home"},
+     {}},
+    {"comments, blank lines and spacing",
+     {{user, "\xEF\xBB\xBF# for the kids\n\n   lock=yes   # no quitting\n\tsound\t=\tno\r\n"
+             "#display = keep\npictures = ~/Our pictures # shared\n"}},
+     {},
+     {},
+     -1,
+     {true, false, DisplayChoice::Switch, "@/home/Our pictures"},
+     {}},
+    {"bad lines are skipped and logged with file and line",
+     {{user, "lock = maybe\nvolume = 3\njust words\nsound = no\ndisplay = KEEP\n"
+             "pictures = Pictures\npictures =\n = yes\nlock = yes\n"}},
+     {},
+     {},
+     -1,
+     {true, false},
+     {userAt + ":1: bad value \"maybe\" for lock", userAt + ":2: unknown key \"volume\"",
+      userAt + ":3: not a \"key = value\" line", userAt + ":5: bad value \"KEEP\" for display",
+      userAt + ":6: bad value \"Pictures\" for pictures",
+      userAt + ":7: bad value \"\" for pictures", userAt + ":8: unknown key \"\""}},
+    {"XDG_CONFIG_HOME moves the user's file; relative system folders are skipped",
+     {{"config/brickwork-garden/settings.conf", "lock = yes\n"},
+      {user, "display = keep\n"},
+      {"relative/brickwork-garden/settings.conf", "sound = no\n"}},
+     {{"XDG_CONFIG_HOME", "@/config"}, {"XDG_CONFIG_DIRS", "relative:@/second"}},
+     {},
+     -1,
+     {true},
+     {}},
+    {"the pictures folder of user-dirs.dirs",
+     {{"home/.config/user-dirs.dirs", "# written by xdg-user-dirs\nXDG_DESKTOP_DIR=\"$HOME/D\"\n"
+                                      "XDG_PICTURES_DIR=\"$HOME/Bilder \\\"neu\\\"\"\n"}},
+     {},
+     {},
+     -1,
+     {false, true, DisplayChoice::Switch, "@/home/Bilder \"neu\"/Brickwork Garden"},
+     {}},
+    {"an absolute pictures folder; an unusable one is passed over",
+     {{"home/.config/user-dirs.dirs", "XDG_PICTURES_DIR=\"/data/p\"\nXDG_PICTURES_DIR=Pictures\n"}},
+     {},
+     {},
+     -1,
+     {false, true, DisplayChoice::Switch, "/data/p/Brickwork Garden"},
+     {}},
+    {"--help lists the options and the files read",
+     {{user, "lock = maybe\n"}},
+     {{"XDG_CONFIG_DIRS", ""}},
+     {"--lock", "--help", "--bogus"},
+     0,
+     defaults,
+     {usage, "--display=keep", "--no-sound",
+      "by default\n                     @/home/Pictures/Brickwork Garden\n",
+      "  /etc/xdg/brickwork-garden/settings.conf\n  " + userAt + "\n"}},
+    {"--version reads no file",
+     {{user, "lock = maybe\n"}},
+     {},
+     {"--version"},
+     0,
+     defaults,
+     {"brickwork-garden " BRICKWORK_VERSION "\n"}},
+    {"an unknown option",
+     {},
+     {},
+     {"--lock", "--loud", "--help"},
+     2,
+     defaults,
+     {"brickwork-garden: unknown option \"--loud\"\n", usage}},
+    {"a bad value on the command line",
+     {},
+     {},
+     {"--display=wide"},
+     2,
+     defaults,
+     {"bad value \"wide\" for display: switch or keep", usage}},
+    {"an option without its value",
+     {},
+     {},
+     {"--pictures"},
+     2,
+     defaults,
+     {"option --pictures needs a value", usage}},
+    {"an argument that is no option", {}, {}, {"lock"}, 2, defaults, {"unknown option \"lock\""}},
+};
+
+std::string at(const std::string& text, const std::string& root)
+{
+    std::string result = text;
+    for (std::size_t i = result.find('@'); i != std::string::npos; i = result.find('@', i + 1))
+        result.replace(i, 1, root);
+    return result;
+}
+
+// The real game run with the arguments and the environment, in folder;
+// returns its exit code and leaves its output in folder/out and folder/err.
+int runGame(const std::vector<std::string>& arguments, const std::vector<std::string>& env,
+            const std::string& folder)
+{
+    std::vector<std::string> words = {GAME_DIR "/brickwork-garden"};
+    words.insert(words.end(), arguments.begin(), arguments.end());
+    std::vector<char*> argv, envp;
+    for (std::string& word : words)
+        argv.push_back(word.data());
+    for (const std::string& variable : env)
+        envp.push_back(const_cast<char*>(variable.c_str()));
+    argv.push_back(nullptr);
+    envp.push_back(nullptr);
+    TestSupport::WorkingDirectory inside(folder);
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addopen(&actions, 1, "out", O_WRONLY | O_CREAT | O_TRUNC, 0600);
+    posix_spawn_file_actions_addopen(&actions, 2, "err", O_WRONLY | O_CREAT | O_TRUNC, 0600);
+    pid_t child = -1;
+    const int spawned = posix_spawn(&child, argv[0], &actions, nullptr, argv.data(), envp.data());
+    posix_spawn_file_actions_destroy(&actions);
+    int status = 0;
+    if (spawned != 0 || waitpid(child, &status, 0) != child || !WIFEXITED(status))
+        return -1;
+    return WEXITSTATUS(status);
+}
+
+} // namespace
+
+TEST(Settings, FilesThenCommandLine)
+{
+    for (const Row& row : rows)
+    {
+        SCOPED_TRACE(row.name);
+        TestSupport::TempDir dir;
+        TestSupport::WorkingDirectory inside(dir.path());
+        for (const auto& [name, content] : row.files)
+        {
+            fs::create_directories(fs::path(dir.file(name)).parent_path());
+            std::ofstream(dir.file(name)) << content;
+        }
+        std::map<std::string, std::string> env = {{"HOME", "@/home"},
+                                                  {"XDG_CONFIG_DIRS", "@/first:@/second"}};
+        for (const auto& [name, value] : row.env)
+            env[name] = value;
+        std::vector<std::string> variables;
+        for (auto& [name, value] : env)
+        {
+            value = at(value, dir.path());
+            if (!value.empty())
+                variables.push_back(name + "=" + value);
+        }
+        const StartUp::Environment lookup = [&](const char* name) -> const char*
+        {
+            const auto found = env.find(name);
+            return found == env.end() || found->second.empty() ? nullptr : found->second.c_str();
+        };
+
+        std::ostringstream out, err;
+        const StartUp::LoadedSettings loaded =
+            StartUp::loadSettings(row.arguments, lookup, out, err);
+        EXPECT_EQ(row.exitCode, loaded.exitCode);
+        if (row.exitCode < 0)
+        {
+            EXPECT_EQ(row.expected.lock, loaded.settings.lock);
+            EXPECT_EQ(row.expected.sound, loaded.settings.sound);
+            EXPECT_EQ(row.expected.display, loaded.settings.display);
+            EXPECT_EQ(at(row.expected.pictures, dir.path()), loaded.settings.pictures);
+            EXPECT_EQ("", out.str() + err.str());
+        }
+        if (row.exitCode < 0)
+        {
+            ASSERT_EQ(row.lines.size(), loaded.warnings.size());
+            for (std::size_t i = 0; i < row.lines.size(); ++i)
+                EXPECT_EQ(0u, loaded.warnings[i].rfind(at(row.lines[i], dir.path()), 0))
+                    << loaded.warnings[i];
+            continue;
+        }
+        EXPECT_TRUE(loaded.warnings.empty());
+
+        // The real game prints the same and ends with the same code, before
+        // it opens any window or log line.
+        const int code = runGame(row.arguments, variables, dir.path());
+        EXPECT_EQ(row.exitCode, code);
+        const std::string printed = row.exitCode == 0 ? out.str() : err.str();
+        EXPECT_EQ(printed, TestSupport::readFile(row.exitCode == 0 ? "out" : "err"));
+        EXPECT_EQ("", TestSupport::readFile(row.exitCode == 0 ? "err" : "out"));
+        EXPECT_EQ("", TestSupport::readFile("gameLog.txt"));
+        for (const std::string& part : row.lines)
+            EXPECT_NE(std::string::npos, printed.find(at(part, dir.path()))) << part;
+    }
+}

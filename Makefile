@@ -1,4 +1,6 @@
-# Everyday commands. Each installs what it needs first.
+# Everyday commands. Each installs what it needs first: run only what building
+# and playing need, test and bench also the test tools, package the packaging
+# tools.
 BUILD ?= build
 BUILD_TYPE ?= RelWithDebInfo
 JOBS ?= $(shell nproc)
@@ -7,8 +9,12 @@ JOBS ?= $(shell nproc)
 
 all: build
 
+DEPS = run
+test bench package-test: DEPS = test
+package: DEPS = package
+
 deps:
-	@scripts/install-deps.sh
+	@scripts/install-deps.sh $(DEPS)
 
 configure: deps
 	@cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) >/dev/null
@@ -16,8 +22,9 @@ configure: deps
 build: configure
 	@cmake --build $(BUILD) -j $(JOBS)
 
+# Options for the game: make run ARGS="--display=keep --no-sound"
 run: build
-	cd $(BUILD)/game && ./brickwork-garden
+	cd $(BUILD)/game && ./brickwork-garden $(ARGS)
 
 test: build
 	ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)

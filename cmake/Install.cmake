@@ -26,7 +26,17 @@ install(DIRECTORY ${GAME_DIR}/BMP ${GAME_DIR}/Sound
     FILES_MATCHING PATTERN "*.png" PATTERN "*.jpg" PATTERN "*.bmp" PATTERN "*.wav"
                    PATTERN "*.mask")
 
-# Launcher, desktop entry and icons.
+set(BRICKWORK_MAINTAINER
+    "Brickwork Garden maintainers <maintainers@users.noreply.c-seed-b4bfa089.example>"
+    CACHE STRING "Maintainer field of the Debian package")
+# Where the project is published, ending in "/"; software centres fetch the
+# screenshot (packaging/screenshot.png) from below it.
+set(BRICKWORK_HOMEPAGE "https://c-seed-b4bfa089.example/brickwork-garden/"
+    CACHE STRING "The game's home page, ending in /")
+set(BRICKWORK_APPSTREAM_ID example.c_seed_b4bfa089.brickwork_garden)
+
+# Launcher, desktop entry, icons, manual page, AppStream metadata, licence and
+# changelog.
 add_subdirectory(packaging)
 
 # The Debian package: cpack -G DEB in the build folder.
@@ -40,9 +50,6 @@ set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
-set(BRICKWORK_MAINTAINER
-    "Brickwork Garden maintainers <maintainers@users.noreply.c-seed-b4bfa089.example>"
-    CACHE STRING "Maintainer field of the Debian package")
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER ${BRICKWORK_MAINTAINER})
 # The runtime libraries the executable links, as Debian names them.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)

@@ -1,24 +1,42 @@
 #!/bin/sh
-# Installs every package the build, the game and the tests need, from
-# Debian's archive. Quiet and quick when everything is already there.
+# Installs the Debian packages a task needs, from Debian's archive. Quiet and
+# quick when everything is already there.
+#
+#   install-deps.sh [run|package|test]
+#
+# run (the default): building and playing the game; package: also making the
+# Debian package; test: also every tool the tests use.
 set -e
 
-PACKAGES="
-build-essential cmake pkg-config git
+RUN="
+build-essential cmake pkg-config
 freeglut3-dev libgl1-mesa-dev libglu1-mesa-dev libgl1-mesa-dri
 libfreeimage-dev libpng-dev
 libboost-serialization-dev libboost-regex-dev libboost-filesystem-dev
 libx11-dev libxrandr-dev
 libsdl2-dev libsdl2-mixer-dev
 librsvg2-bin python3
+"
+PACKAGE="dpkg-dev fakeroot file"
+TEST="
 libgtest-dev googletest
 xvfb xauth x11-utils x11-xserver-utils xdotool xfonts-base
 xserver-xorg-core xserver-xorg-video-dummy
 imagemagick
 clang libclang-rt-14-dev
 valgrind
-desktop-file-utils debootstrap fakeroot dpkg-dev file
+desktop-file-utils appstream man-db lintian debootstrap
 "
+
+case ${1:-run} in
+run) PACKAGES=$RUN ;;
+package) PACKAGES="$RUN $PACKAGE" ;;
+test) PACKAGES="$RUN $PACKAGE $TEST" ;;
+*)
+    echo "usage: $0 [run|package|test]" >&2
+    exit 2
+    ;;
+esac
 
 missing=""
 for p in $PACKAGES; do

@@ -222,7 +222,7 @@ void readSettingsFile(const std::string& path, const Environment& env, Settings&
 }
 
 LoadedSettings loadSettings(const std::vector<std::string>& arguments, const Environment& env,
-                            std::ostream& out, std::ostream& err)
+                            const std::string& version, std::ostream& out, std::ostream& err)
 {
     LoadedSettings loaded;
     // The options become settings lines, applied after the files.
@@ -235,7 +235,7 @@ LoadedSettings loadSettings(const std::vector<std::string>& arguments, const Env
             if (arguments[i] == "--help")
                 writeUsage(out, env);
             else
-                out << programName << " " << BRICKWORK_VERSION << "\n";
+                out << programName << " " << version << "\n";
             loaded.exitCode = 0;
             return loaded;
         }

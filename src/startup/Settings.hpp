@@ -62,10 +62,11 @@ struct LoadedSettings
 
 // The settings of this run from the files and the command line (arguments
 // without the program's name). --help writes the options and the files read
-// to out, --version the program's name and version; both give exit code 0.
+// to out, --version the program's name and the version given; both give exit
+// code 0.
 // An unknown option or a bad value writes the error and the usage to err and
 // gives exit code 2. The files are read only for a run that plays.
 LoadedSettings loadSettings(const std::vector<std::string>& arguments, const Environment& env,
-                            std::ostream& out, std::ostream& err);
+                            const std::string& version, std::ostream& out, std::ostream& err);
 
 } // namespace StartUp

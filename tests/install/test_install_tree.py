@@ -53,7 +53,37 @@ class InstallTree(unittest.TestCase):
                 self.assertEqual((size, size), struct.unpack(">II", f.read(24)[16:24]))
         self.assertTrue(os.path.isfile(share + "icons/hicolor/scalable/apps/brickwork-garden.svg"))
         with open(entry) as f:
-            command = shlex.split(re.search(r"^Exec=(.*)$", f.read(), re.M).group(1))
+            text = f.read()
+        command = shlex.split(re.search(r"^Exec=(.*)$", text, re.M).group(1))
+        self.assertIn("\nStartupWMClass=brickwork-garden\n", text)
+
+        # The manual page, the AppStream metadata, the licence and the
+        # changelog, each passing its validator where it is installed.
+        page = share + "man/man6/brickwork-garden.6.gz"
+        metadata = glob.glob(share + "metainfo/*.metainfo.xml")
+        self.assertEqual(1, len(metadata))
+        for tool, arguments, path in (("man", ["--warnings", "-l"], page),
+                                      ("lexgrog", [], page),
+                                      ("appstreamcli", ["validate", "--no-net"], metadata[0])):
+            if shutil.which(tool):
+                checked = subprocess.run([tool] + arguments + [path], env=dict(
+                    os.environ, LC_ALL="C.UTF-8", MANWIDTH="80", MANROFFSEQ=""),
+                    stdout=subprocess.PIPE, stderr=subprocess.PIPE, text=True)
+                self.assertEqual((0, ""), (checked.returncode, checked.stderr), tool)
+        self.assertIn("--display=keep", subprocess.run(
+            ["zcat", page], stdout=subprocess.PIPE, text=True).stdout)
+        for path in ("copyright", "changelog.gz"):
+            self.assertTrue(os.path.isfile(share + "doc/brickwork-garden/" + path), path)
+
+        # The launcher passes every option on to the game.
+        launcher = os.path.join(prefix, "games", "brickwork-garden")
+        env = dict(os.environ, HOME=os.path.join(top, "home zero"))
+        for arguments, code, output in ((["--version"], 0, "brickwork-garden "),
+                                        (["--no-sound", "--loud"], 2, "unknown option")):
+            ran = subprocess.run([launcher] + arguments, env=env, stdout=subprocess.PIPE,
+                                 stderr=subprocess.STDOUT, text=True)
+            self.assertEqual(code, ran.returncode, ran.stdout)
+            self.assertIn(output, ran.stdout)
 
         # Two players, the second with a data folder of their own: each saves
         # in their own folder, whose BMP and Sound link to the install.

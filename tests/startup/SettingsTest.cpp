@@ -246,7 +246,7 @@ TEST(Settings, FilesThenCommandLine)
 
         std::ostringstream out, err;
         const StartUp::LoadedSettings loaded =
-            StartUp::loadSettings(row.arguments, lookup, out, err);
+            StartUp::loadSettings(row.arguments, lookup, BRICKWORK_VERSION, out, err);
         EXPECT_EQ(row.exitCode, loaded.exitCode);
         if (row.exitCode < 0)
         {

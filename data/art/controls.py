@@ -3,7 +3,9 @@
 No control carries a word: each shows a small picture of what it does.
 States: 01 away; 02 the mouse over it (lighter, with a warm glow);
 03 held down (darker, its picture pushed down and right by two units).
-The check box adds 04 and 05, the ticked box away and under the mouse.
+The check box adds 04 and 05, the ticked box away and under the mouse; the
+exit button adds 04, faded and grey, shown in every state under the child
+lock.
 
 Sizes follow the toolbar's layout, which places each button from the
 rectangles of the buttons built before it; tests/data/DataTest.cpp works the
@@ -15,7 +17,7 @@ from svg import (rect, path, circle, ellipse, line, poly, group, lighten, darken
 GOLD = "#ffd23f"
 GLOW = "#ffe23a"
 
-AWAY, OVER, PRESSED = "01", "02", "03"
+AWAY, OVER, PRESSED, INACTIVE = "01", "02", "03", "04"
 
 
 def plate(s, w, h, colour, state, rx=None):
@@ -203,6 +205,11 @@ def icon_decoration(s, w, h, state):
 
 def exit_button(state):
     def draw(s):
+        if state == INACTIVE:
+            s.add(group([circle(12, 12, 10, s.ball("#a8a4b4"), sw=2, stroke="#6e6a78")]
+                        + [line(a[0], a[1], b[0], b[1], stroke="#e4e2ea", sw=3)
+                           for a, b in (((8, 8), (16, 16)), ((16, 8), (8, 16)))], opacity=0.6))
+            return
         red = "#e53935"
         c = lighten(red, 0.25) if state == OVER else darken(red, 0.25) if state == PRESSED else red
         if state == OVER:
@@ -282,7 +289,7 @@ add_states(CONTROLS, "save", button("#5fcf5a", icon_save, w=90), 90, 28)
 add_states(CONTROLS, "load", button("#ff9a3d", icon_load, w=90), 90, 28)
 add_states(CONTROLS, "arrow", {n: arrow(n) for n in (AWAY, OVER, PRESSED)}, 88, 22)
 add_states(CONTROLS, "arrow color", {n: colour_arrow(n) for n in (AWAY, OVER, PRESSED)}, 88, 22)
-add_states(CONTROLS, "exit", {n: exit_button(n) for n in (AWAY, OVER, PRESSED)}, 24, 24)
+add_states(CONTROLS, "exit", {n: exit_button(n) for n in (AWAY, OVER, PRESSED, INACTIVE)}, 24, 24)
 add_states(CONTROLS, "mirror", {n: mirror_button(n) for n in (AWAY, OVER, PRESSED)}, 48, 48)
 add_states(CONTROLS, "dec size", {n: size_button(n) for n in (AWAY, OVER, PRESSED)}, 70, 28)
 add_states(CONTROLS, "checkbox", {n: checkbox(n) for n in ("01", "02", "03", "04", "05")}, 40, 34)

@@ -15,6 +15,8 @@ namespace
 
 struct Viewport
 {
+    int x = 0;
+    int y = 0;
     int width = 0;
     int height = 0;
 };
@@ -23,7 +25,7 @@ Viewport currentViewport()
 {
     GLint box[4] = {};
     glGetIntegerv(GL_VIEWPORT, box);
-    return {box[2], box[3]};
+    return {box[0], box[1], box[2], box[3]};
 }
 
 int powerOfTwoAtLeast(int size)
@@ -73,7 +75,8 @@ void SceneLayer::keep(std::uint64_t signature)
         glTexImage2D(GL_TEXTURE_2D, 0, GL_RGB, textureWidth, textureHeight, 0, GL_RGB,
                      GL_UNSIGNED_BYTE, nullptr);
     }
-    glCopyTexSubImage2D(GL_TEXTURE_2D, 0, 0, 0, 0, 0, viewport.width, viewport.height);
+    glCopyTexSubImage2D(GL_TEXTURE_2D, 0, 0, 0, viewport.x, viewport.y, viewport.width,
+                        viewport.height);
     glBindTexture(GL_TEXTURE_2D, GLuint(previousBinding));
     if (glGetError() != GL_NO_ERROR)
     {

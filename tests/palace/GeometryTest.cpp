@@ -4,6 +4,7 @@
 #include "palace/Palace.hpp"
 #include "support/Level.hpp"
 #include "video/MaskFile.hpp"
+#include "video/SceneFit.hpp"
 
 #include <boost/filesystem.hpp>
 #include <gtest/gtest.h>
@@ -145,5 +146,40 @@ TEST_F(Geometry, MaskedPiecesAreHitWhereTheyShow)
         brick.setPosition(500, 300);
         EXPECT_EQ(brick.hitTest(500 + row.dx, 300 + row.dy), row.hit)
             << row.mirror << ", " << row.size << " at " << row.dx << "," << row.dy;
+    }
+}
+
+TEST(SceneFit, TheSceneKeepsItsShapeInAnyWindowAndTheMouseFindsIt)
+{
+    const struct
+    {
+        int windowWidth, windowHeight;
+        int left, top, width, height;
+        // A window pixel and the scene point it gives.
+        int x, y, sceneX, sceneY;
+    } rows[] = {
+        {1024, 768, 0, 0, 1024, 768, 1023, 767, 1023, 767},
+        {800, 600, 0, 0, 800, 600, 799, 599, 1022, 766},
+        {1280, 1024, 0, 32, 1280, 960, 640, 512, 512, 384},
+        {1280, 1024, 0, 32, 1280, 960, 100, 31, 80, 0},        // on the top bar
+        {1280, 1024, 0, 32, 1280, 960, 1279, 1023, 1023, 767}, // on the bottom bar
+        {1920, 1080, 240, 0, 1440, 1080, 240, 0, 0, 0},
+        {1920, 1080, 240, 0, 1440, 1080, 239, 540, 0, 384}, // on the left bar
+        {1920, 1080, 240, 0, 1440, 1080, 1680, 1079, 1023, 767},
+        {1366, 768, 171, 0, 1024, 768, 171 + 300, 200, 300, 200},
+        {1024, 600, 112, 0, 800, 600, 512, 300, 512, 384},
+    };
+    for (const auto& row : rows)
+    {
+        const auto fit = VideoEngine::OpenGL::fitScene(row.windowWidth, row.windowHeight);
+        SCOPED_TRACE(std::to_string(row.windowWidth) + "x" + std::to_string(row.windowHeight));
+        EXPECT_EQ(row.left, fit.left);
+        EXPECT_EQ(row.top, fit.top);
+        EXPECT_EQ(row.width, fit.width);
+        EXPECT_EQ(row.height, fit.height);
+        EXPECT_EQ(row.left == 0 && row.top == 0, fit.fillsWindow());
+        const auto point = fit.toScene(row.x, row.y);
+        EXPECT_EQ(row.sceneX, point.x) << row.x << "," << row.y;
+        EXPECT_EQ(row.sceneY, point.y) << row.x << "," << row.y;
     }
 }

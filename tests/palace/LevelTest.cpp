@@ -5,6 +5,7 @@
 #include "palace/MouseHandler.hpp"
 #include "palace/Palace.hpp"
 #include "palace/Toolbar.hpp"
+#include "video/SceneFit.hpp"
 
 #include <boost/filesystem.hpp>
 #include <functional>
@@ -15,6 +16,7 @@
 using namespace TestSupport;
 using GameLogic::PalaceBuild::Brick;
 using Level = LevelTest;
+using VideoEngine::OpenGL::fitScene;
 namespace fs = boost::filesystem;
 
 namespace
@@ -233,11 +235,16 @@ TEST_F(Level, KeptStillPartShowsWhatAWholeRedrawShows)
         {"cell paged", [&] { level->toolbar->rows[1]->showNext(); }},
         {"palace cleared", [&] { level->clearPalace(); }},
     };
-    for (const auto& change : changes)
+    // The whole window, and the scene fitted into a window of another shape.
+    for (const auto& fit : {fitScene(1024, 768), fitScene(1024, 640)})
     {
-        change.second();
-        const std::vector<Rgba> whole = everything();
-        EXPECT_TRUE(kept() == whole) << "first frame after " << change.first;
-        EXPECT_TRUE(kept() == whole) << "kept frame after " << change.first;
+        fit.setViewport();
+        for (const auto& change : changes)
+        {
+            change.second();
+            const std::vector<Rgba> whole = everything();
+            EXPECT_TRUE(kept() == whole) << "first frame after " << change.first;
+            EXPECT_TRUE(kept() == whole) << "kept frame after " << change.first;
+        }
     }
 }

@@ -1,0 +1,43 @@
+#pragma once
+// Where the 1024 x 768 scene lies in a window: as large as the window allows
+// without changing its shape, centred, with bars on the two sides left over.
+// A window of the scene's shape is filled whole, as the scene was always
+// drawn.
+
+#include "video/Position.hpp"
+
+namespace VideoEngine
+{
+namespace OpenGL
+{
+
+struct SceneFit
+{
+    // The scene's rectangle in window pixels, from the window's top left.
+    int left = 0;
+    int top = 0;
+    int width = 1024;
+    int height = 768;
+    int windowWidth = 1024;
+    int windowHeight = 768;
+
+    // True when the scene leaves no bars.
+    bool fillsWindow() const { return width == windowWidth && height == windowHeight; }
+
+    // The scene point under a window pixel; pixels on the bars give the
+    // nearest point of the scene's edge.
+    Position toScene(int x, int y) const;
+
+    // Sets the GL viewport to the scene's rectangle.
+    void setViewport() const;
+
+    // Clears the window to black, bars and scene alike.
+    void clearWindow() const;
+};
+
+// The fit of the scene into a window of this size (at least one pixel each
+// way).
+SceneFit fitScene(int windowWidth, int windowHeight);
+
+} // namespace OpenGL
+} // namespace VideoEngine

@@ -46,21 +46,21 @@ std::vector<std::vector<std::string>> listPalaceFolder()
     return lists;
 }
 
-std::string captureFileName()
+// The local date and time, as saved pictures are named.
+std::string captureStamp()
 {
     const std::time_t now = std::time(nullptr);
     std::tm local{};
     localtime_r(&now, &local);
     char stamp[128] = {};
     std::strftime(stamp, sizeof stamp - 1, "%Y-%m-%d %H-%M-%S", &local);
-    return std::string("PrintScreen/") + stamp + ".bmp";
+    return stamp;
 }
 } // namespace
 
-GameLevel::GameLevel(GameLogic::Keyboard& keyboard, SceneStore& savedGame, int screenWidth,
-                     int screenHeight)
-    : frames("BMP/frame/"), keyboard(keyboard), savedGame(savedGame), screenWidth(screenWidth),
-      screenHeight(screenHeight)
+GameLevel::GameLevel(GameLogic::Keyboard& keyboard, SceneStore& savedGame, const Options& options)
+    : frames("BMP/frame/"), keyboard(keyboard), savedGame(savedGame),
+      pictureCopies(options.pictureCopies)
 {
     backgrounds = std::make_shared<ImageManager<Background>>("BMP/background/");
     Platform::throwIfTerminated();
@@ -80,7 +80,10 @@ GameLevel::GameLevel(GameLogic::Keyboard& keyboard, SceneStore& savedGame, int s
     toolbar->folder3Button->onClick = [&bar] { bar.showFolder(1); };
     toolbar->saveButton->onClick = [this] { saveGame(); };
     toolbar->loadButton->onClick = [this] { loadGame(); };
-    toolbar->exitButton->onClick = [] { requestExit(); };
+    if (options.exitLocked)
+        toolbar->lockExit();
+    else
+        toolbar->exitButton->onClick = [] { requestExit(); };
     toolbar->wallpaperButton->onClick = [this] { setWallpaper(); };
     toolbar->largerButton->onClick = [this] { growPieces(); };
     toolbar->smallerButton->onClick = [this] { shrinkPieces(); };
@@ -229,10 +232,18 @@ void GameLevel::captureIfDue()
     if (captureState != captureDue)
         return;
     Platform::logLine("PalaceBuild", 535) << " " << Platform::endLine;
-    const std::string fileName = captureFileName();
+    const std::string stamp = captureStamp();
+    const std::string fileName = "PrintScreen/" + stamp + ".bmp";
     boost::system::error_code ignored;
     boost::filesystem::create_directories("PrintScreen", ignored);
-    VideoEngine::OpenGL::saveScreen(fileName, screenWidth, screenHeight);
+    std::string copy;
+    if (!pictureCopies.empty())
+    {
+        copy = pictureCopies + "/" + stamp + ".png";
+        boost::filesystem::create_directories(pictureCopies, ignored);
+    }
+    if (!VideoEngine::OpenGL::saveScreen(fileName, copy))
+        Platform::logLine("PalaceBuild", 536) << " Unable to write " << copy << Platform::endLine;
     if (wallpaperRequested)
     {
         Platform::setDesktopWallpaper(fileName);

@@ -15,6 +15,7 @@
 #include "video/Texture.hpp"
 
 #include <memory>
+#include <string>
 
 namespace GameLogic
 {
@@ -30,14 +31,23 @@ struct GameLevel
     using Background = VideoEngine::OpenGL::Texture<VideoEngine::OpenGL::FastTextureData>;
     using Frame = VideoEngine::OpenGL::Texture<VideoEngine::OpenGL::FrameTextureData>;
 
+    // What the run's settings ask of the level.
+    struct Options
+    {
+        // The child lock: the exit button looks inactive and does nothing.
+        bool exitLocked = false;
+        // The folder for PNG copies of saved pictures; none are made when
+        // empty.
+        std::string pictureCopies;
+    };
+
     // Loads the frames and backgrounds, writes the toolbar pictures' masks,
     // builds the toolbar, the palace and the mouse handler, and binds
     // controls, mouse and keyboard. The keyboard and the saved game must
-    // outlive the level; captured pictures are screenWidth x screenHeight
-    // pixels. Every failure passes on with nothing left bound; a termination
-    // signal ends the building between its steps with "Terminated".
-    GameLevel(GameLogic::Keyboard& keyboard, SceneStore& savedGame, int screenWidth,
-              int screenHeight);
+    // outlive the level. Every failure passes on with nothing left bound; a
+    // termination signal ends the building between its steps with
+    // "Terminated".
+    GameLevel(GameLogic::Keyboard& keyboard, SceneStore& savedGame, const Options& options);
 
     // Unbinds the keyboard, then releases the members.
     ~GameLevel();
@@ -71,9 +81,11 @@ struct GameLevel
     // becomes the desktop wallpaper. The capture runs two frames later.
     void savePicture();
     void setWallpaper();
-    // After every frame is drawn, before it is shown: writes
-    // "PrintScreen/<local time>.bmp" from the back buffer when
-    // a requested capture is due, creating the folder when it is missing.
+    // After every frame is drawn, before it is shown: when a requested
+    // capture is due, writes the viewport's pixels to
+    // "PrintScreen/<local time>.bmp" and, with the same pixels, to
+    // "<local time>.png" in the folder for copies, making the folders when
+    // they are missing. A copy that cannot be written is logged.
     void captureIfDue();
 
     // Keeps the scene in the saved game; a failure is logged and the game
@@ -104,8 +116,7 @@ private:
 
     GameLogic::Keyboard& keyboard;
     SceneStore& savedGame;
-    int screenWidth;
-    int screenHeight;
+    std::string pictureCopies;
     VideoEngine::OpenGL::SceneLayer still;
 };
 

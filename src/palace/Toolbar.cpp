@@ -169,6 +169,15 @@ void Toolbar::setCellsSize(unsigned step)
         cell->setSize(step);
 }
 
+void Toolbar::lockExit()
+{
+    Utils::Array<std::string, 3> files;
+    for (unsigned k = 0; k < files.size(); ++k)
+        files[k] = "BMP/button/exit 04.png";
+    const Rectangl place = rectOf(exitButton);
+    exitButton = std::make_shared<Button>(files, place.left, place.top, false);
+}
+
 void Toolbar::selectFolder(const std::string& folder)
 {
     try

@@ -13,7 +13,8 @@ namespace Platform
 void playSound(const std::string& fileName);
 
 // Where playSound sends its file names; an empty sink restores the audio
-// device. Tests install a recording sink here.
+// device. Tests install a recording sink here; with sound off the run
+// installs one that drops every sound, so the device is never opened.
 using SoundSink = std::function<void(const std::string& fileName)>;
 void setSoundSink(SoundSink sink);
 

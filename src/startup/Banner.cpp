@@ -122,6 +122,7 @@ void bannerDisplay()
             BannerImpl* banner = Game::current->banner.get();
             if (!banner)
                 return;
+            Game::current->sceneFit().clear(false, 0.0f, 0.0f, 0.0f);
             banner->draw();
             glFlush();
             glutSwapBuffers();

@@ -25,15 +25,20 @@ Game::~Game()
 void Game::buildLevel()
 {
     level.reset();
-    level = std::make_unique<GameLogic::PalaceBuild::GameLevel>(keyboard, savedGame, screenWidth,
-                                                                screenHeight);
+    GameLogic::PalaceBuild::GameLevel::Options options;
+    options.exitLocked = settings.lock;
+    options.pictureCopies = settings.pictures;
+    level = std::make_unique<GameLogic::PalaceBuild::GameLevel>(keyboard, savedGame, options);
+}
+
+VideoEngine::OpenGL::SceneFit Game::sceneFit() const
+{
+    return VideoEngine::OpenGL::fitScene(windowWidth, windowHeight);
 }
 
 VideoEngine::OpenGL::Position Game::logicalPoint(int x, int y) const
 {
-    assert(screenWidth != 0 && screenHeight != 0 &&
-           "set the screen size from the display mode before mouse events arrive");
-    return {x * 1024 / screenWidth, y * 768 / screenHeight};
+    return sceneFit().toScene(x, y);
 }
 
 } // namespace StartUp

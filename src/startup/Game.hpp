@@ -1,15 +1,18 @@
 #pragma once
-// One run of the game: the display mode's size, the keyboard, the saved
-// game, the banner on screen and the level, owned from the first window to
-// the last picture. While a Game exists, Game::current points to it: the one
+// One run of the game: its settings, the display mode's size, the keyboard,
+// the saved game, the banner on screen and the level, owned from the first
+// window to the last picture. While a Game exists, Game::current points to it: the one
 // way GLUT's C callbacks reach the game. Members go in reverse order: the
 // level first, then the banner; the saved game and the keyboard the level
 // refers to outlive both.
 
 #include "palace/GameLevel.hpp"
 #include "savegame/SavedGame.hpp"
+#include "startup/Settings.hpp"
 #include "ui/Keyboard.hpp"
 #include "video/Position.hpp"
+#include "video/SceneFit.hpp"
+#include "video/SceneTarget.hpp"
 
 #include <cstdint>
 #include <memory>
@@ -31,20 +34,28 @@ struct Game
 
     static Game* current;
 
-    // Builds the level for this run's keyboard, saved game and screen. Any
+    // Builds the level for this run's keyboard, saved game and settings. Any
     // level there was is released first. Failures pass on, leaving no level.
     void buildLevel();
 
-    // The logical point of the window pixel (x, y): the 1024 x 768 logical
-    // screen is stretched over the display mode's pixels.
+    // Where the 1024 x 768 logical screen lies in the window (see SceneFit).
+    VideoEngine::OpenGL::SceneFit sceneFit() const;
+
+    // The logical point of the window pixel (x, y).
     VideoEngine::OpenGL::Position logicalPoint(int x, int y) const;
+
+    Settings settings;
+    // True when the run switched the display mode. Otherwise the desktop's
+    // mode stays and saved pictures are drawn offscreen at the logical
+    // screen's own size.
+    bool modeSwitched = false;
 
     // Pixel size of the display mode in force.
     int screenWidth = 0;
     int screenHeight = 0;
     // Size of the game window, as last reported by GLUT.
-    int windowWidth = 800;
-    int windowHeight = 600;
+    int windowWidth = 1024;
+    int windowHeight = 768;
 
     // The signature of what the screen shows: onIdle redraws only when what
     // the level would draw now differs from it. And the time of the last
@@ -54,6 +65,7 @@ struct Game
 
     GameLogic::Keyboard keyboard;
     SaveGame::SavedGameFile savedGame{"savegame.txt"};
+    VideoEngine::OpenGL::SceneTarget offscreen;
     std::unique_ptr<BannerImpl> banner;
     std::unique_ptr<GameLogic::PalaceBuild::GameLevel> level;
 };

@@ -2,6 +2,7 @@
 
 #include "palace/MouseHandler.hpp"
 #include "platform/Clock.hpp"
+#include "platform/WindowClass.hpp"
 #include "startup/CallbackGuard.hpp"
 #include "startup/Game.hpp"
 #include "startup/PhaseLoop.hpp"
@@ -47,6 +48,26 @@ std::uint64_t levelSignature()
     return level ? level->frameSignature() : 0;
 }
 
+// A frame of a picture capture drawn offscreen at the logical screen's own
+// size, so that the saved picture is the one a 1024 x 768 screen would give;
+// the window keeps showing the frame before the capture. False, with nothing
+// drawn, where the GL has no offscreen pictures.
+bool drawCaptureOffscreen(Game& game, GameLogic::PalaceBuild::GameLevel& level)
+{
+    if (!game.offscreen.begin())
+        return false;
+    if (!level.coversWindow())
+    {
+        glClearColor(1.0f, 1.0f, 0.0f, 1.0f);
+        glClear(GL_COLOR_BUFFER_BIT);
+    }
+    level.draw();
+    level.captureIfDue();
+    game.offscreen.end();
+    noteSceneChange();
+    return true;
+}
+
 // Runs body on the level's mouse handler inside the callback guard, with the
 // window pixel (x, y) as a logical point.
 template <class Body> void withMouse(int x, int y, Body&& body)
@@ -81,9 +102,12 @@ void initGraphics()
     // shifts the window off screen by any other starting position.
     glutInitWindowPosition(0, 0);
     glutCreateWindow("123");
+    // The desktop finds the game's entry and icon by the window's class.
+    Platform::setWindowClass("brickwork-garden");
     glutFullScreen();
     glutDisplayFunc(blankDisplay);
     glutCloseFunc(onWindowClosed);
+    glutReshapeFunc(onReshape);
     glutKeyboardFunc(onKeyboard);
     glutSpecialFunc(onSpecial);
     watchForLostWindow();
@@ -92,6 +116,7 @@ void initGraphics()
     glEnable(GL_BLEND);
     glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
     setLogicalProjection();
+    game.sceneFit().setViewport();
 }
 
 std::string rendererName()
@@ -150,7 +175,7 @@ void onReshape(int width, int height)
             Game::current->windowWidth = width;
             Game::current->windowHeight = height;
             setLogicalProjection();
-            glViewport(0, 0, width, height);
+            Game::current->sceneFit().setViewport();
         });
 }
 
@@ -160,8 +185,12 @@ void onKeyboard(unsigned char key, int, int)
         [key]
         {
             noteSceneChange();
-            if (key == 27)
+            // Under the child lock only Ctrl+Shift+Escape ends the game.
+            const int both = GLUT_ACTIVE_CTRL | GLUT_ACTIVE_SHIFT;
+            if (key == 27 && (!Game::current->settings.lock || (glutGetModifiers() & both) == both))
                 GameLogic::requestExit();
+            if (key == 27)
+                return;
             GameLogic::Keyboard& keyboard = Game::current->keyboard;
             if (keyboard.keyFunc)
                 keyboard.keyFunc(key);
@@ -203,15 +232,14 @@ void onPassiveMotion(int x, int y)
 
 void drawGameFrame()
 {
+    Game& game = *Game::current;
     GameLogic::PalaceBuild::GameLevel* level = currentLevel();
-    if (!level || !level->coversWindow())
-    {
-        glClearColor(1.0f, 1.0f, 0.0f, 1.0f);
-        glClear(GL_COLOR_BUFFER_BIT);
-    }
+    const bool capturing = level && level->captureState != 0;
+    if (capturing && !game.modeSwitched && drawCaptureOffscreen(game, *level))
+        return;
+    game.sceneFit().clear(!level || !level->coversWindow(), 1.0f, 1.0f, 0.0f);
     if (!level)
         return;
-    const bool capturing = level->captureState != 0;
     level->draw();
     glFlush();
     level->captureIfDue();

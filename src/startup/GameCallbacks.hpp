@@ -10,9 +10,10 @@ namespace StartUp
 {
 
 // Initialises GLUT (with a command line of its own, never the real one),
-// creates the full-screen window titled "123" and sets the fixed GL state:
-// texturing, alpha blending, the 1024 x 768 logical projection with the
-// origin top left. A window closed by the window manager ends the session
+// creates the full-screen window titled "123", of class "brickwork-garden",
+// and sets the fixed GL state: texturing, alpha blending, the 1024 x 768
+// logical projection with the origin top left, fitted into the window (see
+// SceneFit). A window closed by the window manager ends the session
 // (onWindowClosed) instead of the process.
 void initGraphics();
 
@@ -35,11 +36,12 @@ void onIdle();
 int idleWakeAfterMs();
 
 // Reshape callback: remembers the window size, restores the logical
-// projection and sets the viewport to the whole window.
+// projection and sets the viewport to where the scene fits in the window.
 void onReshape(int width, int height);
 
-// Keyboard callbacks: Escape is the exit request; every other key goes to the
-// callables of the current game's keyboard, if set.
+// Keyboard callbacks: Escape is the exit request (under the child lock only
+// with Ctrl and Shift held); every other key goes to the callables of the
+// current game's keyboard, if set.
 void onKeyboard(unsigned char key, int x, int y);
 void onSpecial(int key, int x, int y);
 
@@ -49,12 +51,15 @@ void onMouse(int button, int state, int x, int y);
 void onMotion(int x, int y);
 void onPassiveMotion(int x, int y);
 
-// One game frame of the current game: clears to opaque yellow (unless the
-// level covers the whole window anyway); with a level, draws it, lets the
-// level capture the frame just drawn when a capture is due (the back buffer
-// is undefined after the swap), swaps and waits for GL to finish. A frame of
-// a picture capture asks for the next frame: the capture goes on, or the
-// whole screen comes back. Without a level nothing is swapped.
+// One game frame of the current game: clears the bars, if any, to black and
+// the scene to opaque yellow (unless the level covers it anyway); with a
+// level, draws it, lets the level capture the frame just drawn when a capture
+// is due (the back buffer is undefined after the swap), swaps and waits for
+// GL to finish. Where the run did not switch the display mode, the frames of
+// a picture capture are drawn offscreen at 1024 x 768 instead and nothing is
+// swapped. A frame of a picture capture asks for the next frame: the capture
+// goes on, or the whole screen comes back. Without a level nothing is
+// swapped.
 void drawGameFrame();
 
 // Game-phase display callback: draws the current game's level.

@@ -2,6 +2,7 @@
 
 #include "platform/GameLog.hpp"
 #include "platform/ModeWatchdog.hpp"
+#include "platform/Sound.hpp"
 #include "platform/Termination.hpp"
 #include "startup/Banner.hpp"
 #include "startup/ControlExceptions.hpp"
@@ -20,20 +21,30 @@ namespace StartUp
 int runProgram(const ProgramSetup& setup)
 {
     Game game;
+    game.settings = setup.settings;
     Platform::catchTerminationSignals();
+    // Every sound goes nowhere: the audio device is never opened.
+    if (!game.settings.sound)
+        Platform::setSoundSink([](const std::string&) {});
     DisplayMode savedMode;
-    bool modeSwitched = false;
+    bool& modeSwitched = game.modeSwitched;
     bool windowOpen = false;
     std::unique_ptr<Platform::ModeWatchdog> watchdog;
     try
     {
         savedMode = getDisplaySettings(game.screenWidth, game.screenHeight);
-        watchdog = std::make_unique<Platform::ModeWatchdog>(savedMode);
-
-        std::vector<int> widths = {1024, 800};
-        std::sort(widths.begin(), widths.end());
-        modeSwitched = setDisplayMode(widths);
-        getDisplaySettings(game.screenWidth, game.screenHeight);
+        if (game.settings.display == DisplayChoice::Switch)
+        {
+            watchdog = std::make_unique<Platform::ModeWatchdog>(savedMode);
+            std::vector<int> widths = {1024, 800};
+            std::sort(widths.begin(), widths.end());
+            modeSwitched = setDisplayMode(widths);
+            getDisplaySettings(game.screenWidth, game.screenHeight);
+        }
+        if (!modeSwitched)
+            Platform::logLine("brightwell", 152)
+                << " Display mode " << game.screenWidth << "x" << game.screenHeight
+                << " kept: the scene is scaled to fit" << Platform::endLine;
 
         initGraphics();
         windowOpen = true;

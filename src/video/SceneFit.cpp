@@ -41,10 +41,20 @@ void SceneFit::setViewport() const
     glViewport(left, windowHeight - top - height, width, height);
 }
 
-void SceneFit::clearWindow() const
+void SceneFit::clear(bool scene, float red, float green, float blue) const
 {
-    glClearColor(0.0f, 0.0f, 0.0f, 1.0f);
+    if (!fillsWindow())
+    {
+        glClearColor(0.0f, 0.0f, 0.0f, 1.0f);
+        glClear(GL_COLOR_BUFFER_BIT);
+    }
+    if (!scene)
+        return;
+    glScissor(left, windowHeight - top - height, width, height);
+    glEnable(GL_SCISSOR_TEST);
+    glClearColor(red, green, blue, 1.0f);
     glClear(GL_COLOR_BUFFER_BIT);
+    glDisable(GL_SCISSOR_TEST);
 }
 
 } // namespace OpenGL

@@ -31,8 +31,9 @@ struct SceneFit
     // Sets the GL viewport to the scene's rectangle.
     void setViewport() const;
 
-    // Clears the window to black, bars and scene alike.
-    void clearWindow() const;
+    // Clears the bars to black and, when scene is true, the scene to the
+    // colour (red, green and blue from 0 to 1).
+    void clear(bool scene, float red, float green, float blue) const;
 };
 
 // The fit of the scene into a window of this size (at least one pixel each

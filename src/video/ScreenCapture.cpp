@@ -4,6 +4,7 @@
 
 #include "video/ScreenCapture.hpp"
 
+#include "platform/AtomicFile.hpp"
 #include "platform/GameLog.hpp"
 #include "platform/Image.hpp"
 
@@ -13,17 +14,55 @@
 #include <cstddef>
 #include <cstdint>
 #include <memory>
+#include <stdexcept>
 #include <vector>
 
 namespace VideoEngine
 {
 namespace OpenGL
 {
-
-void saveScreen(const std::string& fileName, int width, int height)
+namespace
 {
+
+struct MemoryCloser
+{
+    void operator()(FIMEMORY* memory) const { FreeImage_CloseMemory(memory); }
+};
+
+// Writes the bitmap as a PNG file that appears whole or not at all, so that
+// a picture viewer watching the folder never shows half a picture. False
+// when it cannot be written.
+bool savePng(FIBITMAP* bitmap, const std::string& fileName)
+{
+    const std::unique_ptr<FIMEMORY, MemoryCloser> memory(FreeImage_OpenMemory());
+    BYTE* bytes = nullptr;
+    DWORD size = 0;
+    // The fastest compression: the capture holds up one frame.
+    if (!memory || !FreeImage_SaveToMemory(FIF_PNG, bitmap, memory.get(), PNG_Z_BEST_SPEED) ||
+        !FreeImage_AcquireMemory(memory.get(), &bytes, &size))
+        return false;
+    try
+    {
+        Platform::replaceFileAtomically(fileName,
+                                        std::string(reinterpret_cast<const char*>(bytes), size));
+        return true;
+    }
+    catch (const std::runtime_error&)
+    {
+        return false;
+    }
+}
+
+} // namespace
+
+bool saveScreen(const std::string& bmpFile, const std::string& pngFile)
+{
+    GLint viewport[4] = {};
+    glGetIntegerv(GL_VIEWPORT, viewport);
+    const int width = viewport[2];
+    const int height = viewport[3];
     if (width <= 0 || height <= 0)
-        return;
+        return pngFile.empty();
 
     const std::size_t rowBytes = static_cast<std::size_t>(width) * 3;
     std::vector<std::uint8_t> pixels(rowBytes * static_cast<std::size_t>(height));
@@ -31,7 +70,7 @@ void saveScreen(const std::string& fileName, int width, int height)
     GLint previousAlignment = 4;
     glGetIntegerv(GL_PACK_ALIGNMENT, &previousAlignment);
     glPixelStorei(GL_PACK_ALIGNMENT, 1);
-    glReadPixels(0, 0, width, height, GL_RGB, GL_UNSIGNED_BYTE, pixels.data());
+    glReadPixels(viewport[0], viewport[1], width, height, GL_RGB, GL_UNSIGNED_BYTE, pixels.data());
     const GLenum error = glGetError();
     glPixelStorei(GL_PACK_ALIGNMENT, previousAlignment);
     Platform::logLine("OpenGL", 19)
@@ -39,7 +78,7 @@ void saveScreen(const std::string& fileName, int width, int height)
 
     const Platform::BitmapPtr bitmap(FreeImage_AllocateT(FIT_BITMAP, width, height, 24, 0, 0, 0));
     if (!bitmap)
-        return;
+        return pngFile.empty();
     // Both OpenGL and FreeImage count rows from the bottom; only the byte
     // order within a pixel differs.
     for (int row = 0; row < height; ++row)
@@ -53,7 +92,8 @@ void saveScreen(const std::string& fileName, int width, int height)
             target[FI_RGBA_BLUE] = source[2];
         }
     }
-    FreeImage_Save(FIF_BMP, bitmap.get(), fileName.c_str(), 0);
+    FreeImage_Save(FIF_BMP, bitmap.get(), bmpFile.c_str(), 0);
+    return pngFile.empty() || savePng(bitmap.get(), pngFile);
 }
 
 } // namespace OpenGL

@@ -7,10 +7,12 @@ namespace VideoEngine
 namespace OpenGL
 {
 
-// Reads the width x height pixels at the bottom left of the finished frame
-// back from OpenGL and writes them as a 24-bit BMP file; logs the GL error
-// code. A file that cannot be written is silently not written.
-void saveScreen(const std::string& fileName, int width, int height);
+// Reads the viewport's pixels of the finished frame back from OpenGL and
+// writes them as a 24-bit BMP file (silently not written when it cannot be)
+// and, unless pngFile is empty, as a PNG file with the same pixels, written
+// whole or not at all; logs the GL error code. False when the PNG file could
+// not be written.
+bool saveScreen(const std::string& bmpFile, const std::string& pngFile);
 
 } // namespace OpenGL
 } // namespace VideoEngine

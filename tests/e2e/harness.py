@@ -1,6 +1,7 @@
 """The real brickwork-garden in a game folder of its own, under an X server of
 its own (tests/support/xserver.py), driven the way a child drives it."""
 
+import glob
 import os
 import shutil
 import struct
@@ -24,22 +25,36 @@ BUTTONS = {"background": (56, 684), "frame": (121, 684), "clear": (186, 684),
 
 
 class Game:
-    """The real game in a temporary copy of the game folder; prepare(folder)
-    may change the copy before the game starts."""
+    """The real game in a temporary copy of the game folder, with a home
+    folder "home" of its own inside it (and no system settings); prepare(folder)
+    may change the copy before the game starts. settings: the user's settings
+    file; arguments: the command line."""
 
-    def __init__(self, server, prepare=None, env=None):
+    def __init__(self, server, prepare=None, env=None, arguments=(), settings=None):
         self.server = server
         self.folder = tempfile.mkdtemp(prefix="brickwork-game-")
         for data in ("BMP", "Sound"):
             shutil.copytree(os.path.join(GAME_DIR, data), self.path(data))
         self.output = open(os.path.join(tempfile.gettempdir(), os.path.basename(self.folder)
                                         + ".out"), "w+")
+        self.settings = self.path("home/.config/brickwork-garden/settings.conf")
+        os.makedirs(os.path.dirname(self.settings))
+        if settings is not None:
+            with open(self.settings, "w") as f:
+                f.write(settings)
         if prepare:
             prepare(self.folder)
-        self.process = subprocess.Popen([os.path.join(GAME_DIR, "brickwork-garden")],
-                                        cwd=self.folder, env=dict(server.env, **(env or {})),
+        env = dict(server.env, HOME=self.path("home"), XDG_CONFIG_DIRS=self.path("xdg"),
+                   **(env or {}))
+        env.pop("XDG_CONFIG_HOME", None)
+        self.process = subprocess.Popen([os.path.join(GAME_DIR, "brickwork-garden")]
+                                        + list(arguments), cwd=self.folder, env=env,
                                         stdin=subprocess.DEVNULL, stdout=self.output,
                                         stderr=subprocess.STDOUT, start_new_session=True)
+
+    def copies(self):
+        """The PNG copies of saved pictures in the default pictures folder."""
+        return sorted(glob.glob(self.path("home/Pictures/Brickwork Garden/*.png")))
 
     def path(self, name):
         return os.path.join(self.folder, name)
@@ -103,3 +118,59 @@ class Piece:
         at centre."""
         left, top = centre[0] - self.width // 2, centre[1] - self.height // 2
         return [(left + (self.width - 1 - c if mirrored else c), top + r) for c, r in self.points]
+
+
+def fit(width, height):
+    """Where the game shows its 1024x768 scene on a screen: left, top, width
+    and height of the largest centred rectangle of its shape."""
+    w, h = (width, width * 3 // 4) if width * 3 <= height * 4 else (height * 4 // 3, height)
+    return (width - w) // 2, (height - h) // 2, w, h
+
+
+class SceneView(Picture):
+    """A screenshot seen as the 1024x768 scene the game scaled into it."""
+
+    def __init__(self, shot):
+        super().__init__(1024, 768, shot.data, shot.bpp, shot.rgb)
+        self.shot, self.box = shot, fit(shot.width, shot.height)
+
+    def pixel(self, x, y):
+        left, top, w, h = self.box
+        return self.shot.pixel(left + (2 * int(x) + 1) * w // 2048,
+                               top + (2 * int(y) + 1) * h // 1536)
+
+    def matches(self, other, points=None, tolerance=24):
+        """As Picture.matches; scaled, a thin line may fall between pixels,
+        so three points in a hundred may miss."""
+        if self.box[2:] == (1024, 768):
+            return super().matches(other, points, tolerance)
+        points = points or [(i * 128 + 64, j * 128 + 64) for i in range(8) for j in range(6)]
+        return (other.width, other.height) == (1024, 768) and self.differs(
+            other, points, tolerance) <= 0.03
+
+
+class Scene:
+    """An X server whose screen shows the game's scene scaled to fit: moves,
+    clicks and screenshots in scene units. Everything else is the server's."""
+
+    def __init__(self, server):
+        self.server = server
+
+    def __getattr__(self, name):
+        return getattr(self.server, name)
+
+    def point(self, x, y):
+        """The screen pixel that the game maps to the scene point (x, y)."""
+        size = self.server.xlib(lambda x11, d: (x11.XDisplayWidth(d, 0), x11.XDisplayHeight(d, 0)))
+        left, top, w, h = fit(*size)
+        return left + (x * w + 1023) // 1024, top + (y * h + 767) // 768
+
+    def move(self, x, y):
+        self.server.move(*self.point(x, y))
+
+    def click(self, x, y, button=1):
+        self.server.click(*self.point(x, y), button=button)
+
+    def screenshot(self):
+        shot = self.server.screenshot()
+        return shot and SceneView(shot)

@@ -1,7 +1,8 @@
 """Every way a game ends: keys, signals, the window closed, damaged data, a
-hostile machine, bad banners, and the display mode given back. Each row is a
-game of its own under an X server of its own; rows run side by side, since
-most of their time is the eight seconds of the shutdown picture."""
+hostile machine, bad banners, the settings, and the display mode given back.
+Each row is a game of its own under an X server of its own; rows run side by
+side, since most of their time is the eight seconds of the shutdown
+picture."""
 
 import functools
 import glob
@@ -16,7 +17,8 @@ import tempfile
 import unittest
 from concurrent.futures import ThreadPoolExecutor
 
-from harness import BUTTONS, GAME_DIR, MIDDLE, REST, Game, Picture, XServer, wait_until
+from harness import (BUTTONS, GAME_DIR, MIDDLE, REST, Game, Picture, Piece, Scene, XServer, fit,
+                     wait_until)
 
 
 def mount(*arguments):
@@ -144,17 +146,99 @@ def garbage(folder):
         f.write(random.Random(7).randbytes(3000))
 
 
+def steps(*plays):
+    return lambda game, x: [play(game, x) for play in plays]
+
+
+def logged(warning):
+    """The game log holds the warning about the settings file's line."""
+    def check(game, x):
+        assert any(line.endswith(game.settings + warning) for line in game.log()), game.report()
+    return check
+
+
+def locked(game, x):
+    """The child lock: the exit button looks faded, not red; Escape and the
+    button leave the game running."""
+    ring = [(1004, 12), (1020, 12), (1012, 4), (1012, 20)]
+    shot = x.screenshot()
+    assert all(r - g < 40 for r, g, _ in (shot.pixel(*p) for p in ring)), "a red exit button"
+    x.key("Escape")
+    x.click(*BUTTONS["exit"])
+    keys_then_redrawn(x)
+    assert game.process.poll() is None, game.report()
+
+
+def heard(expected):
+    """Lays pieces with every sound; SDL's disk driver makes its file when,
+    and only when, the audio device is opened."""
+    def play(game, x):
+        lay_pieces(game, x)
+        audio = game.path("audio.raw")
+        assert (wait_until(lambda: os.path.exists(audio), 20) if expected
+                else not os.path.exists(audio)), "audio device opened: %s" % (not expected)
+    return play
+
+
+def bars(game, x):
+    """Black bars where the scene leaves the screen, none within it."""
+    shot = x.server.screenshot()
+    left, top, width, height = fit(shot.width, shot.height)
+    assert (left, top) != (0, 0), "no bars on a %dx%d screen" % (shot.width, shot.height)
+    outside = [(i, j) for i in range(0, shot.width, 7) for j in range(0, shot.height, 7)
+               if not (left <= i < left + width and top <= j < top + height)]
+    assert all(shot.pixel(*p) == (0, 0, 0) for p in outside), "the bars are not plain black"
+    edge = [(left + i, top + j) for i in (0, width - 1) for j in range(0, height, 5)]
+    assert sum(shot.pixel(*p) == (0, 0, 0) for p in edge) < len(edge) / 4, "the scene shrank"
+
+
+def kept(game, x):
+    """A gate laid at a scene point on the scaled scene is saved at that point
+    in a 1024x768 picture matching the screen; the PNG copy has its pixels."""
+    bars(game, x)
+    gate, centre = Piece(game, "palace/1.gate.png"), (600, 400)
+    x.click(*gate.in_cell())
+    x.move(560, 380)
+    x.click(*centre)
+    x.move(*REST)
+    assert wait_until(lambda: x.screenshot().differs(game.empty, gate.at(centre)) > 0.8, 20)
+    scene = x.screenshot()
+    x.key("p")
+    assert wait_until(game.copies, 20), "no PNG copy\n" + game.report()
+    saved = Picture.from_file(glob.glob(game.path("PrintScreen/*.bmp"))[0])
+    assert (saved.width, saved.height) == (1024, 768), (saved.width, saved.height)
+    assert saved.differs(picture("background/1.meadow.jpg"), gate.at(centre)) > 0.8, "no gate"
+    assert saved.differs(scene, MIDDLE) < 0.1, "the saved picture is not the scene"
+    assert Picture.from_file(game.copies()[0]).data == saved.data, "the copy differs"
+
+
 escape = lambda game, x: x.key("Escape")
+unlock = lambda game, x: x.key("ctrl+shift+Escape")
 send = lambda number: lambda game, x: game.process.send_signal(number)
 kill_group = lambda game, x: os.killpg(game.process.pid, signal.SIGKILL)
 close = lambda game, x: x.close_window(x.find_window("123"))
 destroy = lambda game, x: x.run("xdotool", "windowclose", x.find_window("123"))
 TERM, SEGV, KILL = signal.SIGTERM, signal.SIGSEGV, signal.SIGKILL
 
-# name, server ("dummy" Xorg, "no RandR" Xvfb; "" Xvfb), root needed, prepare,
-# play (True: only waits for it; None: the game ends before), end, exit code,
-# last log line (None: not looked at), shutdown picture shown.
+DISK = {"SDL_AUDIODRIVER": "disk", "SDL_DISKAUDIOFILE": "audio.raw"}
+
+# name, server ("dummy" Xorg, "no RandR" Xvfb, Xvfb of a size "WxH"; ""
+# Xvfb), root needed, prepare, play (True: only waits for it; None: the game
+# ends before), end, exit code, last log line (None: not looked at),
+# shutdown picture shown; then maybe the game's arguments, settings and
+# environment.
 ROWS = [
+    ("child lock", "", 0, None, steps(locked, logged(':2: unknown key "volume"')), unlock, 0,
+     "exit", True, {"settings": "lock = yes\nvolume = 3\n"}),
+    ("child lock, dummy Xorg", "dummy", 1, None, locked, unlock, 0, "exit", True,
+     {"arguments": ["--lock"]}),
+    ("sound off", "", 0, None, heard(False), send(TERM), 0, "Terminated", False,
+     {"settings": "sound = no\n", "env": DISK}),
+    ("sound on by the command line", "", 0, None, heard(True), send(TERM), 0, "Terminated",
+     False, {"settings": "sound = no\n", "arguments": ["--sound"], "env": DISK}),
+    ("display kept, dummy Xorg", "dummy", 1, None, kept, escape, 0, "exit", True,
+     {"arguments": ["--display=keep"]}),
+    ("no 1024x768 mode", "1280x1024", 0, None, bars, escape, 0, "exit", True),
     ("altered banner", "", 0, alter_banner, None, answer_message_box, 0,
      "Some file was corrupted", True),
     ("missing banner", "", 0, remove("BMP/shutdown.jpg"), None, answer_message_box, 0,
@@ -197,18 +281,26 @@ def picture(name):
 
 
 def run(row):
-    name, server, root, prepare, play, end, code, last, shutdown_shown = row
+    name, server, root, prepare, play, end, code, last, shutdown_shown, *more = row
+    options = more[0] if more else {}
+    switched = "--display=keep" not in options.get("arguments", [])
     shutdown, first_background = picture("shutdown.jpg"), picture("background/1.meadow.jpg")
-    with XServer.dummy_xorg() if server == "dummy" else XServer.xvfb(randr=not server) as x:
+    with XServer.dummy_xorg() if server == "dummy" else XServer.xvfb(
+            size=server + "x24" if "x" in server else "1024x768x24",
+            randr=server != "no RandR") as screen:
+        x = Scene(screen)
         desktop = x.current_mode()
-        game = Game(x, prepare, {"SDL_AUDIODRIVER": "nowhere"} if server == "no RandR" else {})
+        env = dict({"SDL_AUDIODRIVER": "nowhere"} if server == "no RandR" else {},
+                   **options.get("env", {}))
+        game = Game(x, prepare, env, options.get("arguments", ()), options.get("settings"))
         try:
             if play:
                 # Playing once the first background shows (a read-only
                 # folder keeps no log).
                 assert wait_until(lambda: x.screenshot().matches(first_background, MIDDLE),
                                   60), "not playing\n" + game.report()
-                assert server != "dummy" or x.current_mode() == "1024x768@75", x.current_mode()
+                assert server != "dummy" or x.current_mode() == (
+                    "1024x768@75" if switched else desktop), x.current_mode()
                 x.move(*REST)
                 game.empty = x.screenshot()
                 if play is not True:

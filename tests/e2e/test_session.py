@@ -82,6 +82,9 @@ class Session(unittest.TestCase):
         self.screen(lambda s: s.matches(self.startup), "the start-up picture never showed", 60)
         game.wait_until_playing()
         x.move(*REST)
+        # The desktop finds the game's entry by the window's class.
+        self.assertIn('WM_CLASS(STRING) = "brickwork-garden", "brickwork-garden"',
+                      x.run("xprop", "-id", x.find_window("123"), "WM_CLASS"))
 
         backgrounds, frames = pictures("BMP/background/*"), pictures("BMP/frame/*")
         for action, background, frame in ((None, 0, 0), ("b", 1, 0), ("background", 2, 0),
@@ -171,6 +174,8 @@ class Session(unittest.TestCase):
                     "the scene did not come back after the picture")
         picture = Picture.from_file(shots()[0])
         self.assertTrue(picture.matches(scene, MIDDLE, 2), "the picture is not the scene")
+        self.assertTrue(wait_until(game.copies, 20), "no PNG copy for the family")
+        self.assertEqual(picture.data, Picture.from_file(game.copies()[0]).data)
         self.assertGreater(picture.differs(backgrounds[1], under_toolbar), 0.8,
                            "the picture shows the bridge cut at the toolbar's edge")
         x.key("w")  # no input after it: the game alone must show the scene again

@@ -26,6 +26,7 @@ imagemagick
 clang libclang-rt-14-dev
 valgrind
 desktop-file-utils appstream man-db lintian debootstrap
+weston xwayland
 "
 
 case ${1:-run} in

@@ -25,7 +25,7 @@ struct DisplayMode
 bool readCurrentMode(DisplayMode& mode);
 
 // Every mode of the primary output, one record per size and refresh rate.
-// Empty when there is no display or no RandR.
+// Empty when there is no display, no RandR, or the server is XWayland.
 std::vector<DisplayMode> listModes();
 
 // Switches the primary output to mode for this session (nothing is stored as

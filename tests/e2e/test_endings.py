@@ -239,6 +239,8 @@ ROWS = [
     ("display kept, dummy Xorg", "dummy", 1, None, kept, escape, 0, "exit", True,
      {"arguments": ["--display=keep"]}),
     ("no 1024x768 mode", "1280x1024", 0, None, bars, escape, 0, "exit", True),
+    ("XWayland, which only pretends to switch", "XWayland", 0, None, True, send(TERM), 0,
+     "Terminated", False),
     ("altered banner", "", 0, alter_banner, None, answer_message_box, 0,
      "Some file was corrupted", True),
     ("missing banner", "", 0, remove("BMP/shutdown.jpg"), None, answer_message_box, 0,
@@ -285,7 +287,8 @@ def run(row):
     options = more[0] if more else {}
     switched = "--display=keep" not in options.get("arguments", [])
     shutdown, first_background = picture("shutdown.jpg"), picture("background/1.meadow.jpg")
-    with XServer.dummy_xorg() if server == "dummy" else XServer.xvfb(
+    servers = {"dummy": XServer.dummy_xorg, "XWayland": XServer.xwayland}
+    with servers[server]() if server in servers else XServer.xvfb(
             size=server + "x24" if "x" in server else "1024x768x24",
             randr=server != "no RandR") as screen:
         x = Scene(screen)
@@ -294,7 +297,11 @@ def run(row):
                    **options.get("env", {}))
         game = Game(x, prepare, env, options.get("arguments", ()), options.get("settings"))
         try:
-            if play:
+            if play and server == "XWayland":
+                # Its root window shows nothing of the game's.
+                game.wait_until_playing()
+                assert x.current_mode() == desktop, x.current_mode()
+            elif play:
                 # Playing once the first background shows (a read-only
                 # folder keeps no log).
                 assert wait_until(lambda: x.screenshot().matches(first_background, MIDDLE),
@@ -303,8 +310,8 @@ def run(row):
                     "1024x768@75" if switched else desktop), x.current_mode()
                 x.move(*REST)
                 game.empty = x.screenshot()
-                if play is not True:
-                    play(game, x)
+            if play and play is not True:
+                play(game, x)
             if end:
                 end(game, x)
             assert not shutdown_shown or wait_until(lambda: x.screenshot().matches(shutdown), 60),\
@@ -323,14 +330,16 @@ def run(row):
 
 class Endings(unittest.TestCase):
     def test_every_way_a_game_ends(self):
-        runnable = lambda row: not row[2] or (
-            XServer.dummy_available() if row[1] == "dummy" else os.geteuid() == 0)
+        runnable = lambda row: (not row[2] or (
+            XServer.dummy_available() if row[1] == "dummy" else os.geteuid() == 0)) and (
+            row[1] != "XWayland" or XServer.xwayland_available())
         with ThreadPoolExecutor(4) as pool:
             results = [(row, runnable(row) and pool.submit(run, row)) for row in ROWS]
             for row, result in results:
                 with self.subTest(row[0]):
                     if not result:
-                        self.skipTest("needs root" + " and the dummy Xorg" * (row[1] == "dummy"))
+                        self.skipTest("needs root" + " and the dummy Xorg" * (row[1] == "dummy")
+                                      if row[2] else "needs weston and Xwayland")
                     result.result()
 
 

@@ -102,18 +102,28 @@ def xlib():
 
 
 class XServer:
-    def __init__(self, command):
+    def __init__(self, command, announced=None):
         """command(folder): the server's command line, given a temporary
-        folder of its own."""
+        folder of its own. The server writes its display number to the
+        -displayfd descriptor, or, given announced, in its error output as
+        the pattern's group."""
         self.folder = tempfile.mkdtemp(prefix="brickwork-x-")
-        command = command(self.folder) + ["-displayfd"]
+        os.chmod(self.folder, 0o700)
+        command = command(self.folder) + ([] if announced else ["-displayfd"])
         reader, writer = os.pipe()
-        with open(os.path.join(self.folder, "server.err"), "w") as err:
-            self.process = subprocess.Popen(command + [str(writer)], pass_fds=(writer,),
-                                            stdout=subprocess.DEVNULL, stderr=err)
+        log = os.path.join(self.folder, "server.err")
+        with open(log, "w") as err:
+            self.process = subprocess.Popen(command + ([] if announced else [str(writer)]),
+                                            pass_fds=(writer,), stdout=subprocess.DEVNULL,
+                                            stderr=err, env=dict(os.environ,
+                                                                 XDG_RUNTIME_DIR=self.folder))
         os.close(writer)
         with os.fdopen(reader) as numbers:  # the display number, or nothing once it ends
-            number = numbers.readline()
+            number = "" if announced else numbers.readline()
+        if announced:
+            found = wait_until(lambda: re.search(announced, open(log).read())
+                               or self.process.poll() is not None, 30)
+            number = found.group(1) if isinstance(found, re.Match) else ""
         if not number.strip().isdigit():
             self.close()
             raise RuntimeError("the X server did not start: " + " ".join(command))
@@ -139,6 +149,19 @@ class XServer:
         return cls(lambda folder: ["Xorg", "-config", DUMMY_XORG_CONFIG, "-configdir",
                                    folder + "/conf.d", "-logfile", folder + "/xorg.log",
                                    "-nolisten", "tcp", "-noreset"])
+
+    @staticmethod
+    def xwayland_available():
+        return bool(shutil.which("weston") and shutil.which("Xwayland"))
+
+    @classmethod
+    def xwayland(cls):
+        """Xwayland under weston's headless compositor with a 1280x1024
+        output; it offers 1024x768 but only pretends to switch to it."""
+        return cls(lambda folder: ["weston", "--backend=headless-backend.so", "--xwayland",
+                                   "--socket=wayland-brickwork", "--width=1280",
+                                   "--height=1024", "--idle-time=0"],
+                   r"xserver listening on display :(\d+)")
 
     def close(self):
         if self.process.poll() is None:

@@ -4,6 +4,7 @@
 #include <X11/extensions/Xrandr.h>
 #include <chrono>
 #include <cstdlib>
+#include <cstring>
 #include <memory>
 #include <thread>
 
@@ -46,6 +47,37 @@ int recordError(Display*, XErrorEvent*)
 {
     requestFailed = true;
     return 0;
+}
+
+// XWayland only pretends to switch modes: the compositor scales the window
+// instead, to the output's shape. Newer servers name themselves by an
+// extension, older ones by their outputs' names.
+bool isXWayland(Display* display)
+{
+    int opcode = 0;
+    int eventBase = 0;
+    int errorBase = 0;
+    if (XQueryExtension(display, "XWAYLAND", &opcode, &eventBase, &errorBase))
+        return true;
+    // Outputs have names from RandR 1.2 on.
+    int major = 0;
+    int minor = 0;
+    if (!XRRQueryVersion(display, &major, &minor) || (major == 1 && minor < 2))
+        return false;
+    XRRScreenResources* resources = XRRGetScreenResources(display, DefaultRootWindow(display));
+    if (!resources)
+        return false;
+    bool found = false;
+    for (int i = 0; i < resources->noutput && !found; ++i)
+    {
+        if (XRROutputInfo* output = XRRGetOutputInfo(display, resources, resources->outputs[i]))
+        {
+            found = std::strncmp(output->name, "XWAYLAND", 8) == 0;
+            XRRFreeOutputInfo(output);
+        }
+    }
+    XRRFreeScreenResources(resources);
+    return found;
 }
 
 // The screen's RandR configuration, or null without RandR.
@@ -95,7 +127,7 @@ std::vector<DisplayMode> listModes()
     if (!display)
         return modes;
     ConfigPtr config = screenConfig(display.get());
-    if (!config)
+    if (!config || isXWayland(display.get()))
         return modes;
     const auto depth = static_cast<std::uint32_t>(DefaultDepth(display.get(), 0));
     int sizeCount = 0;

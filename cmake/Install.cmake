@@ -30,7 +30,8 @@ set(BRICKWORK_MAINTAINER
     "Brickwork Garden maintainers <maintainers@users.noreply.c-seed-b4bfa089.example>"
     CACHE STRING "Maintainer field of the Debian package")
 # Where the project is published, ending in "/"; software centres fetch the
-# screenshot (packaging/screenshot.png) from below it.
+# screenshot from below it: packaging/screenshot.png, taken from the running
+# game by scripts/screenshot.py and committed.
 set(BRICKWORK_HOMEPAGE "https://c-seed-b4bfa089.example/brickwork-garden/"
     CACHE STRING "The game's home page, ending in /")
 set(BRICKWORK_APPSTREAM_ID example.c_seed_b4bfa089.brickwork_garden)

@@ -212,6 +212,16 @@ def kept(game, x):
     assert Picture.from_file(game.copies()[0]).data == saved.data, "the copy differs"
 
 
+def copy_refused(game, x):
+    """A PNG copy that cannot be written is logged; the picture is saved and
+    play goes on."""
+    x.key("p")
+    assert wait_until(lambda: any("536 Unable to write /proc/brickwork/" in line
+                                  for line in game.log()), 20), game.report()
+    assert glob.glob(game.path("PrintScreen/*.bmp")), "no picture saved"
+    keys_then_redrawn(x)
+
+
 def saved_by_key(game, x):
     """A picture saved by a key sent to the window (Xwayland takes no XTEST
     input) is a 1024x768 picture of the scene, whatever the screen."""
@@ -241,13 +251,15 @@ ROWS = [
      "exit", True, {"settings": "lock = yes\nvolume = 3\n"}),
     ("child lock, dummy Xorg", "dummy", 1, None, locked, unlock, 0, "exit", True,
      {"arguments": ["--lock"]}),
-    ("sound off", "", 0, None, heard(False), send(TERM), 0, "Terminated", False,
-     {"settings": "sound = no\n", "env": DISK}),
-    ("sound on by the command line", "", 0, None, heard(True), send(TERM), 0, "Terminated",
-     False, {"settings": "sound = no\n", "arguments": ["--sound"], "env": DISK}),
+    ("sound off, child lock, SIGTERM", "", 0, None, heard(False), send(TERM), 0, "Terminated",
+     False, {"settings": "sound = no\nlock = yes\n", "env": DISK}),
+    ("sound on by the command line, child lock, closed by the window manager", "", 0, None,
+     heard(True), close, 0, "exit", False,
+     {"settings": "sound = no\n", "arguments": ["--sound", "--lock"], "env": DISK}),
     ("display kept, dummy Xorg", "dummy", 1, None, kept, escape, 0, "exit", True,
      {"arguments": ["--display=keep"]}),
-    ("no 1024x768 mode", "1280x1024", 0, None, bars, escape, 0, "exit", True),
+    ("no 1024x768 mode, picture copy refused", "1280x1024", 0, None, steps(bars, copy_refused),
+     escape, 0, "exit", True, {"arguments": ["--pictures=/proc/brickwork"]}),
     ("XWayland, which only pretends to switch", "XWayland", 0, None, saved_by_key, send(TERM),
      0, "Terminated", False),
     ("altered banner", "", 0, alter_banner, None, answer_message_box, 0,

@@ -70,20 +70,27 @@ class InstallTree(unittest.TestCase):
                     os.environ, LC_ALL="C.UTF-8", MANWIDTH="80", MANROFFSEQ=""),
                     stdout=subprocess.PIPE, stderr=subprocess.PIPE, text=True)
                 self.assertEqual((0, ""), (checked.returncode, checked.stderr), tool)
-        self.assertIn("--display=keep", subprocess.run(
-            ["zcat", page], stdout=subprocess.PIPE, text=True).stdout)
         for path in ("copyright", "changelog.gz"):
             self.assertTrue(os.path.isfile(share + "doc/brickwork-garden/" + path), path)
 
-        # The launcher passes every option on to the game.
+        # The launcher passes every option on to the game; the manual page
+        # tells of every option the game's help lists.
         launcher = os.path.join(prefix, "games", "brickwork-garden")
         env = dict(os.environ, HOME=os.path.join(top, "home zero"))
         for arguments, code, output in ((["--version"], 0, "brickwork-garden "),
-                                        (["--no-sound", "--loud"], 2, "unknown option")):
+                                        (["--no-sound", "--loud"], 2, "unknown option"),
+                                        (["--help"], 0, "--display=keep")):
             ran = subprocess.run([launcher] + arguments, env=env, stdout=subprocess.PIPE,
                                  stderr=subprocess.STDOUT, text=True)
             self.assertEqual(code, ran.returncode, ran.stdout)
             self.assertIn(output, ran.stdout)
+        if shutil.which("man"):
+            manual = subprocess.run(["man", "-l", page], env=dict(env, MANWIDTH="200"),
+                                    stdout=subprocess.PIPE, text=True).stdout
+            options = re.findall(r"^  (--[a-z-]+=?)", ran.stdout, re.M)
+            self.assertGreater(len(options), 7, ran.stdout)
+            for option in options:
+                self.assertIn(option, manual)
 
         # Two players, the second with a data folder of their own: each saves
         # in their own folder, whose BMP and Sound link to the install.

@@ -185,12 +185,14 @@ void onKeyboard(unsigned char key, int, int)
         [key]
         {
             noteSceneChange();
-            // Under the child lock only Ctrl+Shift+Escape ends the game.
-            const int both = GLUT_ACTIVE_CTRL | GLUT_ACTIVE_SHIFT;
-            if (key == 27 && (!Game::current->settings.lock || (glutGetModifiers() & both) == both))
-                GameLogic::requestExit();
             if (key == 27)
+            {
+                // Under the child lock only Ctrl+Shift+Escape ends the game.
+                const int both = GLUT_ACTIVE_CTRL | GLUT_ACTIVE_SHIFT;
+                if (!Game::current->settings.lock || (glutGetModifiers() & both) == both)
+                    GameLogic::requestExit();
                 return;
+            }
             GameLogic::Keyboard& keyboard = Game::current->keyboard;
             if (keyboard.keyFunc)
                 keyboard.keyFunc(key);

@@ -3,9 +3,10 @@
 No control carries a word: each shows a small picture of what it does.
 States: 01 away; 02 the mouse over it (lighter, with a warm glow);
 03 held down (darker, its picture pushed down and right by two units).
-The check box adds 04 and 05, the ticked box away and under the mouse; the
+The check box adds 04 and 05, the ticked box away and under the mouse. The
 exit button adds 04, faded and grey, shown in every state under the child
-lock.
+lock; the undo and redo buttons add 04, greyed out, for when there is
+nothing to take back or bring again.
 
 Sizes follow the toolbar's layout, which places each button from the
 rectangles of the buttons built before it; tests/data/DataTest.cpp works the
@@ -233,6 +234,37 @@ def mirror_button(state):
     return draw
 
 
+
+def history_button(forward):
+    """The undo button (a curved arrow going back) or the redo button (the
+    same arrow going forward), in its four states."""
+
+    def make(state):
+        def draw(s):
+            inactive = state == INACTIVE
+            plate_colour = "#b9bec8" if inactive else "#4da6ff"
+            dx, dy = plate(s, 48, 48, plate_colour, AWAY if inactive else state, rx=10)
+            arrow_colour = "#e4e6ea" if inactive else GOLD
+            edge = "#8a8f99" if inactive else OUTLINE
+            # Head on the left pointing left; the band runs right along the
+            # top and curls down the right side. The redo arrow is its mirror.
+            band = "M19,19 L27,19 A9.5,9.5 0 0 1 27,38 L17,38"
+            head = [(7, 19), (19, 9), (19, 29)]
+            parts = [path(band, "none", stroke=edge, sw=11),
+                     poly(head, s.lit(arrow_colour, 0.3), stroke=edge, sw=2),
+                     path(band, "none", stroke=s.lit(arrow_colour, 0.3), sw=7)]
+            if not inactive:
+                parts.append(path("M21,17 L27,17", "none", stroke="#ffffff", sw=1.5, opacity=0.6))
+            transform = "translate(%d,%d)" % (dx, dy)
+            if forward:
+                transform += " translate(48,0) scale(-1,1)"
+            s.add(group(parts, transform=transform))
+
+        return draw
+
+    return {n: make(n) for n in (AWAY, OVER, PRESSED, INACTIVE)}
+
+
 def size_button(state):
     # Three blocks growing from left to right: "larger" as drawn, "smaller" mirrored.
     def draw(s):
@@ -291,6 +323,8 @@ add_states(CONTROLS, "arrow", {n: arrow(n) for n in (AWAY, OVER, PRESSED)}, 88, 
 add_states(CONTROLS, "arrow color", {n: colour_arrow(n) for n in (AWAY, OVER, PRESSED)}, 88, 22)
 add_states(CONTROLS, "exit", {n: exit_button(n) for n in (AWAY, OVER, PRESSED, INACTIVE)}, 24, 24)
 add_states(CONTROLS, "mirror", {n: mirror_button(n) for n in (AWAY, OVER, PRESSED)}, 48, 48)
+add_states(CONTROLS, "undo", history_button(False), 48, 48)
+add_states(CONTROLS, "redo", history_button(True), 48, 48)
 add_states(CONTROLS, "dec size", {n: size_button(n) for n in (AWAY, OVER, PRESSED)}, 70, 28)
 add_states(CONTROLS, "checkbox", {n: checkbox(n) for n in ("01", "02", "03", "04", "05")}, 40, 34)
 # The folder buttons are named "folder 1.01" and so on: folder 1 holds the

@@ -99,6 +99,10 @@ GameLevel::GameLevel(GameLogic::Keyboard& keyboard, SceneStore& savedGame, const
     mouseHandler->onMove = [this] { onMouseMove(); };
     Platform::logLine("PalaceBuild", 703) << "GameLevel::init" << Platform::endLine;
 
+    toolbar->undoButton->onClick = [this] { undo(); };
+    toolbar->redoButton->onClick = [this] { redo(); };
+    history = History(history.capture(*palace, backgrounds->currentFile(), frames.currentFile()));
+
     keyboard.keyFunc = [this](unsigned char key) { onKey(key); };
     keyboard.specialFunc = [this](int key) { onSpecialKey(key); };
 }
@@ -276,22 +280,98 @@ void GameLevel::loadGame()
     }
 }
 
+void GameLevel::undo()
+{
+    if (cancelCarry())
+        return;
+    if (const History::Scene* scene = history.undo(*palace))
+        show(*scene);
+}
+
+void GameLevel::redo()
+{
+    cancelCarry();
+    if (const History::Scene* scene = history.redo(*palace))
+        show(*scene);
+}
+
+bool GameLevel::cancelCarry()
+{
+    if (!mouseHandler->dragged)
+        return false;
+    mouseHandler->dragged.reset();
+    history.putBack(*palace);
+    return true;
+}
+
+void GameLevel::show(const History::Scene& scene)
+{
+    if (backgrounds->currentFile() != scene.background)
+        backgrounds->select(scene.background);
+    if (frames.currentFile() != scene.frame)
+        frames.select(scene.frame);
+}
+
+void GameLevel::recordStep()
+{
+    const bool carrying = mouseHandler->dragged != nullptr;
+    if (!carrying)
+        history.carryEnded();
+    history.record(history.capture(*palace, backgrounds->currentFile(), frames.currentFile()),
+                   !carrying);
+}
+
+void GameLevel::afterInput(const std::shared_ptr<Brick>& carriedBefore)
+{
+    if (mouseHandler->dragged != carriedBefore)
+    {
+        history.carryEnded();
+        if (mouseHandler->dragged)
+            history.pickedUp(mouseHandler->dragged);
+    }
+    recordStep();
+    toolbar->undoButton->setActive(mouseHandler->dragged || history.canUndo());
+    toolbar->redoButton->setActive(history.canRedo());
+}
+
 void GameLevel::onMouseButton()
 {
-    mouseHandler->handleButton();
+    // A change made other than by input is a step of its own, so that a
+    // pick-up finds the pile as the history has it.
+    recordStep();
+    const std::shared_ptr<Brick> carried = mouseHandler->dragged;
+    // Presses on the undo and redo buttons are theirs alone: they neither
+    // drop nor pick up a piece.
+    const VideoEngine::OpenGL::Position at = mouseHandler->position;
+    if (!toolbar->undoButton->contains(at.x, at.y) && !toolbar->redoButton->contains(at.x, at.y))
+        mouseHandler->handleButton();
+    afterInput(carried);
+    const std::shared_ptr<Brick> carriedNow = mouseHandler->dragged;
     toolbar->handleMouse(mouseHandler);
+    afterInput(carriedNow);
 }
 
 void GameLevel::onMouseMove()
 {
+    const std::shared_ptr<Brick> carried = mouseHandler->dragged;
     mouseHandler->handleMove();
     toolbar->handleMouse(mouseHandler);
+    // Of the moves only a throw makes a step.
+    if (mouseHandler->dragged != carried)
+        afterInput(carried);
 }
 
 void GameLevel::onKey(unsigned char key)
 {
+    const std::shared_ptr<Brick> carried = mouseHandler->dragged;
     switch (key)
     {
+    case undoKey:
+        undo();
+        break;
+    case redoKey:
+        redo();
+        break;
     case 'b':
         nextBackground();
         break;
@@ -332,6 +412,7 @@ void GameLevel::onKey(unsigned char key)
     default:
         break;
     }
+    afterInput(carried);
 }
 
 void GameLevel::onSpecialKey(int key)

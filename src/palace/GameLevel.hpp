@@ -6,6 +6,7 @@
 // releases it when the game phase ends: every GL texture the level made goes
 // with it.
 
+#include "palace/History.hpp"
 #include "palace/ImageManager.hpp"
 #include "palace/SceneStore.hpp"
 #include "ui/Keyboard.hpp"
@@ -28,6 +29,10 @@ class Toolbar;
 
 struct GameLevel
 {
+    // The keys that undo and redo: Ctrl+Z and Ctrl+Y.
+    static constexpr unsigned char undoKey = 26;
+    static constexpr unsigned char redoKey = 25;
+
     using Background = VideoEngine::OpenGL::Texture<VideoEngine::OpenGL::FastTextureData>;
     using Frame = VideoEngine::OpenGL::Texture<VideoEngine::OpenGL::FrameTextureData>;
 
@@ -88,6 +93,13 @@ struct GameLevel
     // they are missing. A copy that cannot be written is logged.
     void captureIfDue();
 
+    // One step back or forward (the undo and redo buttons and keys). While a
+    // piece is carried, undo only cancels the carry: a new piece vanishes, a
+    // picked-up one goes back where it lay, as it was; redo cancels the carry
+    // before it steps forward.
+    void undo();
+    void redo();
+
     // Keeps the scene in the saved game; a failure is logged and the game
     // goes on.
     void saveGame();
@@ -113,11 +125,21 @@ private:
     void drawStill() const;
     std::uint64_t stillSignature() const;
     void drawBackground() const;
+    // After input: notes a carry that began or ended, records the step the
+    // input finished, if any, and shows whether undo and redo can act.
+    void afterInput(const std::shared_ptr<Brick>& carriedBefore);
+    void recordStep();
+    // Drops the carried piece, putting a picked-up one back; returns whether
+    // a piece was carried.
+    bool cancelCarry();
+    // Shows the background and frame of a scene undone or redone.
+    void show(const History::Scene& scene);
 
     GameLogic::Keyboard& keyboard;
     SceneStore& savedGame;
     std::string pictureCopies;
     VideoEngine::OpenGL::SceneLayer still;
+    History history{History::Scene{}};
 };
 
 } // namespace PalaceBuild

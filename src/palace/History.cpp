@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <iterator>
+#include <list>
 #include <unordered_map>
 #include <unordered_set>
 
@@ -41,9 +42,13 @@ std::shared_ptr<Brick> touchedPiece(const History::Scene& from, const History::S
 
 } // namespace
 
-History::History() : scenes(1) {}
+History::History(Scene start)
+{
+    scenes.push_back(std::move(start));
+}
 
-History::Scene History::capture(const Palace& palace, unsigned background, unsigned frame) const
+History::Scene History::capture(const Palace& palace, const std::string& background,
+                                const std::string& frame) const
 {
     std::unordered_map<const Brick*, const std::shared_ptr<const Placement>*> current;
     for (const auto& placement : scenes[now].pile)
@@ -53,8 +58,8 @@ History::Scene History::capture(const Palace& palace, unsigned background, unsig
     scene.reserved = palace.reserved;
     scene.background = background;
     scene.frame = frame;
-    scene.pile.reserve(palace.bricks.size() + 1);
-    for (const std::shared_ptr<Brick>& brick : palace.bricks)
+    scene.pile.reserve(palace.bricks().size() + 1);
+    for (const std::shared_ptr<Brick>& brick : palace.bricks())
     {
         const auto known = current.find(brick.get());
         if (known != current.end() && sameParameters(*brick, (*known->second)->state))
@@ -70,13 +75,14 @@ History::Scene History::capture(const Palace& palace, unsigned background, unsig
     return scene;
 }
 
-bool History::record(Scene scene)
+bool History::record(Scene scene, bool betweenSteps)
 {
     Scene& current = scenes[now];
     if (scene.pile == current.pile && scene.background == current.background &&
         scene.frame == current.frame)
     {
-        current.reserved = scene.reserved;
+        if (betweenSteps)
+            current.reserved = scene.reserved;
         return false;
     }
     scenes.erase(scenes.begin() + static_cast<std::ptrdiff_t>(now) + 1, scenes.end());
@@ -136,11 +142,7 @@ bool History::putBack(Palace& palace)
     if (!carried)
         return false;
     *carried->brick = carried->state;
-    auto at = palace.bricks.end();
-    for (std::size_t i = 0; i < carriedBelow && at != palace.bricks.begin(); ++i)
-        --at;
-    palace.bricks.insert(at, carried->brick);
-    palace.selected = carried->brick;
+    palace.putBack(carried->brick, carriedBelow);
     carried.reset();
     return true;
 }
@@ -148,18 +150,14 @@ bool History::putBack(Palace& palace)
 void History::restore(Palace& palace, std::size_t from) const
 {
     const Scene& scene = scenes[now];
-    palace.bricks.clear();
+    std::list<std::shared_ptr<Brick>> bricks;
     for (const auto& placement : scene.pile)
     {
         *placement->brick = placement->state;
-        palace.bricks.push_back(placement->brick);
+        bricks.push_back(placement->brick);
     }
+    palace.replacePile(std::move(bricks), touchedPiece(scenes[from], scene));
     palace.reserved = scene.reserved;
-    if (std::shared_ptr<Brick> touched = touchedPiece(scenes[from], scene))
-        palace.selected = std::move(touched);
-    else if (std::find(palace.bricks.begin(), palace.bricks.end(), palace.selected) ==
-             palace.bricks.end())
-        palace.selected = palace.bricks.empty() ? nullptr : palace.bricks.front();
 }
 
 } // namespace PalaceBuild

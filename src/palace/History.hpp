@@ -17,6 +17,7 @@
 #include <cstddef>
 #include <deque>
 #include <memory>
+#include <string>
 #include <vector>
 
 namespace GameLogic
@@ -40,30 +41,31 @@ public:
     };
 
     // The scene at one moment: the pile, topmost piece first, the palace's
-    // reserved value, and the indices of the background and frame shown.
+    // reserved value, and the picture files of the background and frame.
     struct Scene
     {
         std::vector<std::shared_ptr<const Placement>> pile;
         int reserved = 0;
-        unsigned background = 0;
-        unsigned frame = 0;
+        std::string background;
+        std::string frame;
     };
 
-    // One scene, the empty palace with the first background and frame:
-    // nothing to undo or redo.
-    History();
+    // Starts with the scene as its only one: nothing to undo or redo.
+    explicit History(Scene start);
 
     // The scene as the palace shows it now, with a picked-up piece where it
     // lay. Pieces whose parameters equal the current scene's copies share
     // those copies.
-    Scene capture(const Palace& palace, unsigned background, unsigned frame) const;
+    Scene capture(const Palace& palace, const std::string& background,
+                  const std::string& frame) const;
 
     // When the scene differs from the current one in its pieces, their order
     // or parameters, or its background or frame, it becomes a new step: the
     // steps that could be redone are dropped, and the oldest beyond depth.
-    // Else only its reserved value is taken into the current scene. Returns
-    // whether a step was added.
-    bool record(Scene scene);
+    // Else, between steps, its reserved value is taken into the current
+    // scene; during a carry it is left to the step that ends the carry.
+    // Returns whether a step was added.
+    bool record(Scene scene, bool betweenSteps);
 
     bool canUndo() const;
     bool canRedo() const;

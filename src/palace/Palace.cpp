@@ -113,8 +113,8 @@ std::shared_ptr<Brick> Palace::takeOff(int x, int y, bool discard)
         }
         pile.erase(hit);
         Platform::playSound(takeOffSound);
+        selectFront();
     }
-    selectFront();
     return result;
 }
 
@@ -134,6 +134,27 @@ void Palace::clear()
 {
     pile.clear();
     chosen.reset();
+}
+
+void Palace::replacePile(std::list<std::shared_ptr<Brick>> bricks,
+                         const std::shared_ptr<Brick>& preferred)
+{
+    pile = std::move(bricks);
+    const auto inPile = [this](const std::shared_ptr<Brick>& brick)
+    { return brick && std::find(pile.begin(), pile.end(), brick) != pile.end(); };
+    if (inPile(preferred))
+        chosen = preferred;
+    else if (!inPile(chosen))
+        selectFront();
+}
+
+void Palace::putBack(const std::shared_ptr<Brick>& brick, std::size_t below)
+{
+    auto at = pile.end();
+    for (std::size_t i = 0; i < below && at != pile.begin(); ++i)
+        --at;
+    pile.insert(at, brick);
+    chosen = brick;
 }
 
 void Palace::toggleMirror()

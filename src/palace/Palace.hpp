@@ -1,11 +1,13 @@
 #pragma once
 // The pile of bricks the child builds. The front of the pile is the topmost
 // brick. After every drop, pick-up and load, the selected brick is the front
-// one (or null for an empty pile), and no brick stands in the pile twice.
+// one (or null for an empty pile); after an undo or redo it is the brick the
+// step touched. No brick stands in the pile twice.
 // Only the palace's own commands and the saved game change the pile.
 
 #include "palace/Brick.hpp"
 
+#include <cstddef>
 #include <list>
 #include <memory>
 
@@ -36,7 +38,8 @@ public:
     // Finds the topmost brick hit at (x, y) and takes it out of the pile,
     // playing "Sound/takeOff.wav". Returns it made whole, or null when
     // nothing was hit or discard is set (then the brick is gone for good).
-    // Always leaves selected at the new front brick.
+    // Selects the new front brick when it takes one out; a miss keeps the
+    // selection (the front brick, unless an undo or redo selected another).
     std::shared_ptr<Brick> takeOff(int x, int y, bool discard);
 
     // Moves the dragged brick onto the edge lines of the placed bricks that
@@ -56,6 +59,15 @@ public:
     // follows (or steps alone when nothing is selected). Return defaultSize.
     unsigned increaseSize(bool alsoForNewPieces);
     unsigned decreaseSize(bool alsoForNewPieces);
+
+    // Undo and redo: the bricks (topmost first, none twice) take the pile's
+    // place. The preferred brick is selected when it is among them; else the
+    // selection stays when its brick is, else the front brick is selected.
+    void replacePile(std::list<std::shared_ptr<Brick>> bricks,
+                     const std::shared_ptr<Brick>& preferred);
+    // A cancelled carry: puts the brick back into the pile with below bricks
+    // under it (or all of them, when there are fewer) and selects it.
+    void putBack(const std::shared_ptr<Brick>& brick, std::size_t below);
 
     // Draws the pile from the lowest brick to the topmost; clipped bricks are
     // drawn clipped only when clippingAllowed.

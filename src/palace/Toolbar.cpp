@@ -96,6 +96,12 @@ Toolbar::Toolbar(std::vector<std::vector<std::string>>& firstFolder)
     folder3Button = makeButton("folder 3.", folder2.right + 8, folder2.top);
     exitButton = makeButton("exit ", 1000, 0);
     mirrorButton = makeButton("mirror ", 890, 5);
+    undoButton = makeButton("undo ", 780, 5);
+    redoButton = makeButton("redo ", 835, 5);
+    undoButton->addInactivePicture("BMP/button/undo 04.png");
+    redoButton->addInactivePicture("BMP/button/redo 04.png");
+    undoButton->setActive(false);
+    redoButton->setActive(false);
     smallerButton = makeButton("dec size ", folder1.left - 5, folder1.bottom + 5, true);
     const Rectangl smaller = rectOf(smallerButton);
     checkBox =
@@ -111,7 +117,7 @@ std::vector<Button*> Toolbar::buttonsInOrder() const
             folder3Button.get(),       saveButton.get(),      loadButton.get(),
             previousColorButton.get(), nextColorButton.get(), exitButton.get(),
             wallpaperButton.get(),     mirrorButton.get(),    largerButton.get(),
-            smallerButton.get()};
+            smallerButton.get(),       undoButton.get(),      redoButton.get()};
 }
 
 void Toolbar::handleMouse(const std::shared_ptr<MouseCursor>& cursor)

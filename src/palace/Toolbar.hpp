@@ -1,9 +1,10 @@
 #pragma once
-// The game's control surface: sixteen buttons and the size check box along the
-// left edge (the exit and mirror buttons at the top right), and three picture
-// cells, one per row of the picture folder shown. Each button's position after
-// the first few comes from the picture size of a button built before it, so
-// the layout follows the pictures. The level binds the buttons' commands.
+// The game's control surface: eighteen buttons and the size check box along
+// the left edge (the undo, redo, mirror and exit buttons at the top right, on
+// the frame's top border), and three picture cells, one per row of the
+// picture folder shown. Each button's position after the first few comes
+// from the picture size of a button built before it, so the layout follows
+// the pictures. The level binds the buttons' commands.
 
 #include "palace/Cell.hpp"
 #include "ui/Button.hpp"
@@ -89,6 +90,9 @@ public:
     std::shared_ptr<Button> wallpaperButton;
     std::shared_ptr<Button> largerButton;
     std::shared_ptr<Button> smallerButton;
+    // Inactive at first: there is nothing to undo or redo yet.
+    std::shared_ptr<Button> undoButton;
+    std::shared_ptr<Button> redoButton;
     std::shared_ptr<CheckBox> checkBox;
 
 private:

@@ -1,6 +1,7 @@
 #include "startup/GameCallbacks.hpp"
 
 #include "palace/MouseHandler.hpp"
+#include "platform/CapsLock.hpp"
 #include "platform/Clock.hpp"
 #include "platform/WindowClass.hpp"
 #include "startup/CallbackGuard.hpp"
@@ -79,6 +80,17 @@ template <class Body> void withMouse(int x, int y, Body&& body)
             if (GameLogic::PalaceBuild::GameLevel* level = currentLevel())
                 body(*level->mouseHandler, Game::current->logicalPoint(x, y));
         });
+}
+
+// Ctrl+Shift+Z reaches the level as Ctrl+Y: both redo. GLUT counts Caps Lock
+// as Shift, so with Caps Lock on Ctrl+Z stays undo.
+unsigned char redoByShift(unsigned char key)
+{
+    using GameLogic::PalaceBuild::GameLevel;
+    if (key == GameLevel::undoKey && (glutGetModifiers() & GLUT_ACTIVE_SHIFT) &&
+        !Platform::capsLockOn())
+        return GameLevel::redoKey;
+    return key;
 }
 
 } // namespace
@@ -195,7 +207,7 @@ void onKeyboard(unsigned char key, int, int)
             }
             GameLogic::Keyboard& keyboard = Game::current->keyboard;
             if (keyboard.keyFunc)
-                keyboard.keyFunc(key);
+                keyboard.keyFunc(redoByShift(key));
         });
 }
 

@@ -21,7 +21,9 @@ Button::Button(const Utils::Array<std::string, 3>& files, int x, int y, bool mir
 
 Button::Button(const Button& other)
     : normal(other.normal), hover(std::make_shared<Picture>(*other.hover)),
-      pressed(std::make_shared<Picture>(*other.pressed)), current(&normal)
+      pressed(std::make_shared<Picture>(*other.pressed)),
+      inactive(other.inactive ? std::make_shared<Picture>(*other.inactive) : nullptr),
+      active(other.active), current(active ? &normal : inactive.get())
 {
 }
 
@@ -30,6 +32,24 @@ void Button::setPosition(int x, int y)
     normal.position = {x, y};
     hover->position = {x, y};
     pressed->position = {x, y};
+    if (inactive)
+        inactive->position = {x, y};
+}
+
+void Button::addInactivePicture(const std::string& file)
+{
+    inactive = std::make_shared<Picture>(file);
+    inactive->position = normal.position;
+    inactive->mirror = normal.mirror;
+}
+
+void Button::setActive(bool on)
+{
+    active = on;
+    if (!active)
+        current = inactive.get();
+    else if (current == inactive.get())
+        current = &normal;
 }
 
 bool Button::contains(int x, int y) const
@@ -40,6 +60,8 @@ bool Button::contains(int x, int y) const
 
 void Button::handleMouse(const std::shared_ptr<MouseCursor>& cursor)
 {
+    if (!active)
+        return;
     const VideoEngine::OpenGL::Position at = cursor->picture.position;
     if (!contains(at.x, at.y))
     {

@@ -1,7 +1,9 @@
 #pragma once
 // A push button of three pictures (away, over, pressed) that runs its onClick
-// on a fresh left press over it and then clicks. The three pictures always
-// share one position and one mirror flag; current points at one of them.
+// on a fresh left press over it and then clicks. A button may have a fourth
+// picture, shown while it is inactive: then it runs nothing. The pictures
+// always share one position and one mirror flag; current points at one of
+// them.
 
 #include "video/Array.hpp"
 #include "video/FastTextureData.hpp"
@@ -33,18 +35,28 @@ public:
 
     void setPosition(int x, int y);
 
+    // Gives the button its inactive picture, at its place and mirrored like
+    // the others. Loading failures pass on.
+    void addInactivePicture(const std::string& file);
+    // An inactive button shows its inactive picture (it needs one); an active
+    // one shows its normal picture until the mouse passes again.
+    void setActive(bool on);
+
     // True when (x, y) lies in the normal picture's unscaled image rectangle,
     // every edge included.
     bool contains(int x, int y) const;
 
     // Shows the picture for where the cursor is and what its left button does;
     // on a fresh left press over the button runs onClick and then plays the
-    // click. Whatever onClick throws passes on, and no click sounds.
+    // click. Whatever onClick throws passes on, and no click sounds. An
+    // inactive button keeps its inactive picture and does nothing.
     void handleMouse(const std::shared_ptr<MouseCursor>& cursor);
 
     Picture normal;
     std::shared_ptr<Picture> hover;
     std::shared_ptr<Picture> pressed;
+    std::shared_ptr<Picture> inactive;
+    bool active = true;
     Picture* current;
     std::function<void()> onClick;
 };

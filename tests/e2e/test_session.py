@@ -54,6 +54,13 @@ class Session(unittest.TestCase):
         return self.screen(lambda s: (lambda d: d >= 0.8 if there else d <= 0.05)(
             s.differs(self.empty, points)), what)
 
+    def control(self, shot, name, state):
+        """The control shows its picture of the state ("01" to "04")."""
+        picture = Picture.from_file(os.path.join(GAME_DIR, "BMP/button/%s %s.png" % (name, state)))
+        left, top = BUTTONS[name][0] - 24, BUTTONS[name][1] - 24
+        return all(max(abs(a - b) for a, b in zip(shot.pixel(left + x, top + y), picture.pixel(x, y)))
+                   <= 24 for x in range(8, 41, 4) for y in range(8, 41, 4))
+
     def act(self, action):
         """A toolbar control clicked (then the mouse moved away), or keys."""
         if action in BUTTONS:
@@ -85,6 +92,8 @@ class Session(unittest.TestCase):
         # The desktop finds the game's entry by the window's class.
         self.assertIn('WM_CLASS(STRING) = "brickwork-garden", "brickwork-garden"',
                       x.run("xprop", "-id", x.find_window("123"), "WM_CLASS"))
+        self.screen(lambda s: self.control(s, "undo", "04") and self.control(s, "redo", "04"),
+                    "undo and redo do not look inactive at the start")
 
         backgrounds, frames = pictures("BMP/background/*"), pictures("BMP/frame/*")
         for action, background, frame in ((None, 0, 0), ("b", 1, 0), ("background", 2, 0),
@@ -203,6 +212,38 @@ class Session(unittest.TestCase):
         self.act("save")
         self.assertTrue(wait_until(saved.exists, 20), "the button saved nothing")
         self.assertEqual(first, saved.read_bytes(), "the re-saved game differs")
+
+        # The load and the clear taken back and brought again by keys and
+        # buttons; a new step drops what could be redone. A piece carried
+        # vanishes on undo, a piece picked up goes back where it lay.
+        for action, shows in (("ctrl+z", self.empty), ("ctrl+z", scene), ("ctrl+y", self.empty),
+                              ("ctrl+shift+z", scene), ("undo", self.empty), ("redo", scene)):
+            self.act(action)
+            self.screen(lambda s: s.matches(shows, PALACE, 8), action + " did not show the step")
+        self.screen(lambda s: self.control(s, "redo", "04"), "redo active with nothing to redo")
+        self.act("undo")
+        self.screen(lambda s: self.control(s, "redo", "01"), "redo inactive after an undo")
+        for action in ("b", "B", "ctrl+y"):
+            self.act(action)
+        self.screen(lambda s: s.matches(self.empty, PALACE, 8) and self.control(s, "redo", "04"),
+                    "a new step did not drop the redo")
+        for _ in range(3):
+            self.act("ctrl+z")
+        self.screen(lambda s: s.matches(scene, PALACE, 2), "the scene did not come back")
+        self.take(king)
+        x.move(650, 330)
+        x.key("ctrl+z")
+        x.click(650, 330)
+        spot = king.at((800, 580))[len(king.points) // 2]
+        x.click(*spot)
+        x.move(500, 200)
+        x.key("ctrl+z")
+        x.move(*REST)
+        self.screen(lambda s: s.matches(scene, PALACE, 2), "a carried piece stayed after undo")
+        saved.unlink()
+        x.key("s")
+        self.assertTrue(wait_until(saved.exists, 20), "s saved nothing")
+        self.assertEqual(first, saved.read_bytes(), "undo and redo changed the saved game")
 
         # A damaged saved game clears the palace, and play goes on.
         saved.write_text("22 serialization::archive 99 no saved game\n")

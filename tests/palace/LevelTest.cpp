@@ -1,11 +1,13 @@
 // The game level on its game folder, driven through the game's input
-// callbacks: drag and drop, every key and control, and the picture capture.
+// callbacks: drag and drop, every key and control, undo and redo, and the
+// picture capture.
 
 #include "support/Level.hpp"
 #include "palace/MouseHandler.hpp"
 #include "palace/Palace.hpp"
 #include "palace/Toolbar.hpp"
 #include "video/SceneFit.hpp"
+#include "savegame/SavedGame.hpp"
 
 #include <boost/filesystem.hpp>
 #include <functional>
@@ -150,6 +152,96 @@ TEST_F(Level, KeysAndControlsReachTheirCommands)
         }
         EXPECT_EQ(probes.at(row.probe)(), row.expected) << row.input;
     }
+}
+
+TEST_F(Level, UndoAndRedoTakeEachKindOfStepBackAndBringItAgain)
+{
+    // Arch A laid at 500,400 and arch B at 600,500; with A picked up, moved
+    // and its move undone, A is selected under B.
+    const std::string two = "t m515,410 l515,410 t m615,510 l615,510";
+    const std::string aSelected = two + " l510,405 m700,300 l700,300 z";
+    const struct
+    {
+        std::string setup;
+        const char *step, *selectedAfterUndo, *selectedAfterRedo;
+    } rows[] = {
+        {"", "t m515,410 l515,410", "none", "500,400"},
+        {two, "l510,405 m700,300 l700,300", "500,400", "690,295"},
+        {two, "r510,405", "500,400", "600,500"},
+        {two, "t m715,410 r715,410 m200,300", "600,500", "700,400"}, // stamped, new piece thrown
+        {two, "l510,405 m700,300 m200,300", "500,400", "600,500"},   // picked up and thrown
+        {aSelected, "l119,101", "500,400", "500,400"},
+        {aSelected, "l900,10", "500,400", "500,400"},
+        {aSelected, "l97,65", "500,400", "500,400"},
+        {two, "l510,405 ki < ^ m700,300 l700,300", "500,400", "690,295"},
+        {two, "l160,675", "600,500", "none"},
+        {two, "kb", "600,500", "600,500"},
+        {two, "kF", "600,500", "600,500"},
+        {two, "l30,675", "600,500", "600,500"},
+        {two, "l95,675", "600,500", "600,500"},
+        {two + " ks l160,675", "kl", "none", "600,500"},
+    };
+    auto saved = [&]
+    { return SaveGame::savedGameText(*level->palace, *level->backgrounds, level->frames); };
+    auto selected = [&]
+    {
+        const std::string text = describe(level->palace->selected());
+        return text.substr(0, text.find(' '));
+    };
+    for (const auto& row : rows)
+    {
+        level->clearPalace();
+        play(row.setup);
+        const std::string before = saved();
+        play(row.step);
+        const std::string after = saved();
+        EXPECT_NE(before, after) << row.step;
+        play("z");
+        EXPECT_EQ(saved(), before) << row.step;
+        EXPECT_EQ(selected(), row.selectedAfterUndo) << row.step;
+        play("y");
+        EXPECT_EQ(saved(), after) << row.step;
+        EXPECT_EQ(selected(), row.selectedAfterRedo) << row.step;
+        // By the buttons, the redo button when nothing is left to redo.
+        play("l800,20 l850,20 l850,20");
+        EXPECT_EQ(saved(), after) << row.step;
+    }
+}
+
+TEST_F(Level, UndoCancelsACarryFirstAndGoesBackAHundredSteps)
+{
+    auto saved = [&]
+    { return SaveGame::savedGameText(*level->palace, *level->backgrounds, level->frames); };
+    play("t m515,410 l515,410 t m615,510 l615,510");
+    const std::string two = saved();
+    // A new piece carried vanishes; what it stamped stays until undone.
+    play("t m715,410 r715,410 ki m720,420");
+    const std::string stamped = saved();
+    play("z");
+    EXPECT_FALSE(level->mouseHandler->dragged);
+    EXPECT_EQ(saved(), stamped);
+    play("z");
+    EXPECT_EQ(saved(), two);
+    // A picked-up piece goes back where it lay, as it was.
+    play("l510,405 m700,300 ki < ^ r700,300 m710,320 l800,20");
+    EXPECT_EQ(describe(level->mouseHandler->dragged), "none");
+    EXPECT_EQ(describe(level->palace->selected()), "500,400 mirror 0 tint 0 size 10");
+    EXPECT_NE(saved(), two); // the stamp stays
+    play("l800,20");
+    EXPECT_EQ(saved(), two);
+    // A new step drops the steps that could be redone.
+    play("z kb y");
+    EXPECT_EQ(level->palace->bricks().size(), 1u);
+    // 150 steps: the last 100 are undone, no more.
+    for (int i = 0; i < 150; ++i)
+        play("kb");
+    const std::string last = saved();
+    for (int i = 0; i < 101; ++i)
+        play("z");
+    EXPECT_EQ(level->backgrounds->currentFile(), "BMP/background/a.png"); // 1 + 50 of 3
+    for (int i = 0; i < 101; ++i)
+        play("y");
+    EXPECT_EQ(saved(), last);
 }
 
 TEST_F(Level, PictureCaptureShowsTheSceneAlone)

@@ -110,6 +110,8 @@ void LevelTest::play(const std::string& script)
             {'m', [&] { StartUp::onPassiveMotion(x, y); }},
             {'d', [&] { StartUp::onMotion(x, y); }},
             {'k', [&] { StartUp::onKeyboard(step.at(1), 0, 0); }},
+            {'z', [&] { game.keyboard.keyFunc(GameLogic::PalaceBuild::GameLevel::undoKey); }},
+            {'y', [&] { game.keyboard.keyFunc(GameLogic::PalaceBuild::GameLevel::redoKey); }},
             {'<', [&] { StartUp::onSpecial(GLUT_KEY_LEFT, 0, 0); }},
             {'>', [&] { StartUp::onSpecial(GLUT_KEY_RIGHT, 0, 0); }},
             {'^', [&] { StartUp::onSpecial(GLUT_KEY_UP, 0, 0); }},

@@ -64,7 +64,9 @@ protected:
     // from the first cell; "mX,Y" moves the mouse; "lX,Y" and "rX,Y" click
     // the left and the right button; "pX,Y", "dX,Y" and "uX,Y" press, drag
     // with and release the left one; "kC" types C; "<", ">", "^" and "v"
-    // are the arrow keys. What the game throws passes on.
+    // are the arrow keys; "z" and "y" are Ctrl+Z and Ctrl+Y, handed to the
+    // level's keyboard (GLUT knows the modifiers only inside its own event
+    // dispatch). What the game throws passes on.
     void play(const std::string& script);
     // The picture file the cell of the row shows.
     std::string shownInRow(int row) const;

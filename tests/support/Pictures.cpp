@@ -62,6 +62,10 @@ void writeGameFolder()
         for (int k = 1; k <= 3; ++k)
             solid("BMP/button/" + stem + "0" + std::to_string(k) + ".png",
                   stem == "arrow " ? 60 : 40, stem == "arrow " ? 20 : 30, 32, controlColour(k));
+    for (const std::string stem : {"undo ", "redo "})
+        for (int k = 1; k <= 4; ++k)
+            solid("BMP/button/" + stem + "0" + std::to_string(k) + ".png", 40, 30, 32,
+                  controlColour(k));
     for (int k = 1; k <= 5; ++k)
         solid("BMP/button/checkbox 0" + std::to_string(k) + ".png", 24, 36, 32, controlColour(k));
     solid("BMP/background/a.png", 1024, 768, 24, sky);

@@ -54,7 +54,8 @@ constexpr Rgba frameColour{128, 0, 128, 255}; // BMP/frame/gold.png, open over t
 constexpr Rgba red{200, 40, 40, 255};   // BMP/palace/1.arch.png, 30 x 20
 constexpr Rgba green{40, 200, 40, 255}; // BMP/palace/1.tower.png, 12 x 40
 constexpr Rgba blue{40, 40, 200, 255};  // the other pieces
-// Picture k (1 to 5) of every button, arrow and the check box.
+// Picture k (1 to 5) of every button, arrow and the check box (4 of the undo
+// and redo buttons: nothing to undo or redo).
 inline Rgba controlColour(int k)
 {
     return Rgba{std::uint8_t(40 * k), 250, std::uint8_t(200 - 30 * k), 255};

@@ -42,13 +42,16 @@ TEST_F(Toolbar, CellsPageWithTheirArrowsAndShowTheFolderChosen)
 TEST_F(Toolbar, ButtonAndSizeBoxShowTheirStates)
 {
     // The clear button at (156, 670) and the size box at (67, 58) show
-    // picture 1 away, 2 under the mouse, 3 held; the ticked box 4 and 5.
+    // picture 1 away, 2 under the mouse, 3 held; the ticked box 4 and 5. The
+    // undo and redo buttons at (780, 5) and (835, 5) show 4 while there is
+    // nothing to undo or redo.
     const struct
     {
         const char* input;
         int button, box;
         bool ticked;
         const char* sounds;
+        int undo = 4, redo = 4;
     } rows[] = {
         {"m170,680", 2, 1, false, ""},
         {"p170,680", 3, 1, false, "button"},
@@ -62,6 +65,13 @@ TEST_F(Toolbar, ButtonAndSizeBoxShowTheirStates)
         {"u76,71", 1, 5, true, "button button"},
         {"m300,300", 1, 4, true, "button button"},
         {"p75,70 u75,70", 1, 2, false, "button button button"},
+        {"t m515,410 l515,410 m300,300", 1, 1, false, "button button button startDrag drop", 1},
+        {"m800,20", 1, 1, false, "button button button startDrag drop", 2},
+        {"p800,20", 1, 1, false, "button button button startDrag drop button", 4, 1},
+        {"u800,20 p800,20 u800,20", 1, 1, false, "button button button startDrag drop button", 4,
+         1},
+        {"m850,20", 1, 1, false, "button button button startDrag drop button", 4, 2},
+        {"p850,20 u850,20", 1, 1, false, "button button button startDrag drop button button", 1},
     };
     for (const auto& row : rows)
     {
@@ -70,6 +80,8 @@ TEST_F(Toolbar, ButtonAndSizeBoxShowTheirStates)
         level->draw();
         EXPECT_TRUE(near(gl.pixel(160, 675), controlColour(row.button))) << row.input;
         EXPECT_TRUE(near(gl.pixel(70, 65), controlColour(row.box))) << row.input;
+        EXPECT_TRUE(near(gl.pixel(800, 20), controlColour(row.undo))) << row.input;
+        EXPECT_TRUE(near(gl.pixel(850, 20), controlColour(row.redo))) << row.input;
         EXPECT_EQ(level->toolbar->checkBox->checked, row.ticked) << row.input;
         EXPECT_EQ(sounds.played, row.sounds) << row.input;
     }

@@ -8,6 +8,8 @@
 //                             frame), snap and save with N pieces
 //   bench-game load           loading that saved game: time, textures, memory
 //   bench-game soak ROUNDS    scripted play; memory and GL textures per phase
+//   bench-game history N      100 steps of play over N pieces: the heap the
+//                             undo history keeps, undo and redo times
 //
 // Sounds go to a sink that drops them. Needs DISPLAY.
 
@@ -34,6 +36,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
+#include <malloc.h>
 #include <memory>
 #include <random>
 #include <set>
@@ -388,22 +391,96 @@ int soak(int rounds)
     return 0;
 }
 
+// Bytes the heap holds now, small blocks and mapped ones.
+double heapKiB()
+{
+    const struct mallinfo2 heap = mallinfo2();
+    return double(heap.uordblks + heap.hblkhd) / 1024.0;
+}
+
+// A key as the level's keyboard gets it.
+void key(unsigned char code)
+{
+    StartUp::Game::current->keyboard.keyFunc(code);
+}
+
+// N pieces laid, then 100 steps through the game's input callbacks (tints and
+// mirrors of the selected piece, backgrounds, new pieces laid); what the heap
+// grew by, then 100 undos and 100 redos, each with its frame.
+int history(int pieces)
+{
+    GameLevel& level = newLevel();
+    buildScene(level, pieces);
+    drawFrame(level);
+    const double builtKiB = heapKiB();
+    press(10, 400); // a press on no control: the history takes the built scene
+    const double firstStepKiB = heapKiB();
+    std::mt19937 random(5);
+    int x = 0, y = 0;
+    pointOnPicture(*level.toolbar->rows[0], x, y);
+    const int steps = 100;
+    auto start = Clock::now();
+    for (int i = 0; i < steps; ++i)
+    {
+        if (i % 4 == 0)
+            press(159, 108); // the next-colour button
+        else if (i % 4 == 1)
+            key(i % 8 == 1 ? 'b' : 'f');
+        else if (i % 4 == 2)
+            press(914, 29); // the mirror button
+        else
+        {
+            press(x, y);
+            const int dropX = 300 + int(random() % 600), dropY = 100 + int(random() % 500);
+            moveTo(dropX, dropY);
+            press(dropX, dropY);
+        }
+    }
+    const double stepMs = millisecondsSince(start) / steps;
+    drawFrame(level);
+    const double stepsKiB = heapKiB();
+    start = Clock::now();
+    for (int i = 0; i < steps; ++i)
+    {
+        key(GameLevel::undoKey);
+        drawFrame(level);
+    }
+    const double undoMs = millisecondsSince(start) / steps;
+    start = Clock::now();
+    for (int i = 0; i < steps; ++i)
+    {
+        key(GameLevel::redoKey);
+        drawFrame(level);
+    }
+    const double redoMs = millisecondsSince(start) / steps;
+    std::printf("%5zu pieces: the first step keeps %7.1f KiB | %d steps more keep %7.1f KiB "
+                "(%.0f bytes a step) | input of a step %5.2f ms | undo %5.1f ms, redo %5.1f ms "
+                "with their frames | RSS %.1f MiB\n",
+                level.palace->bricks().size(), firstStepKiB - builtKiB, steps,
+                stepsKiB - firstStepKiB, (stepsKiB - firstStepKiB) * 1024.0 / steps, stepMs, undoMs,
+                redoMs, residentMiB());
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
 {
     const std::string mode = argc > 1 ? argv[1] : "";
     const int count = argc > 2 ? std::atoi(argv[2]) : 0;
-    if (mode != "startup" && mode != "load" && !(count >= 0 && (mode == "scene" || mode == "soak")))
+    if (mode != "startup" && mode != "load" &&
+        !(count >= 0 && (mode == "scene" || mode == "soak" || mode == "history")))
     {
-        std::fprintf(stderr, "usage: bench-game startup | scene PIECES | load | soak ROUNDS\n");
+        std::fprintf(stderr,
+                     "usage: bench-game startup | scene PIECES | load | soak ROUNDS | history N\n");
         return 2;
     }
     StartUp::Game game;
     openGame(game);
-    const int status = mode == "startup" ? startup()
-                       : mode == "scene" ? scene(count)
-                       : mode == "load"  ? load()
-                                         : soak(count);
+    const int status = mode == "startup"   ? startup()
+                       : mode == "scene"   ? scene(count)
+                       : mode == "load"    ? load()
+                       : mode == "history" ? history(count)
+                                           : soak(count);
     return status;
 }

@@ -26,6 +26,8 @@ TEST(GameData, PicturesHaveTheShapesThePlayerSees)
     {
         SCOPED_TRACE(folder);
         std::map<std::string, std::vector<std::pair<unsigned, unsigned>>> buttonStates;
+        // Per button and state: the mean spread of the opaque pixels' channels.
+        std::map<std::string, std::map<std::string, double>> colourful;
         std::string rows;
         for (const auto& entry :
              std::filesystem::directory_iterator(GAME_DIR "/BMP/" + std::string(folder)))
@@ -63,13 +65,29 @@ TEST(GameData, PicturesHaveTheShapesThePlayerSees)
             EXPECT_TRUE(shape != Block ||
                         (alpha(0, height - 1) & alpha(width - 1, height - 1)) == 255);
             if (shape == Button)
+            {
                 buttonStates[name.substr(0, name.size() - 6)].push_back({width, height});
+                double spread = 0, opaque = 0;
+                for (unsigned i = 0; i < width * height; ++i)
+                {
+                    RGBQUAD c{};
+                    FreeImage_GetPixelColor(p, i % width, i / width, &c);
+                    const auto [low, high] = std::minmax({c.rgbRed, c.rgbGreen, c.rgbBlue});
+                    spread += c.rgbReserved == 255 ? high - low : 0;
+                    opaque += c.rgbReserved == 255;
+                }
+                colourful[name.substr(0, name.size() - 6)][name.substr(name.size() - 6, 2)] =
+                    spread / opaque;
+            }
             FreeImage_Unload(p);
         }
         EXPECT_FALSE(rows.empty());
         for (const char row : {'1', '2', '3'})
             EXPECT_TRUE((shape != Block && shape != Figure) || rows.find(row) != std::string::npos)
                 << "no pictures for row " << row;
+        // A button with a fourth state, nothing to undo or redo, shows it in grey.
+        for (const auto& [button, states] : colourful)
+            EXPECT_TRUE(states.size() != 4 || states.at("04") < 0.3 * states.at("01")) << button;
         // Each button has its three states (away, under the mouse, pressed) of one size.
         for (const auto& [button, sizes] : buttonStates)
             EXPECT_TRUE(sizes.size() >= 3 && std::count(sizes.begin(), sizes.end(), sizes[0]) ==

@@ -213,11 +213,16 @@ class Session(unittest.TestCase):
         self.assertTrue(wait_until(saved.exists, 20), "the button saved nothing")
         self.assertEqual(first, saved.read_bytes(), "the re-saved game differs")
 
-        # The load and the clear taken back and brought again by keys and
-        # buttons; a new step drops what could be redone. A piece carried
+        # The load and the clear taken back and brought again by keys (Caps
+        # Lock, which GLUT takes for Shift, keeps Ctrl+Z an undo) and buttons;
+        # a new step drops what could be redone. A piece carried
         # vanishes on undo, a piece picked up goes back where it lay.
-        for action, shows in (("ctrl+z", self.empty), ("ctrl+z", scene), ("ctrl+y", self.empty),
-                              ("ctrl+shift+z", scene), ("undo", self.empty), ("redo", scene)):
+        x.key("Caps_Lock")
+        self.act("ctrl+z")
+        self.screen(lambda s: s.matches(self.empty, PALACE, 8), "no undo with Caps Lock on")
+        x.key("Caps_Lock")
+        for action, shows in (("ctrl+z", scene), ("ctrl+y", self.empty), ("ctrl+shift+z", scene),
+                              ("undo", self.empty), ("redo", scene)):
             self.act(action)
             self.screen(lambda s: s.matches(shows, PALACE, 8), action + " did not show the step")
         self.screen(lambda s: self.control(s, "redo", "04"), "redo active with nothing to redo")

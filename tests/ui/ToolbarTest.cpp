@@ -72,6 +72,10 @@ TEST_F(Toolbar, ButtonAndSizeBoxShowTheirStates)
          1},
         {"m850,20", 1, 1, false, "button button button startDrag drop button", 4, 2},
         {"p850,20 u850,20", 1, 1, false, "button button button startDrag drop button button", 1},
+        {"l800,20 t m300,300", 1, 1, false,
+         "button button button startDrag drop button button button startDrag", 1, 1}, // carried
+        {"l800,20", 1, 1, false,
+         "button button button startDrag drop button button button startDrag button", 4, 1},
     };
     for (const auto& row : rows)
     {

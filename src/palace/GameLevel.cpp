@@ -97,7 +97,6 @@ GameLevel::GameLevel(GameLogic::Keyboard& keyboard, SceneStore& savedGame, const
     mouseHandler = std::make_shared<MouseHandler>("", *toolbar, *palace);
     mouseHandler->onButton = [this] { onMouseButton(); };
     mouseHandler->onMove = [this] { onMouseMove(); };
-    Platform::logLine("PalaceBuild", 703) << "GameLevel::init" << Platform::endLine;
 
     toolbar->undoButton->onClick = [this] { undo(); };
     toolbar->redoButton->onClick = [this] { redo(); };
@@ -105,6 +104,7 @@ GameLevel::GameLevel(GameLogic::Keyboard& keyboard, SceneStore& savedGame, const
 
     keyboard.keyFunc = [this](unsigned char key) { onKey(key); };
     keyboard.specialFunc = [this](int key) { onSpecialKey(key); };
+    Platform::logLine("PalaceBuild", 703) << "GameLevel::init" << Platform::endLine;
 }
 
 GameLevel::~GameLevel()

@@ -177,11 +177,8 @@ void Toolbar::setCellsSize(unsigned step)
 
 void Toolbar::lockExit()
 {
-    Utils::Array<std::string, 3> files;
-    for (unsigned k = 0; k < files.size(); ++k)
-        files[k] = "BMP/button/exit 04.png";
-    const Rectangl place = rectOf(exitButton);
-    exitButton = std::make_shared<Button>(files, place.left, place.top, false);
+    exitButton->addInactivePicture("BMP/button/exit 04.png");
+    exitButton->setActive(false);
 }
 
 void Toolbar::selectFolder(const std::string& folder)

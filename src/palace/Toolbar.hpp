@@ -59,8 +59,8 @@ public:
     // Shows every cell's picture at the size step.
     void setCellsSize(unsigned step);
 
-    // The child lock: a new exit button that shows its faded picture in
-    // every state and runs nothing.
+    // The child lock: the exit button shows its faded picture and runs
+    // nothing.
     void lockExit();
 
     // Fills the cells from the folder's rows (at most three pictures each).

@@ -24,6 +24,8 @@ INNER = (PANEL, BORDER, W - BORDER, H - BORDER)
 CELLS = [(23, 120 + 183 * i, 180, 158) for i in range(3)]
 TOP_CONTROLS = (18, 18, 200, 103)
 BOTTOM_CONTROLS = (18, 665, 204, 99)
+# The undo, redo, mirror and exit buttons on the top border start here.
+TOP_RIGHT_CONTROLS = 775
 
 
 def border_clip(s):
@@ -77,7 +79,7 @@ def stone(s):
     parts += toolbar_slots(s, "#ece9f2", "#8f8aa3")
     parts.append(inner_rim("#5d586e", 8))
     parts.append(inner_rim("#d8d3e3", 2))
-    for x in range(PANEL + 40, W - BORDER, 90):
+    for x in range(PANEL + 40, TOP_RIGHT_CONTROLS - 10, 90):
         parts.append(poly(star_points(x, 30, 8, 3.5), s.ball("#ffd23f"), stroke="#9a7a10", sw=1.2))
     s.add(group(parts, clip_path=clip))
 

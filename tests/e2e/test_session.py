@@ -61,6 +61,14 @@ class Session(unittest.TestCase):
         return all(max(abs(a - b) for a, b in zip(shot.pixel(left + x, top + y), picture.pixel(x, y)))
                    <= 24 for x in range(8, 41, 4) for y in range(8, 41, 4))
 
+    def resave(self, action):
+        """The saved game written afresh by the action."""
+        saved = pathlib.Path(self.game.path("savegame.txt"))
+        saved.unlink()
+        self.act(action)
+        self.assertTrue(wait_until(saved.exists, 20), action + " saved nothing")
+        return saved.read_bytes()
+
     def act(self, action):
         """A toolbar control clicked (then the mouse moved away), or keys."""
         if action in BUTTONS:
@@ -208,10 +216,7 @@ class Session(unittest.TestCase):
         x.key("l")
         self.screen(lambda s: s.matches(scene, PALACE, 2), "l did not load the saved scene")
         first = saved.read_bytes()
-        saved.unlink()
-        self.act("save")
-        self.assertTrue(wait_until(saved.exists, 20), "the button saved nothing")
-        self.assertEqual(first, saved.read_bytes(), "the re-saved game differs")
+        self.assertEqual(first, self.resave("save"), "the re-saved game differs")
 
         # The load and the clear taken back and brought again by keys (Caps
         # Lock, which GLUT takes for Shift, keeps Ctrl+Z an undo) and buttons;
@@ -245,10 +250,7 @@ class Session(unittest.TestCase):
         x.key("ctrl+z")
         x.move(*REST)
         self.screen(lambda s: s.matches(scene, PALACE, 2), "a carried piece stayed after undo")
-        saved.unlink()
-        x.key("s")
-        self.assertTrue(wait_until(saved.exists, 20), "s saved nothing")
-        self.assertEqual(first, saved.read_bytes(), "undo and redo changed the saved game")
+        self.assertEqual(first, self.resave("s"), "undo and redo changed the saved game")
 
         # A damaged saved game clears the palace, and play goes on.
         saved.write_text("22 serialization::archive 99 no saved game\n")

@@ -37,6 +37,11 @@ std::string describe(const std::shared_ptr<Brick>& brick)
 
 } // namespace
 
+std::string LevelTest::saved() const
+{
+    return SaveGame::savedGameText(*level->palace, *level->backgrounds, level->frames);
+}
+
 TEST_F(Level, DragAndDrop)
 {
     // The arch is taken from the cell held at 15, 10 from its corner.
@@ -181,8 +186,6 @@ TEST_F(Level, UndoAndRedoTakeEachKindOfStepBackAndBringItAgain)
         {two, "l95,675", "600,500", "600,500"},
         {two + " ks l160,675", "kl", "none", "600,500"},
     };
-    auto saved = [&]
-    { return SaveGame::savedGameText(*level->palace, *level->backgrounds, level->frames); };
     auto selected = [&]
     {
         const std::string text = describe(level->palace->selected());
@@ -210,8 +213,6 @@ TEST_F(Level, UndoAndRedoTakeEachKindOfStepBackAndBringItAgain)
 
 TEST_F(Level, UndoCancelsACarryFirstAndGoesBackAHundredSteps)
 {
-    auto saved = [&]
-    { return SaveGame::savedGameText(*level->palace, *level->backgrounds, level->frames); };
     play("t m515,410 l515,410 t m615,510 l615,510");
     const std::string two = saved();
     // A new piece carried vanishes; what it stamped stays until undone.

@@ -70,6 +70,8 @@ protected:
     void play(const std::string& script);
     // The picture file the cell of the row shows.
     std::string shownInRow(int row) const;
+    // The saved game's text for the scene as it is.
+    std::string saved() const;
 
     GlContext gl;
     TempDir dir;

@@ -11,11 +11,11 @@ cmake --build "$build" --target bench-game brickwork-garden -j2 >/dev/null
 enter_scratch
 echo "Playing: pieces dragged from the toolbar, each with a picture of its own"
 for pieces in ${@:-10 100 1000}; do
-    "$root/tests/support/xserver.py" "$build/bench/bench-game" scene "$pieces"
+    python3 "$root/tests/support/xserver.py" "$build/bench/bench-game" scene "$pieces"
     mv savegame.txt "saved-$pieces.txt"
 done
 echo "Loading each saved game into a fresh level (one picture per file, shared)"
 for pieces in ${@:-10 100 1000}; do
     cp "saved-$pieces.txt" savegame.txt
-    "$root/tests/support/xserver.py" "$build/bench/bench-game" load
+    python3 "$root/tests/support/xserver.py" "$build/bench/bench-game" load
 done

@@ -11,4 +11,4 @@ set -e
 . "$(dirname "$0")/preamble.inc"
 cmake --build "$build" --target bench-game brickwork-garden -j2 >/dev/null
 enter_scratch
-"$root/tests/support/xserver.py" "$build/bench/bench-game" soak "${ROUNDS:-400}"
+python3 "$root/tests/support/xserver.py" "$build/bench/bench-game" soak "${ROUNDS:-400}"

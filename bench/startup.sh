@@ -42,4 +42,4 @@ print("start-up picture's tick to first game frame: %4.0f ms (the tick is the fi
 PYTHON
 enter_scratch
 find . -name '*.mask' -delete
-"$root/tests/support/xserver.py" "$build/bench/bench-game" startup
+python3 "$root/tests/support/xserver.py" "$build/bench/bench-game" startup

@@ -4,4 +4,4 @@
 set -e
 . "$(dirname "$0")/preamble.inc"
 cmake --build "$build" --target bench-video -j2 >/dev/null
-exec "$root/tests/support/xserver.py" "$build/bench/bench-video" "$@"
+exec python3 "$root/tests/support/xserver.py" "$build/bench/bench-video" "$@"

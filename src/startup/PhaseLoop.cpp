@@ -1,5 +1,6 @@
 #include "startup/PhaseLoop.hpp"
 
+#include "platform/Memory.hpp"
 #include "platform/Termination.hpp"
 #include "startup/CallbackGuard.hpp"
 
@@ -16,13 +17,20 @@ void (*idleFunc)() = nullptr;
 int (*wakeAfterFunc)() = nullptr;
 bool windowClosed = false;
 bool sceneChanged = false;
+// Whether freed memory went back to the system since the last timed wait.
+bool memoryReleased = false;
 
 // The wait between two idle calls of a phase that sets no wake-up time.
 constexpr int defaultWaitMs = 4;
+// How long the game is quiet before it gives freed memory back: a pause of
+// the child's, not the gap between two mouse moves.
+constexpr int settleMs = 1000;
 
 // Sleeps until the X connection has input, a termination signal arrives or
 // the idle function's wake-up time has passed. Events Xlib has already read
-// from the connection are handled first, without sleeping.
+// from the connection are handled first, without sleeping. When the phase
+// has nothing left to do after having had work, freed memory goes back to
+// the system once it has been quiet for settleMs.
 void waitForEvents()
 {
     Display* display = glXGetCurrentDisplay();
@@ -35,6 +43,15 @@ void waitForEvents()
         waits[count++] = {ConnectionNumber(display), POLLIN, 0};
     if (Platform::terminationDescriptor() != -1)
         waits[count++] = {Platform::terminationDescriptor(), POLLIN, 0};
+    if (timeoutMs >= 0)
+        memoryReleased = false;
+    else if (!memoryReleased)
+    {
+        if (poll(waits, count, settleMs) != 0)
+            return;
+        Platform::releaseFreeMemory();
+        memoryReleased = true;
+    }
     poll(waits, count, timeoutMs);
 }
 

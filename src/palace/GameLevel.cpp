@@ -124,19 +124,32 @@ void GameLevel::draw()
     }
     const std::uint64_t signature = stillSignature();
     if (still.holds(signature))
-        still.draw();
-    else
     {
-        drawStill();
-        still.keep(signature);
+        still.draw();
+        mouseHandler->draw();
+        return;
     }
+    // When only pieces changed, and within a part of the scene, the rest of
+    // the kept layer stays as it is.
+    VideoEngine::OpenGL::PictureBatch pieces = palace->batch(true);
+    const std::uint64_t besidePieces = signatureBesidePieces();
+    VideoEngine::OpenGL::Rectangl changed;
+    if (still.fits() && coversWindow() && besidePieces == keptBesidePieces &&
+        pieces.changedArea(keptPieces, changed) &&
+        (changed.right - changed.left) * (changed.bottom - changed.top) < 1024 * 768 / 2)
+        still.redrawWithin(changed, [&] { drawStill(pieces); });
+    else
+        drawStill(pieces);
+    still.keep(signature);
+    keptPieces = std::move(pieces);
+    keptBesidePieces = besidePieces;
     mouseHandler->draw();
 }
 
-void GameLevel::drawStill() const
+void GameLevel::drawStill(const VideoEngine::OpenGL::PictureBatch& pieces) const
 {
     drawBackground();
-    palace->draw(true);
+    pieces.draw();
     toolbar->drawCells();
     frames.current.draw();
     toolbar->drawControls();
@@ -178,8 +191,15 @@ std::uint64_t GameLevel::frameSignature() const
 std::uint64_t GameLevel::stillSignature() const
 {
     VideoEngine::OpenGL::SceneSignature signature;
-    signature.add(backgrounds->current);
+    signature.add(signatureBesidePieces());
     palace->sign(signature);
+    return signature.value();
+}
+
+std::uint64_t GameLevel::signatureBesidePieces() const
+{
+    VideoEngine::OpenGL::SceneSignature signature;
+    signature.add(backgrounds->current);
     signature.add(frames.current);
     toolbar->sign(signature);
     return signature.value();

@@ -121,9 +121,11 @@ struct GameLevel
     bool wallpaperRequested = false;
 
 private:
-    // Background, palace, cells, frame and controls, and their signature.
-    void drawStill() const;
+    // Background, the palace's pieces, cells, frame and controls, and their
+    // signature; the signature of all but the pieces.
+    void drawStill(const VideoEngine::OpenGL::PictureBatch& pieces) const;
     std::uint64_t stillSignature() const;
+    std::uint64_t signatureBesidePieces() const;
     void drawBackground() const;
     // After input: notes a carry that began or ended, records the step the
     // input finished, if any, and shows whether undo and redo can act.
@@ -139,6 +141,9 @@ private:
     SceneStore& savedGame;
     std::string pictureCopies;
     VideoEngine::OpenGL::SceneLayer still;
+    // The pieces the still layer shows, and the signature of all beside them.
+    VideoEngine::OpenGL::PictureBatch keptPieces;
+    std::uint64_t keptBesidePieces = 0;
     History history{History::Scene{}};
 };
 

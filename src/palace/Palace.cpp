@@ -187,10 +187,15 @@ unsigned Palace::decreaseSize(bool alsoForNewPieces)
 
 void Palace::draw(bool clippingAllowed) const
 {
-    VideoEngine::OpenGL::PictureBatch batch;
+    batch(clippingAllowed).draw();
+}
+
+VideoEngine::OpenGL::PictureBatch Palace::batch(bool clippingAllowed) const
+{
+    VideoEngine::OpenGL::PictureBatch pictures;
     for (auto it = pile.rbegin(); it != pile.rend(); ++it)
-        (*it)->addTo(batch, clippingAllowed);
-    batch.draw();
+        (*it)->addTo(pictures, clippingAllowed);
+    return pictures;
 }
 
 void Palace::sign(VideoEngine::OpenGL::SceneSignature& signature) const

@@ -72,6 +72,8 @@ public:
     // Draws the pile from the lowest brick to the topmost; clipped bricks are
     // drawn clipped only when clippingAllowed.
     void draw(bool clippingAllowed) const;
+    // What draw(clippingAllowed) sends to the GL, ready to draw.
+    VideoEngine::OpenGL::PictureBatch batch(bool clippingAllowed) const;
     // Adds what draw(true) shows to the signature.
     void sign(VideoEngine::OpenGL::SceneSignature& signature) const;
 

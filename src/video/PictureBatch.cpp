@@ -3,6 +3,7 @@
 #include <GL/gl.h>
 #include <algorithm>
 #include <cmath>
+#include <unordered_map>
 
 namespace VideoEngine
 {
@@ -22,27 +23,84 @@ struct Run
 
 bool PictureBatch::Box::touches(const Box& other) const
 {
-    return left <= other.right && other.left <= right && top <= other.bottom &&
-           other.top <= bottom;
+    return left <= other.right && other.left <= right && top <= other.bottom && other.top <= bottom;
+}
+
+bool PictureBatch::Item::sameAs(const Item& other) const
+{
+    auto sameCorner = [](const QuadCorner& a, const QuadCorner& b)
+    { return a.s == b.s && a.t == b.t && a.x == b.x && a.y == b.y; };
+    return generation == other.generation && texture == other.texture && red == other.red &&
+           green == other.green && blue == other.blue &&
+           std::equal(quad.begin(), quad.end(), other.quad.begin(), sameCorner);
+}
+
+// Pairs each picture with the first unpaired equal one of the earlier batch
+// (looked up by picture data and place); the pairs must keep their order.
+// The area stays empty (right < left) when every picture is paired.
+bool PictureBatch::changedArea(const PictureBatch& earlier, Rectangl& area) const
+{
+    auto key = [](const Item& item)
+    { return item.generation * 31 + std::uint64_t(item.box.left) * 7919 + item.box.top; };
+    std::unordered_multimap<std::uint64_t, std::size_t> unpaired;
+    for (std::size_t j = 0; j < earlier.items.size(); ++j)
+        unpaired.emplace(key(earlier.items[j]), j);
+
+    Box changed{0, 0, -1, -1};
+    auto include = [&changed](const Box& box)
+    {
+        changed =
+            changed.right < changed.left
+                ? box
+                : Box{std::min(changed.left, box.left), std::min(changed.top, box.top),
+                      std::max(changed.right, box.right), std::max(changed.bottom, box.bottom)};
+    };
+    std::vector<bool> paired(earlier.items.size(), false);
+    std::size_t lastPaired = 0;
+    bool anyPaired = false;
+    for (const Item& item : items)
+    {
+        const auto [first, last] = unpaired.equal_range(key(item));
+        auto match = last;
+        for (auto candidate = first; candidate != last; ++candidate)
+            if (earlier.items[candidate->second].sameAs(item) &&
+                (match == last || candidate->second < match->second))
+                match = candidate;
+        if (match == last)
+        {
+            include(item.box);
+            continue;
+        }
+        if (anyPaired && match->second < lastPaired)
+            return false;
+        lastPaired = match->second;
+        anyPaired = true;
+        paired[match->second] = true;
+        unpaired.erase(match);
+    }
+    for (std::size_t j = 0; j < earlier.items.size(); ++j)
+        if (!paired[j])
+            include(earlier.items[j].box);
+    area = {changed.left, changed.top, changed.right, changed.bottom};
+    return true;
 }
 
 void PictureBatch::add(const Texture<FastTextureData>& picture)
 {
     Quad quad;
-    if (picture.data &&
-        picture.data->wholeQuad(picture.position.x, picture.position.y, picture.mirror,
-                                picture.scale(), quad))
+    if (picture.data && picture.data->wholeQuad(picture.position.x, picture.position.y,
+                                                picture.mirror, picture.scale(), quad))
         push(picture, quad);
 }
 
-void PictureBatch::addPart(const Texture<FastTextureData>& picture, int sourceLeft,
-                           int sourceTop, int sourceRight, int sourceBottom, int destLeft,
-                           int destTop, int destRight, int destBottom)
+void PictureBatch::addPart(const Texture<FastTextureData>& picture, int sourceLeft, int sourceTop,
+                           int sourceRight, int sourceBottom, int destLeft, int destTop,
+                           int destRight, int destBottom)
 {
     Quad quad;
-    if (picture.data && picture.data->partQuad(sourceLeft, sourceTop, sourceRight, sourceBottom,
-                                               destLeft, destTop, destRight, destBottom,
-                                               picture.mirror, quad))
+    if (picture.data &&
+        picture.data->partQuad(sourceLeft, sourceTop, sourceRight, sourceBottom, destLeft, destTop,
+                               destRight, destBottom, picture.mirror, quad))
         push(picture, quad);
 }
 
@@ -60,7 +118,8 @@ void PictureBatch::push(const Texture<FastTextureData>& picture, const Quad& qua
     }
     const Box box{int(std::floor(left)) - 1, int(std::floor(top)) - 1, int(std::ceil(right)) + 1,
                   int(std::ceil(bottom)) + 1};
-    items.push_back({picture.data->textureId, picture.red, picture.green, picture.blue, quad, box});
+    items.push_back({picture.data->generation, picture.data->textureId, picture.red, picture.green,
+                     picture.blue, quad, box});
 }
 
 // Each picture joins the last run of its texture that comes no earlier than

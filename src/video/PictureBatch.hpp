@@ -6,6 +6,7 @@
 // ones only where it does not touch them.
 
 #include "video/FastTextureData.hpp"
+#include "video/Rectangl.hpp"
 #include "video/Texture.hpp"
 
 #include <cstdint>
@@ -30,6 +31,13 @@ public:
     // leaves the texture binding as it found it. The batch stays filled.
     void draw() const;
 
+    // Where drawing this batch instead of the earlier one changes pixels: the
+    // bounding box, in drawing units, of the pictures that only one of the
+    // two draws (the same picture data, tint and corners count as the same
+    // picture). Empty (right < left) when both draw the same. False when the pictures both
+    // draw come in another order, which may change pixels anywhere.
+    bool changedArea(const PictureBatch& earlier, Rectangl& area) const;
+
 private:
     struct Box
     {
@@ -39,10 +47,12 @@ private:
 
     struct Item
     {
+        std::uint64_t generation;
         std::uint32_t texture;
         float red, green, blue;
         Quad quad;
         Box box;
+        bool sameAs(const Item& other) const;
     };
 
     void push(const Texture<FastTextureData>& picture, const Quad& quad);

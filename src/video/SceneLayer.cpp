@@ -5,6 +5,7 @@
 #include "video/SceneLayer.hpp"
 
 #include <GL/gl.h>
+#include <cmath>
 
 namespace VideoEngine
 {
@@ -46,8 +47,33 @@ SceneLayer::~SceneLayer()
 
 bool SceneLayer::holds(std::uint64_t signature) const
 {
+    return fits() && kept == signature;
+}
+
+bool SceneLayer::fits() const
+{
     const Viewport viewport = currentViewport();
-    return filled && kept == signature && viewport.width == width && viewport.height == height;
+    return filled && viewport.width == width && viewport.height == height;
+}
+
+void SceneLayer::redrawWithin(const Rectangl& area, const std::function<void()>& drawScene) const
+{
+    draw();
+    if (area.right < area.left || area.bottom < area.top)
+        return;
+    const Viewport viewport = currentViewport();
+    const double across = viewport.width / 1024.0;
+    const double down = viewport.height / 768.0;
+    const int left = int(std::floor(area.left * across));
+    const int right = int(std::ceil(area.right * across));
+    const int top = int(std::floor(area.top * down));
+    const int bottom = int(std::ceil(area.bottom * down));
+    glPushAttrib(GL_SCISSOR_BIT);
+    glEnable(GL_SCISSOR_TEST);
+    // GL counts window rows from the bottom.
+    glScissor(viewport.x + left, viewport.y + viewport.height - bottom, right - left, bottom - top);
+    drawScene();
+    glPopAttrib();
 }
 
 void SceneLayer::keep(std::uint64_t signature)

@@ -5,7 +5,10 @@
 // back instead of drawing hundreds of pieces again. Owns one GL texture,
 // deleted only by the destructor; needs the GL context it was made in.
 
+#include "video/Rectangl.hpp"
+
 #include <cstdint>
+#include <functional>
 
 namespace VideoEngine
 {
@@ -29,9 +32,18 @@ public:
     // layer stays empty and holds nothing.
     void keep(std::uint64_t signature);
 
+    // True when the layer holds a drawing at the current viewport's size.
+    bool fits() const;
+
     // Draws the kept pixels over the whole viewport, texel for pixel, without
     // blending. Leaves the GL state as it found it.
     void draw() const;
+
+    // Draws the kept pixels, then has drawScene draw the scene again over
+    // every pixel that area (in the units of the 1024 x 768 scene) touches,
+    // and nowhere else; an empty area (right < left) draws nothing more.
+    // Leaves the GL state as it found it.
+    void redrawWithin(const Rectangl& area, const std::function<void()>& drawScene) const;
 
 private:
     unsigned texture = 0;

@@ -6,8 +6,8 @@
 #include "palace/MouseHandler.hpp"
 #include "palace/Palace.hpp"
 #include "palace/Toolbar.hpp"
-#include "video/SceneFit.hpp"
 #include "savegame/SavedGame.hpp"
+#include "video/SceneFit.hpp"
 
 #include <boost/filesystem.hpp>
 #include <functional>
@@ -320,6 +320,14 @@ TEST_F(Level, KeptStillPartShowsWhatAWholeRedrawShows)
     const std::pair<const char*, std::function<void()>> changes[] = {
         {"nothing", [] {}},
         {"carried piece moved", [&] { play("m720,610"); }},
+        {"carried piece laid", [&] { play("l720,610"); }},
+        {"stamped, tinted",
+         [&] { play("kn t m300,500 r300,500 ki m310,505 r310,505 ki ki l320,510"); }},
+        {"piece under others picked up", [&] { play("l293,493"); }},
+        {"dropped on top", [&] { play("l293,493"); }},
+        {"another brought up in one go", [&] { play("l310,497 l310,497"); }},
+        {"back under by undo", [&] { play("z"); }},
+        {"removed", [&] { play("r293,493"); }},
         {"tint button", [&] { play("l119,101"); }},
         {"tint", [&] { level->palace->nextColor(); }},
         {"mirror", [&] { level->palace->toggleMirror(); }},

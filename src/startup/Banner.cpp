@@ -67,13 +67,13 @@ void BannerImpl::idle()
         shown = true;
         return;
     }
-    if (secondsClock() - startTime <= duration)
+    if (!prepared)
     {
-        if (!prepared)
-            meanwhile();
+        meanwhile();
         prepared = true;
-        return;
     }
+    if (secondsClock() - startTime <= duration)
+        return;
     complete();
     // This banner is gone after the next line: nothing of it is touched again.
     dropCurrentBanner();

@@ -23,7 +23,8 @@ public:
 
     // The work to do when the time is up.
     virtual void complete() = 0;
-    // Called once, after the picture is shown, while the time runs.
+    // Called once, after the picture is shown and before complete, even when
+    // the time ran out meanwhile.
     virtual void meanwhile() {}
     // A key pressed while the banner is shown.
     virtual void onKey(unsigned char key) = 0;

@@ -159,12 +159,12 @@ def logged(warning):
 
 
 def locked(game, x):
-    """The child lock: the exit button looks faded, not red; Escape and the
-    button leave the game running."""
+    """The child lock: the exit button looks faded, not red; Escape (with
+    Shift or Ctrl alone too) and the button leave the game running."""
     ring = [(1004, 12), (1020, 12), (1012, 4), (1012, 20)]
     shot = x.screenshot()
     assert all(r - g < 40 for r, g, _ in (shot.pixel(*p) for p in ring)), "a red exit button"
-    x.key("Escape")
+    x.key("Escape", "shift+Escape", "ctrl+Escape")
     x.click(*BUTTONS["exit"])
     keys_then_redrawn(x)
     assert game.process.poll() is None, game.report()

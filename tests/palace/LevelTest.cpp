@@ -228,8 +228,14 @@ TEST_F(Level, UndoCancelsACarryFirstAndGoesBackAHundredSteps)
     EXPECT_EQ(describe(level->mouseHandler->dragged), "none");
     EXPECT_EQ(describe(level->palace->selected()), "500,400 mirror 0 tint 0 size 10");
     EXPECT_NE(saved(), two); // the stamp stays
+    const std::string stampStays = saved();
     play("l800,20");
     EXPECT_EQ(saved(), two);
+    // Redo while a piece is carried lets the piece go first.
+    play("l510,405 m600,300 y");
+    EXPECT_FALSE(level->mouseHandler->dragged);
+    EXPECT_EQ(saved(), stampStays);
+    play("z");
     // A new step drops the steps that could be redone.
     play("z kb y");
     EXPECT_EQ(level->palace->bricks().size(), 1u);

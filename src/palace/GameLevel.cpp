@@ -58,11 +58,23 @@ std::string captureStamp()
 }
 } // namespace
 
-GameLevel::GameLevel(GameLogic::Keyboard& keyboard, SceneStore& savedGame, const Options& options)
-    : frames("BMP/frame/"), keyboard(keyboard), savedGame(savedGame),
-      pictureCopies(options.pictureCopies)
+GameLevel::Catalogues GameLevel::makeCatalogues()
 {
-    backgrounds = std::make_shared<ImageManager<Background>>("BMP/background/");
+    Catalogues made;
+    made.frames = std::make_unique<ImageManager<Frame>>("BMP/frame/");
+    made.backgrounds = std::make_unique<ImageManager<Background>>("BMP/background/");
+    return made;
+}
+
+GameLevel::GameLevel(GameLogic::Keyboard& keyboard, SceneStore& savedGame, Options options)
+    : frames(options.catalogues.frames ? std::move(*options.catalogues.frames)
+                                       : ImageManager<Frame>("BMP/frame/")),
+      keyboard(keyboard), savedGame(savedGame), pictureCopies(options.pictureCopies)
+{
+    if (options.catalogues.backgrounds)
+        backgrounds = std::move(options.catalogues.backgrounds);
+    else
+        backgrounds = std::make_shared<ImageManager<Background>>("BMP/background/");
     Platform::throwIfTerminated();
     std::vector<std::vector<std::string>> firstFolder = listPalaceFolder();
     Platform::logLine("PalaceBuild", 649) << " GameLevel::init" << Platform::endLine;

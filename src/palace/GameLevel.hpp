@@ -37,6 +37,19 @@ struct GameLevel
     using Frame = VideoEngine::OpenGL::Texture<VideoEngine::OpenGL::FrameTextureData>;
 
     // What the run's settings ask of the level.
+    // The frame and background catalogues, whose pictures take most of a
+    // level's making: made ahead while the start-up picture shows, then
+    // handed to the level.
+    struct Catalogues
+    {
+        std::unique_ptr<ImageManager<Frame>> frames;
+        std::unique_ptr<ImageManager<Background>> backgrounds;
+    };
+
+    // Makes the catalogues of "BMP/frame/" and "BMP/background/" (in that
+    // order), failing as a level's making would.
+    static Catalogues makeCatalogues();
+
     struct Options
     {
         // The child lock: the exit button looks inactive and does nothing.
@@ -44,15 +57,18 @@ struct GameLevel
         // The folder for PNG copies of saved pictures; none are made when
         // empty.
         std::string pictureCopies;
+        // Catalogues made ahead, taken over by the level; it makes those
+        // missing itself.
+        Catalogues catalogues;
     };
 
-    // Loads the frames and backgrounds, writes the toolbar pictures' masks,
+    // Loads the frames and backgrounds (unless made ahead), writes the toolbar pictures' masks,
     // builds the toolbar, the palace and the mouse handler, and binds
     // controls, mouse and keyboard. The keyboard and the saved game must
     // outlive the level. Every failure passes on with nothing left bound; a
     // termination signal ends the building between its steps with
     // "Terminated".
-    GameLevel(GameLogic::Keyboard& keyboard, SceneStore& savedGame, const Options& options);
+    GameLevel(GameLogic::Keyboard& keyboard, SceneStore& savedGame, Options options);
 
     // Unbinds the keyboard, then releases the members.
     ~GameLevel();

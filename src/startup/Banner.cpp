@@ -80,6 +80,12 @@ void BannerImpl::idle()
     throw InitCompleted();
 }
 
+void Banner::meanwhile()
+{
+    Game::current->prepareLevel();
+    warmRenderer(picture);
+}
+
 void Banner::complete()
 {
     Game::current->buildLevel();

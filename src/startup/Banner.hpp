@@ -65,8 +65,9 @@ public:
     // Builds the current game's level; failures pass on.
     void complete() override;
     void onKey(unsigned char) override {}
-    // Lets the renderer prepare the game's drawing code unseen.
-    void meanwhile() override { warmRenderer(picture); }
+    // Makes the level's catalogues ahead and lets the renderer prepare the
+    // game's drawing code unseen.
+    void meanwhile() override;
 };
 
 // The shutdown banner: shown for its duration; swallows every key meanwhile.

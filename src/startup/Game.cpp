@@ -22,13 +22,27 @@ Game::~Game()
     current = nullptr;
 }
 
+void Game::prepareLevel()
+{
+    try
+    {
+        prepared = GameLogic::PalaceBuild::GameLevel::makeCatalogues();
+    }
+    catch (...)
+    {
+        prepared = {};
+    }
+}
+
 void Game::buildLevel()
 {
     level.reset();
     GameLogic::PalaceBuild::GameLevel::Options options;
     options.exitLocked = settings.lock;
     options.pictureCopies = settings.pictures;
-    level = std::make_unique<GameLogic::PalaceBuild::GameLevel>(keyboard, savedGame, options);
+    options.catalogues = std::move(prepared);
+    level = std::make_unique<GameLogic::PalaceBuild::GameLevel>(keyboard, savedGame,
+                                                                std::move(options));
 }
 
 VideoEngine::OpenGL::SceneFit Game::sceneFit() const

@@ -4,7 +4,7 @@
 // window to the last picture. While a Game exists, Game::current points to it: the one
 // way GLUT's C callbacks reach the game. Members go in reverse order: the
 // level first, then the banner; the saved game and the keyboard the level
-// refers to outlive both.
+// refers to outlive both. Catalogues made ahead for the level go with it.
 
 #include "palace/GameLevel.hpp"
 #include "savegame/SavedGame.hpp"
@@ -34,8 +34,12 @@ struct Game
 
     static Game* current;
 
-    // Builds the level for this run's keyboard, saved game and settings. Any
-    // level there was is released first. Failures pass on, leaving no level.
+    // Makes the level's catalogues ahead, for buildLevel to hand over. A
+    // failure leaves none made: the level's making meets it again.
+    void prepareLevel();
+    // Builds the level for this run's keyboard, saved game and settings, with
+    // the catalogues made ahead, if any. Any level there was is released
+    // first. Failures pass on, leaving no level.
     void buildLevel();
 
     // Where the 1024 x 768 logical screen lies in the window (see SceneFit).
@@ -67,6 +71,7 @@ struct Game
     SaveGame::SavedGameFile savedGame{"savegame.txt"};
     VideoEngine::OpenGL::SceneTarget offscreen;
     std::unique_ptr<BannerImpl> banner;
+    GameLogic::PalaceBuild::GameLevel::Catalogues prepared;
     std::unique_ptr<GameLogic::PalaceBuild::GameLevel> level;
 };
 

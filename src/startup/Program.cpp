@@ -84,6 +84,7 @@ int runProgram(const ProgramSetup& setup)
 
     // Every GL texture of the level goes before the shutdown picture.
     game.level.reset();
+    game.prepared = {};
 
     if (windowOpen && !sessionEndedFromOutside())
     {

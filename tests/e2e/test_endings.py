@@ -80,9 +80,9 @@ def lay_pieces(game, x):
         x.click(113, y)
         for button in (3, 1, 3):
             x.click(*spot, button=button)
-    keys_then_redrawn(x, "s", "l")
     around = [(sx + dx, sy + dy) for sx, sy in spots for dx in (-20, 0, 20) for dy in (-20, 0, 20)]
-    assert x.screenshot().differs(game.empty, around) > 0.3, "no pieces laid"
+    assert wait_until(lambda: x.screenshot().differs(game.empty, around) > 0.3, 20), "no pieces laid"
+    keys_then_redrawn(x, "s", "l")
 
 
 def read_only_play(game, x):
@@ -265,6 +265,8 @@ ROWS = [
      {"arguments": ["--display=keep"]}),
     ("no 1024x768 mode, picture copy refused", "1280x1024", 0, None, steps(bars, copy_refused),
      escape, 0, "exit", True, {"arguments": ["--pictures=/proc/brickwork"]}),
+    ("no 1024x768 mode, a wide screen", "1600x900", 0, None, steps(bars, lay_pieces), escape, 0,
+     "exit", False),
     ("XWayland, which only pretends to switch", "XWayland", 0, None, saved_by_key, send(TERM),
      0, "Terminated", False),
     ("altered banner", "", 0, alter_banner, None, answer_message_box, 0,

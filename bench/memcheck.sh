@@ -34,43 +34,27 @@ root, tool, reports = os.environ["ROOT"], os.environ["TOOL"], os.environ["REPORT
 game_dir = os.environ["ASAN_DIR" if tool == "asan" else "BUILD_DIR"] + "/game"
 os.environ["GAME_DIR"] = game_dir
 sys.path.insert(0, root + "/tests/e2e")
-import harness
-from harness import Game, XServer, wait_until
-from test_play import Piece
+from harness import Game, Piece, XServer
 
 report = os.path.join(reports, tool)
 # Slow under valgrind: every wait is stretched.
 slow = 1 if tool == "asan" else 25
-
-
-class CheckedGame(Game):
-    def start(self):
-        executable = os.path.join(game_dir, "brickwork-garden")
-        command = [executable]
-        env = dict(self.server.env)
-        # Mesa's driver stays loaded to the end (it is unloaded at exit
-        # otherwise), so the stacks inside it can be named and suppressed.
-        driver = glob.glob("/usr/lib/*/dri/swrast_dri.so")
-        if tool == "asan":
-            env["ASAN_OPTIONS"] = "detect_leaks=1:log_path=%s" % report
-            # The sanitizer runtime must come before the driver.
-            runtime = glob.glob("/usr/lib/*/libasan.so.8")
-            if driver and runtime:
-                env["LD_PRELOAD"] = runtime[0] + " " + driver[0]
-            env["LSAN_OPTIONS"] = "suppressions=%s/bench/lsan.supp" % root
-            env["UBSAN_OPTIONS"] = "print_stacktrace=1:log_path=%s" % report
-        else:
-            if driver:
-                env["LD_PRELOAD"] = driver[0]
-            command = ["valgrind", "--tool=memcheck", "--leak-check=full",
-                       "--show-leak-kinds=definite,indirect", "--num-callers=30",
-                       "--suppressions=%s/bench/memcheck.supp" % root,
-                       "--log-file=%s.%%p" % report] + command
-        self.output = open(os.path.join(self.folder, "output.txt"), "w")
-        self.process = subprocess.Popen(command, cwd=self.folder, env=env,
-                                        stdin=subprocess.DEVNULL, stdout=self.output,
-                                        stderr=subprocess.STDOUT)
-        self.started = time.monotonic()
+# Mesa's driver stays loaded to the end (it is unloaded at exit otherwise),
+# so the stacks inside it can be named and suppressed.
+driver = glob.glob("/usr/lib/*/dri/swrast_dri.so")
+if tool == "asan":
+    # The sanitizer runtime must come before the driver.
+    runtime = glob.glob("/usr/lib/*/libasan.so.8")
+    env = {"ASAN_OPTIONS": "detect_leaks=1:log_path=%s" % report,
+           "LSAN_OPTIONS": "suppressions=%s/bench/lsan.supp" % root,
+           "UBSAN_OPTIONS": "print_stacktrace=1:log_path=%s" % report,
+           "LD_PRELOAD": " ".join(runtime[:1] + driver[:1])}
+    wrapper = ()
+else:
+    env = {"LD_PRELOAD": " ".join(driver[:1])}
+    wrapper = ("valgrind", "--tool=memcheck", "--leak-check=full",
+               "--show-leak-kinds=definite,indirect", "--num-callers=30",
+               "--suppressions=%s/bench/memcheck.supp" % root, "--log-file=%s.%%p" % report)
 
 
 def pause(seconds):
@@ -78,42 +62,47 @@ def pause(seconds):
 
 
 started = time.monotonic()
-with XServer.xvfb() as x, CheckedGame(x) as game:
-    game.wait_until_playing(timeout=60 * slow)
-    pause(1)
-    for round, folder in enumerate(["palace", "decoration", "person"]):
-        if round:
-            x.key("n")
-        pause(0.5)
-        for row in range(3):
-            try:
-                piece = Piece(game, folder, row)
-            except (OSError, AssertionError, IndexError):
-                continue
-            x.click(*piece.in_cell())
-            pause(0.3)
-            x.move(400 + 150 * row, 200 + 120 * round)
-            pause(0.3)
-            x.key("i", "i", "Right", "Up")
-            x.click(400 + 150 * row, 200 + 120 * round, button=3)
-            pause(0.3)
-            x.click(420 + 150 * row, 230 + 120 * round)
-            pause(0.3)
-    # Pick the last piece up and lay it elsewhere; tints and mirror on it.
-    x.click(722, 472)
-    pause(0.3)
-    x.click(650, 600)
-    pause(0.3)
-    for key in ["b", "f", "B", "F", "s"]:
-        x.key(key)
+with XServer.xvfb() as x:
+    game = Game(x, env=env, wrapper=wrapper)
+    try:
+        game.wait_until_playing(timeout=60 * slow)
+        pause(1)
+        for round, folder in enumerate(["palace", "decoration", "person"]):
+            if round:
+                x.key("n")
+            pause(0.5)
+            for row in range(3):
+                # The picture each cell shows first: the first of its row.
+                shown = sorted(glob.glob(game.path("BMP/%s/%d.*.png" % (folder, row + 1))))
+                if not shown:
+                    continue
+                piece = Piece(game, folder + "/" + os.path.basename(shown[0]))
+                x.click(*piece.in_cell())
+                pause(0.3)
+                x.move(400 + 150 * row, 200 + 120 * round)
+                pause(0.3)
+                x.key("i", "i", "Right", "Up")
+                x.click(400 + 150 * row, 200 + 120 * round, button=3)
+                pause(0.3)
+                x.click(420 + 150 * row, 230 + 120 * round)
+                pause(0.3)
+        # Pick the last piece up and lay it elsewhere; undo and redo it.
+        x.click(722, 472)
         pause(0.3)
-    x.key("l")
-    pause(1)
-    x.key("p")
-    pause(1)
-    x.key("Escape")
-    code = game.wait(timeout=60 * slow)
-    lines = game.log_lines()
+        x.click(650, 600)
+        pause(0.3)
+        for key in ["ctrl+z", "ctrl+y", "b", "f", "B", "F", "s"]:
+            x.key(key)
+            pause(0.3)
+        x.key("l")
+        pause(1)
+        x.key("p")
+        pause(1)
+        x.key("Escape")
+        code = game.wait(timeout=60 * slow)
+        lines = game.log()
+    finally:
+        game.close()
 print("%s: session of %.0f s, exit code %s, %d log lines, %d drags" % (
     tool, time.monotonic() - started, code, len(lines),
     sum("start drag(" in l for l in lines)))

@@ -29,9 +29,10 @@ class Game:
     """The real game in a temporary copy of the game folder, with a home
     folder "home" of its own inside it (and no system settings); prepare(folder)
     may change the copy before the game starts. settings: the user's settings
-    file; arguments: the command line."""
+    file; arguments: the command line; wrapper: a command that runs the game
+    (a memory checker)."""
 
-    def __init__(self, server, prepare=None, env=None, arguments=(), settings=None):
+    def __init__(self, server, prepare=None, env=None, arguments=(), settings=None, wrapper=()):
         self.server = server
         self.folder = tempfile.mkdtemp(prefix="brickwork-game-")
         for data in ("BMP", "Sound"):
@@ -48,7 +49,7 @@ class Game:
         env = dict(server.env, HOME=self.path("home"), XDG_CONFIG_DIRS=self.path("xdg"),
                    **(env or {}))
         env.pop("XDG_CONFIG_HOME", None)
-        self.process = subprocess.Popen([os.path.join(GAME_DIR, "brickwork-garden")]
+        self.process = subprocess.Popen(list(wrapper) + [os.path.join(GAME_DIR, "brickwork-garden")]
                                         + list(arguments), cwd=self.folder, env=env,
                                         stdin=subprocess.DEVNULL, stdout=self.output,
                                         stderr=subprocess.STDOUT, start_new_session=True)
@@ -71,11 +72,11 @@ class Game:
         self.output.seek(0)
         return "log:\n%s\noutput:\n%s" % ("\n".join(self.log()), self.output.read())
 
-    def wait_until_playing(self):
+    def wait_until_playing(self, timeout=60):
         """Waits for the end of the level's construction; AssertionError with
         the log when it does not come or the game ends first."""
         wait_until(lambda: "PalaceBuild 703GameLevel::init" in self.log()
-                   or self.process.poll() is not None, 60)
+                   or self.process.poll() is not None, timeout)
         assert "PalaceBuild 703GameLevel::init" in self.log(), "not playing\n" + self.report()
 
     def wait(self, timeout=40):

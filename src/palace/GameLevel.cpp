@@ -141,14 +141,13 @@ void GameLevel::draw()
         mouseHandler->draw();
         return;
     }
-    // When only pieces changed, and within a part of the scene, the rest of
-    // the kept layer stays as it is.
+    // When only pieces changed, the kept layer stays as it is outside the box
+    // around them.
     VideoEngine::OpenGL::PictureBatch pieces = palace->batch(true);
     const std::uint64_t besidePieces = signatureBesidePieces();
     VideoEngine::OpenGL::Rectangl changed;
     if (still.fits() && coversWindow() && besidePieces == keptBesidePieces &&
-        pieces.changedArea(keptPieces, changed) &&
-        (changed.right - changed.left) * (changed.bottom - changed.top) < 1024 * 768 / 2)
+        pieces.changedArea(keptPieces, changed))
         still.redrawWithin(changed, [&] { drawStill(pieces); });
     else
         drawStill(pieces);

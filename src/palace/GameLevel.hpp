@@ -36,7 +36,6 @@ struct GameLevel
     using Background = VideoEngine::OpenGL::Texture<VideoEngine::OpenGL::FastTextureData>;
     using Frame = VideoEngine::OpenGL::Texture<VideoEngine::OpenGL::FrameTextureData>;
 
-    // What the run's settings ask of the level.
     // The frame and background catalogues, whose pictures take most of a
     // level's making: made ahead while the start-up picture shows, then
     // handed to the level.
@@ -50,6 +49,7 @@ struct GameLevel
     // order), failing as a level's making would.
     static Catalogues makeCatalogues();
 
+    // What the run's settings ask of the level.
     struct Options
     {
         // The child lock: the exit button looks inactive and does nothing.
@@ -62,9 +62,9 @@ struct GameLevel
         Catalogues catalogues;
     };
 
-    // Loads the frames and backgrounds (unless made ahead), writes the toolbar pictures' masks,
-    // builds the toolbar, the palace and the mouse handler, and binds
-    // controls, mouse and keyboard. The keyboard and the saved game must
+    // Loads the frames and backgrounds (unless made ahead), writes the
+    // toolbar pictures' masks, builds the toolbar, the palace and the mouse
+    // handler, and binds controls, mouse and keyboard. The keyboard and the saved game must
     // outlive the level. Every failure passes on with nothing left bound; a
     // termination signal ends the building between its steps with
     // "Terminated".

@@ -30,7 +30,7 @@ void Game::prepareLevel()
     }
     catch (...)
     {
-        prepared = {};
+        // Nothing made: the level's own making meets the failure again.
     }
 }
 

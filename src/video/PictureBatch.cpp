@@ -30,8 +30,8 @@ bool PictureBatch::Item::sameAs(const Item& other) const
 {
     auto sameCorner = [](const QuadCorner& a, const QuadCorner& b)
     { return a.s == b.s && a.t == b.t && a.x == b.x && a.y == b.y; };
-    return generation == other.generation && texture == other.texture && red == other.red &&
-           green == other.green && blue == other.blue &&
+    return generation == other.generation && red == other.red && green == other.green &&
+           blue == other.blue &&
            std::equal(quad.begin(), quad.end(), other.quad.begin(), sameCorner);
 }
 
@@ -55,7 +55,6 @@ bool PictureBatch::changedArea(const PictureBatch& earlier, Rectangl& area) cons
                 : Box{std::min(changed.left, box.left), std::min(changed.top, box.top),
                       std::max(changed.right, box.right), std::max(changed.bottom, box.bottom)};
     };
-    std::vector<bool> paired(earlier.items.size(), false);
     std::size_t lastPaired = 0;
     bool anyPaired = false;
     for (const Item& item : items)
@@ -75,12 +74,10 @@ bool PictureBatch::changedArea(const PictureBatch& earlier, Rectangl& area) cons
             return false;
         lastPaired = match->second;
         anyPaired = true;
-        paired[match->second] = true;
         unpaired.erase(match);
     }
-    for (std::size_t j = 0; j < earlier.items.size(); ++j)
-        if (!paired[j])
-            include(earlier.items[j].box);
+    for (const auto& gone : unpaired)
+        include(earlier.items[gone.second].box);
     area = {changed.left, changed.top, changed.right, changed.bottom};
     return true;
 }

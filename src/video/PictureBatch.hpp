@@ -34,8 +34,9 @@ public:
     // Where drawing this batch instead of the earlier one changes pixels: the
     // bounding box, in drawing units, of the pictures that only one of the
     // two draws (the same picture data, tint and corners count as the same
-    // picture). Empty (right < left) when both draw the same. False when the pictures both
-    // draw come in another order, which may change pixels anywhere.
+    // picture). Empty (right < left) when both draw the same. False when the
+    // pictures both draw come in another order, which may change pixels
+    // anywhere.
     bool changedArea(const PictureBatch& earlier, Rectangl& area) const;
 
 private:

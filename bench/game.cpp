@@ -144,7 +144,7 @@ int startup()
     std::vector<std::vector<std::string>> firstFolder;
     listPicturesByRow("BMP/palace/", firstFolder, GameLogic::PalaceBuild::Toolbar::picturePattern);
     start = Clock::now();
-    auto toolbar = std::make_shared<GameLogic::PalaceBuild::Toolbar>(firstFolder);
+    auto toolbar = std::make_shared<GameLogic::PalaceBuild::Toolbar>(GameLogic::PalaceBuild::controls(), firstFolder);
     std::printf("start-up: toolbar                     %8.1f ms\n", millisecondsSince(start));
     toolbar.reset();
 
@@ -173,7 +173,7 @@ bool pointOnPicture(const GameLogic::PalaceBuild::Cell& cell, int& x, int& y)
 void buildScene(GameLevel& level, int pieces)
 {
     std::mt19937 random(7);
-    auto& toolbar = *level.toolbar;
+    auto& toolbar = level.toolbar();
     for (int i = 0; i < pieces; ++i)
     {
         if (i % 9 == 8)
@@ -188,7 +188,7 @@ void buildScene(GameLevel& level, int pieces)
             continue;
         brick->setPosition(240 + int(random() % 700), int(random() % 650));
         brick->setSize(4 + unsigned(random() % 9));
-        level.palace->addBrick(brick);
+        level.palace().addBrick(brick);
     }
 }
 
@@ -196,16 +196,34 @@ void buildScene(GameLevel& level, int pieces)
 // were batched: everything, every frame, one draw per piece.
 void drawEverything(GameLevel& level)
 {
+    auto drawBrick = [](const Brick& brick)
+    {
+        const auto& s = brick.sourceRect;
+        const auto& d = brick.screenRect;
+        if (brick.clipped)
+            brick.picture.drawPart(s.left, s.top, s.right, s.bottom, d.left, d.top, d.right, d.bottom);
+        else
+            brick.picture.draw();
+    };
     glClearColor(1.0f, 1.0f, 0.0f, 1.0f);
     glClear(GL_COLOR_BUFFER_BIT);
-    level.backgrounds->current.draw();
-    for (auto brick = level.palace->bricks().rbegin(); brick != level.palace->bricks().rend();
-         ++brick)
-        (*brick)->draw(true);
-    level.toolbar->drawCells();
-    level.frames.current.draw();
-    level.toolbar->drawControls();
-    level.mouseHandler->draw();
+    level.backgrounds().current.draw();
+    const auto& pile = level.palace().bricks();
+    for (auto brick = pile.rbegin(); brick != pile.rend(); ++brick)
+        drawBrick(**brick);
+    for (const auto& cell : level.toolbar().rows)
+        if (cell->hasPicture())
+            drawBrick(cell->brick);
+    level.frames().current.draw();
+    for (const auto& control : level.toolbar().controls())
+        if (control.button)
+            control.button->current->draw();
+        else if (control.control->kind == GameLogic::PalaceBuild::Control::checkBox)
+            level.toolbar().checkBox->current->draw();
+    for (const auto& cell : level.toolbar().rows)
+        cell->previousArrow.current->draw(), cell->nextArrow.current->draw();
+    if (level.mouseHandler().dragged)
+        level.mouseHandler().dragged->picture.draw();
     glFlush();
     glutSwapBuffers();
     glFinish();
@@ -235,20 +253,20 @@ int scene(int pieces)
 
     // A piece carried across the scene; nothing else changes.
     int x = 0, y = 0;
-    pointOnPicture(*level.toolbar->rows[0], x, y);
-    level.mouseHandler->dragged = level.toolbar->startDrag(x, y, "");
+    pointOnPicture(*level.toolbar().rows[0], x, y);
+    level.mouseHandler().dragged = level.toolbar().startDrag(x, y, "");
     auto carry = [&](int i)
-    { level.mouseHandler->dragged->setPosition(300 + (i * 37) % 600, 100 + (i * 23) % 500); };
+    { level.mouseHandler().dragged->setPosition(300 + (i * 37) % 600, 100 + (i * 23) % 500); };
     const double carryMs = perFrame(
         frames, [&] { drawFrame(level); }, carry);
     // A change to a laid piece every frame: the still part is drawn anew
     // where the piece lies.
-    auto tint = [&](int) { level.palace->nextColor(); };
+    auto tint = [&](int) { level.palace().nextColor(); };
     const double changeMs = perFrame(
         frames, [&] { drawFrame(level); }, tint);
     // A control lit and unlit under the mouse every frame: the still part is
     // drawn anew whole.
-    GameLogic::Button& mirror = *level.toolbar->mirrorButton;
+    GameLogic::Button& mirror = level.toolbar().button("mirror");
     auto light = [&](int i) { mirror.current = i % 2 ? &mirror.normal : mirror.hover.get(); };
     const double wholeMs = perFrame(
         frames, [&] { drawFrame(level); }, light);
@@ -264,16 +282,16 @@ int scene(int pieces)
         frames, [&] { drawEverything(level); }, carry);
     const double changeOldMs = perFrame(
         frames, [&] { drawEverything(level); }, tint);
-    level.mouseHandler->dragged.reset();
+    level.mouseHandler().dragged.reset();
 
-    auto dragged = std::make_shared<Brick>(level.toolbar->rows[0]->brick);
+    auto dragged = std::make_shared<Brick>(level.toolbar().rows[0]->brick);
     std::mt19937 random(11);
     const int moves = 2000;
     start = Clock::now();
     for (int i = 0; i < moves; ++i)
     {
         dragged->setPosition(240 + int(random() % 700), int(random() % 650));
-        level.palace->snap(dragged);
+        level.palace().snap(dragged);
     }
     const double snapUs = millisecondsSince(start) * 1000.0 / moves;
 
@@ -288,7 +306,7 @@ int scene(int pieces)
         "(%ld bytes) | as played: "
         "%4d textures, %6.1f MiB (%6.1f once idle, given back in %.1f ms), taking the pieces "
         "%6.1f ms\n",
-        level.palace->bricks().size(), carryMs, carryOldMs, changeMs, changeOldMs, wholeMs, snapUs,
+        level.palace().bricks().size(), carryMs, carryOldMs, changeMs, changeOldMs, wholeMs, snapUs,
         saveMs, long(saved.tellg()), textures, memoryMiB, idleMiB, releaseMs, buildMs);
     return 0;
 }
@@ -306,16 +324,16 @@ int load()
     const double loadedMiB = residentMiB();
     drawFrame(level);
     std::set<const void*> pictures;
-    for (const auto& brick : level.palace->bricks())
+    for (const auto& brick : level.palace().bricks())
         pictures.insert(brick->picture.data.get());
     const double drawnMiB = residentMiB();
     glFinish();
     Platform::releaseFreeMemory();
     std::printf("%5zu pieces: load %6.1f ms (%zu pictures) | textures %d -> %d | RSS %.1f -> "
                 "%.1f MiB loaded, %.1f MiB drawn, %.1f MiB once idle\n",
-                level.palace->bricks().size(), loadMs, pictures.size(), emptyTextures,
+                level.palace().bricks().size(), loadMs, pictures.size(), emptyTextures,
                 liveTextures(), emptyMiB, loadedMiB, drawnMiB, residentMiB());
-    return level.palace->bricks().empty() ? 1 : 0;
+    return level.palace().bricks().empty() ? 1 : 0;
 }
 
 // The mouse as GLUT delivers it, in window pixels (1:1 with the logical
@@ -341,7 +359,7 @@ void moveTo(int x, int y)
 // a cleared scene. A frame is drawn after each.
 void playRound(GameLevel& level, std::mt19937& random, int round)
 {
-    auto& toolbar = *level.toolbar;
+    auto& toolbar = level.toolbar();
     auto& cell = *toolbar.rows[std::size_t(round) % toolbar.rows.size()];
     int x = 0, y = 0;
     if (pointOnPicture(cell, x, y))
@@ -364,7 +382,7 @@ void playRound(GameLevel& level, std::mt19937& random, int round)
         drawFrame(level);
     }
     cell.showNext();
-    level.palace->nextColor();
+    level.palace().nextColor();
     drawFrame(level);
     switch (round % 4)
     {
@@ -403,7 +421,7 @@ int soak(int rounds)
     for (int round = 0; round <= rounds; ++round)
     {
         if (round % clearEvery == 0)
-            std::printf("%7d %8zu %9d %9.1f %8.1f\n", round, level.palace->bricks().size(),
+            std::printf("%7d %8zu %9d %9.1f %8.1f\n", round, level.palace().bricks().size(),
                         liveTextures(), residentMiB(), millisecondsSince(start) / 1000.0);
         if (round < rounds)
             playRound(level, random, round);
@@ -438,7 +456,7 @@ int history(int pieces)
     const double firstStepKiB = heapKiB();
     std::mt19937 random(5);
     int x = 0, y = 0;
-    pointOnPicture(*level.toolbar->rows[0], x, y);
+    pointOnPicture(*level.toolbar().rows[0], x, y);
     const int steps = 100;
     auto start = Clock::now();
     for (int i = 0; i < steps; ++i)
@@ -477,7 +495,7 @@ int history(int pieces)
     std::printf("%5zu pieces: the first step keeps %7.1f KiB | %d steps more keep %7.1f KiB "
                 "(%.0f bytes a step) | input of a step %5.2f ms | undo %5.1f ms, redo %5.1f ms "
                 "with their frames | RSS %.1f MiB\n",
-                level.palace->bricks().size(), firstStepKiB - builtKiB, steps,
+                level.palace().bricks().size(), firstStepKiB - builtKiB, steps,
                 stepsKiB - firstStepKiB, (stepsKiB - firstStepKiB) * 1024.0 / steps, stepMs, undoMs,
                 redoMs, residentMiB());
     return 0;

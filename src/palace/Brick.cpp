@@ -141,15 +141,6 @@ bool Brick::hitTest(int x, int y) const
     return false;
 }
 
-void Brick::draw(bool clippingAllowed) const
-{
-    if (clipped && clippingAllowed)
-        picture.drawPart(sourceRect.left, sourceRect.top, sourceRect.right, sourceRect.bottom,
-                         screenRect.left, screenRect.top, screenRect.right, screenRect.bottom);
-    else
-        picture.draw();
-}
-
 void Brick::addTo(VideoEngine::OpenGL::PictureBatch& batch, bool clippingAllowed) const
 {
     if (clipped && clippingAllowed)
@@ -158,17 +149,6 @@ void Brick::addTo(VideoEngine::OpenGL::PictureBatch& batch, bool clippingAllowed
                       screenRect.bottom);
     else
         batch.add(picture);
-}
-
-void Brick::sign(VideoEngine::OpenGL::SceneSignature& signature) const
-{
-    signature.add(picture);
-    signature.add(clipped);
-    if (clipped)
-    {
-        signature.add(sourceRect);
-        signature.add(screenRect);
-    }
 }
 
 void Brick::loadMask(const std::string& fileName)

@@ -11,7 +11,6 @@
 #include "video/FastTextureData.hpp"
 #include "video/PictureBatch.hpp"
 #include "video/Rectangl.hpp"
-#include "video/SceneSignature.hpp"
 #include "video/Texture.hpp"
 
 #include <cstdint>
@@ -66,13 +65,10 @@ public:
     // has a mask, else by its (scaled or clipped) rectangle.
     bool hitTest(int x, int y) const;
 
-    // Draws the picture: only its sourceRect part into screenRect when the
-    // brick is clipped and clipping is allowed, else whole.
-    void draw(bool clippingAllowed = true) const;
-    // Adds to the batch what draw(clippingAllowed) draws.
+    // Adds the picture to the batch: only its sourceRect part into
+    // screenRect when the brick is clipped and clipping is allowed, else
+    // whole.
     void addTo(VideoEngine::OpenGL::PictureBatch& batch, bool clippingAllowed) const;
-    // Adds what draw(true) shows to the signature.
-    void sign(VideoEngine::OpenGL::SceneSignature& signature) const;
 
     // Reads fileName + ".mask"; no usable file leaves the brick without a mask.
     void loadMask(const std::string& fileName);

@@ -111,17 +111,16 @@ void Cell::handleMouse(const std::shared_ptr<MouseCursor>& cursor)
     nextArrow.handleMouse(cursor);
 }
 
-void Cell::drawPicture() const
+void Cell::addPicture(VideoEngine::OpenGL::PictureBatch& batch) const
 {
-    if (!hasPicture())
-        return;
-    brick.draw();
+    if (hasPicture())
+        brick.addTo(batch, true);
 }
 
-void Cell::drawArrows() const
+void Cell::addArrows(VideoEngine::OpenGL::PictureBatch& batch) const
 {
-    previousArrow.current->draw();
-    nextArrow.current->draw();
+    batch.add(*previousArrow.current);
+    batch.add(*nextArrow.current);
 }
 
 } // namespace PalaceBuild

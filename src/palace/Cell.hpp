@@ -59,10 +59,10 @@ public:
     // Passes the cursor to the left, then the right arrow.
     void handleMouse(const std::shared_ptr<MouseCursor>& cursor);
 
-    // Draws the shown picture (nothing for an empty row).
-    void drawPicture() const;
-    // Draws the left, then the right arrow.
-    void drawArrows() const;
+    // Adds the shown picture to the batch (nothing for an empty row).
+    void addPicture(VideoEngine::OpenGL::PictureBatch& batch) const;
+    // Adds the left, then the right arrow.
+    void addArrows(VideoEngine::OpenGL::PictureBatch& batch) const;
 
     bool hasPicture() const { return !pictures.empty(); }
 

@@ -1,18 +1,20 @@
 #pragma once
 // The game screen as a whole: it owns the background and frame catalogues,
-// the toolbar, the palace and the drag-and-drop handler, wires every toolbar
-// control, key and mouse event to its command, and draws one frame on
-// request. Built by the start-up banner and owned by the run's Game, which
-// releases it when the game phase ends: every GL texture the level made goes
-// with it.
+// the toolbar, the palace, the drag-and-drop handler, the steps for undo and
+// redo, the picture capture and the drawing of the screen. It binds the
+// controls of the list (Controls.hpp) to its commands, routes keys and mouse
+// to them, and describes each frame. Built by the start-up banner and owned
+// by the run's Game, which releases it when the game phase ends: every GL
+// texture the level made goes with it.
 
-#include "palace/History.hpp"
 #include "palace/ImageManager.hpp"
+#include "palace/PictureCapture.hpp"
 #include "palace/SceneStore.hpp"
+#include "palace/Steps.hpp"
 #include "ui/Keyboard.hpp"
 #include "video/FastTextureData.hpp"
 #include "video/FrameTextureData.hpp"
-#include "video/SceneLayer.hpp"
+#include "video/SceneDrawing.hpp"
 #include "video/Texture.hpp"
 
 #include <memory>
@@ -20,15 +22,20 @@
 
 namespace GameLogic
 {
+
+class MouseCursor;
+
 namespace PalaceBuild
 {
 
 class MouseHandler;
 class Palace;
 class Toolbar;
+struct Control;
 
-struct GameLevel
+class GameLevel
 {
+public:
     // The keys that undo and redo: Ctrl+Z and Ctrl+Y.
     static constexpr unsigned char undoKey = 26;
     static constexpr unsigned char redoKey = 25;
@@ -64,10 +71,10 @@ struct GameLevel
 
     // Loads the frames and backgrounds (unless made ahead), writes the
     // toolbar pictures' masks, builds the toolbar, the palace and the mouse
-    // handler, and binds controls, mouse and keyboard. The keyboard and the saved game must
-    // outlive the level. Every failure passes on with nothing left bound; a
-    // termination signal ends the building between its steps with
-    // "Terminated".
+    // handler, and binds controls, mouse and keyboard. The keyboard and the
+    // saved game must outlive the level. Every failure passes on with
+    // nothing left bound; a termination signal ends the building between its
+    // steps with "Terminated".
     GameLevel(GameLogic::Keyboard& keyboard, SceneStore& savedGame, Options options);
 
     // Unbinds the keyboard, then releases the members.
@@ -76,10 +83,11 @@ struct GameLevel
     GameLevel(const GameLevel&) = delete;
     GameLevel& operator=(const GameLevel&) = delete;
 
-    // One frame: background, palace, toolbar pictures, frame, controls and the
-    // carried brick; only background and palace (bricks whole) while a
-    // picture capture is pending. All but the carried brick is drawn once
-    // and kept (see SceneLayer) until any of it changes.
+    // One frame: background, palace, toolbar pictures, frame, controls and
+    // the carried brick, all but the carried brick kept from frame to frame
+    // (see SceneDrawing). While a picture capture is pending, only the
+    // background and the palace (bricks whole), and the capture counts the
+    // frame.
     void draw();
     // The signature of what draw() would show now.
     std::uint64_t frameSignature() const;
@@ -87,80 +95,72 @@ struct GameLevel
     // clearing first: the background is opaque and covers the screen.
     bool coversWindow() const;
 
+    // The commands of the controls and keys.
     void nextBackground();
     void previousBackground();
     void nextFrame();
     void previousFrame();
     void clearPalace();
-
     // The size buttons: the selected brick (and, with the size box ticked,
     // the pictures of new pieces) one step larger or smaller.
     void growPieces();
     void shrinkPieces();
-
-    // Request a capture of the scene as a picture, or as a picture that also
-    // becomes the desktop wallpaper. The capture runs two frames later.
+    // A picture of the scene, a plain one (a wallpaper asked for before is
+    // not made), or one that also becomes the desktop wallpaper; see
+    // PictureCapture.
     void savePicture();
+    void savePlainPicture();
     void setWallpaper();
-    // After every frame is drawn, before it is shown: when a requested
-    // capture is due, writes the viewport's pixels to
-    // "PrintScreen/<local time>.bmp" and, with the same pixels, to
-    // "<local time>.png" in the folder for copies, making the folders when
-    // they are missing. A copy that cannot be written is logged.
-    void captureIfDue();
-
-    // One step back or forward (the undo and redo buttons and keys). While a
-    // piece is carried, undo only cancels the carry: a new piece vanishes, a
-    // picked-up one goes back where it lay, as it was; redo cancels the carry
-    // before it steps forward.
+    // One step back or forward; see Steps.
     void undo();
     void redo();
-
     // Keeps the scene in the saved game; a failure is logged and the game
     // goes on.
     void saveGame();
     // Reads the saved game; on any failure the palace is left empty.
     void loadGame();
 
-    void onMouseButton();
-    void onMouseMove();
+    // What decides whether a control is active.
+    bool canUndo() const;
+    bool canRedo() const;
+    bool exitLocked() const { return locked; }
+
+    // Input from the run's GLUT callbacks: the mouse cursor they move and
+    // press (its callables run the level's mouse handling), and the keys.
+    MouseCursor& mouse();
     void onKey(unsigned char key);
     void onSpecialKey(int key);
 
-    std::shared_ptr<MouseHandler> mouseHandler;
-    std::shared_ptr<ImageManager<Background>> backgrounds;
-    ImageManager<Frame> frames;
-    std::shared_ptr<Toolbar> toolbar;
-    std::shared_ptr<Palace> palace;
-    // 0: no capture pending; else the frames counted since the request.
-    int captureState = 0;
-    bool wallpaperRequested = false;
+    // The parts, for the commands and for tests.
+    Palace& palace() { return *pile; }
+    const Palace& palace() const { return *pile; }
+    Toolbar& toolbar() { return *bar; }
+    MouseHandler& mouseHandler() { return *handler; }
+    BackgroundCatalogue& backgrounds() { return *backgroundCatalogue; }
+    FrameCatalogue& frames() { return frameCatalogue; }
+    const PictureCapture& capture() const { return pictureCapture; }
 
 private:
-    // Background, the palace's pieces, cells, frame and controls, and their
-    // signature; the signature of all but the pieces.
-    void drawStill(const VideoEngine::OpenGL::PictureBatch& pieces) const;
-    std::uint64_t stillSignature() const;
-    std::uint64_t signatureBesidePieces() const;
-    void drawBackground() const;
-    // After input: notes a carry that began or ended, records the step the
-    // input finished, if any, and shows whether undo and redo can act.
+    void onMouseButton();
+    void onMouseMove();
+    // After input: the steps, then the controls' active states.
     void afterInput(const std::shared_ptr<Brick>& carriedBefore);
-    void recordStep();
-    // Drops the carried piece, putting a picked-up one back; returns whether
-    // a piece was carried.
-    bool cancelCarry();
-    // Shows the background and frame of a scene undone or redone.
-    void show(const History::Scene& scene);
+    // Runs the command of a control that is active.
+    void run(const Control& control);
+    // What a frame shows now.
+    VideoEngine::OpenGL::ScenePictures describe() const;
 
     GameLogic::Keyboard& keyboard;
     SceneStore& savedGame;
-    std::string pictureCopies;
-    VideoEngine::OpenGL::SceneLayer still;
-    // The pieces the still layer shows, and the signature of all beside them.
-    VideoEngine::OpenGL::PictureBatch keptPieces;
-    std::uint64_t keptBesidePieces = 0;
-    History history{History::Scene{}};
+    bool locked;
+    std::unique_ptr<ImageManager<Background>> backgroundCatalogue;
+    ImageManager<Frame> frameCatalogue;
+    std::unique_ptr<Toolbar> bar;
+    std::unique_ptr<Palace> pile;
+    std::shared_ptr<MouseHandler> handler;
+    std::unique_ptr<Steps> steps;
+    PictureCapture pictureCapture;
+    VideoEngine::OpenGL::SceneDrawing drawing;
 };
 
 } // namespace PalaceBuild

@@ -77,17 +77,10 @@ void MouseHandler::handleMove()
     palace.snap(dragged);
 }
 
-void MouseHandler::draw()
+void MouseHandler::addTo(VideoEngine::OpenGL::PictureBatch& batch) const
 {
     if (dragged)
-        dragged->picture.draw();
-}
-
-void MouseHandler::sign(VideoEngine::OpenGL::SceneSignature& signature) const
-{
-    signature.add(dragged != nullptr);
-    if (dragged)
-        signature.add(dragged->picture);
+        batch.add(dragged->picture);
 }
 
 void MouseHandler::mirrorDragged()

@@ -11,7 +11,7 @@
 // happen only beyond dropZone. Presses exactly at toolbarStrip do nothing.
 
 #include "ui/MouseCursor.hpp"
-#include "video/SceneSignature.hpp"
+#include "video/PictureBatch.hpp"
 
 #include <memory>
 #include <string>
@@ -44,10 +44,9 @@ public:
     // crossing into the toolbar strip, else moves it and snaps it.
     void handleMove();
 
-    // Draws the carried brick whole; the cursor picture itself is not drawn.
-    void draw() override;
-    // Adds what draw() shows to the signature.
-    void sign(VideoEngine::OpenGL::SceneSignature& signature) const;
+    // Adds the carried brick, whole, to the batch; the cursor picture itself
+    // is not drawn.
+    void addTo(VideoEngine::OpenGL::PictureBatch& batch) const;
 
     // Keyboard commands on the carried brick; nothing when none is carried.
     void mirrorDragged();

@@ -185,24 +185,12 @@ unsigned Palace::decreaseSize(bool alsoForNewPieces)
     return resizeSelected(alsoForNewPieces, false);
 }
 
-void Palace::draw(bool clippingAllowed) const
-{
-    batch(clippingAllowed).draw();
-}
-
 VideoEngine::OpenGL::PictureBatch Palace::batch(bool clippingAllowed) const
 {
     VideoEngine::OpenGL::PictureBatch pictures;
     for (auto it = pile.rbegin(); it != pile.rend(); ++it)
         (*it)->addTo(pictures, clippingAllowed);
     return pictures;
-}
-
-void Palace::sign(VideoEngine::OpenGL::SceneSignature& signature) const
-{
-    signature.add(pile.size());
-    for (auto it = pile.rbegin(); it != pile.rend(); ++it)
-        (*it)->sign(signature);
 }
 
 // Takes the selected brick out, changes its size by one step and drops it

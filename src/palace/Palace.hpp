@@ -69,13 +69,9 @@ public:
     // under it (or all of them, when there are fewer) and selects it.
     void putBack(const std::shared_ptr<Brick>& brick, std::size_t below);
 
-    // Draws the pile from the lowest brick to the topmost; clipped bricks are
-    // drawn clipped only when clippingAllowed.
-    void draw(bool clippingAllowed) const;
-    // What draw(clippingAllowed) sends to the GL, ready to draw.
+    // The pile from the lowest brick to the topmost, ready to draw; clipped
+    // bricks are drawn clipped only when clippingAllowed.
     VideoEngine::OpenGL::PictureBatch batch(bool clippingAllowed) const;
-    // Adds what draw(true) shows to the signature.
-    void sign(VideoEngine::OpenGL::SceneSignature& signature) const;
 
     // The pile, topmost brick first, and the brick the colour, mirror and size
     // commands act on.

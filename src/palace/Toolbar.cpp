@@ -24,21 +24,17 @@ Utils::Array<std::string, 3> buttonPictures(const std::string& stem)
     return files;
 }
 
-std::shared_ptr<Button> makeButton(const std::string& stem, int x, int y, bool mirrored = false)
-{
-    return std::make_shared<Button>(buttonPictures(stem), x, y, mirrored);
-}
-
 Rectangl rectOf(const std::shared_ptr<Button>& button)
 {
     return button->current->imageRect();
 }
 
-Utils::Array<std::string, 5> checkBoxPictures()
+// The five pictures "BMP/button/<stem>01.png" to "...05.png".
+Utils::Array<std::string, 5> checkBoxPictures(const std::string& stem)
 {
     Utils::Array<std::string, 5> files;
     for (unsigned k = 0; k < files.size(); ++k)
-        files[k] = "BMP/button/checkbox 0" + std::to_string(k + 1) + ".png";
+        files[k] = "BMP/button/" + stem + "0" + std::to_string(k + 1) + ".png";
     return files;
 }
 
@@ -53,34 +49,19 @@ void cutToRow(std::vector<std::string>& pictures)
 
 const char* const Toolbar::picturePattern = "^[1-3]\\.(.*)\\.(png|bmp)$";
 
-Toolbar::Toolbar(std::vector<std::vector<std::string>>& firstFolder)
+Toolbar::Toolbar(const std::vector<Control>& list,
+                 std::vector<std::vector<std::string>>& firstFolder)
 {
-    backgroundButton = makeButton("background ", 26, 670);
-    frameButton = makeButton("frame ", 91, 670);
-    clearButton = makeButton("clear ", 156, 670);
-    const Rectangl background = rectOf(backgroundButton);
-    savePictureButton = makeButton("save picture ", background.left + 2, background.bottom + 2);
-    const Rectangl savePicture = rectOf(savePictureButton);
-    wallpaperButton = makeButton("wallpaper ", savePicture.right + 5, savePicture.top);
-    saveButton = makeButton("save ", savePicture.left, savePicture.bottom + 3);
-    const Rectangl wallpaper = rectOf(wallpaperButton);
-    loadButton = makeButton("load ", wallpaper.left, wallpaper.bottom + 3);
-
-    const Button rightArrow(buttonPictures("arrow "), 149, 159, false);
-    const Button leftArrow(buttonPictures("arrow "), 149, 159, true);
-
-    previousColorButton = makeButton("arrow color ", 25, 97, true);
-    const Rectangl previousColor = rectOf(previousColorButton);
-    nextColorButton = makeButton("arrow color ", previousColor.left + 90, previousColor.top);
-
     folders = {"BMP/palace/", "BMP/decoration/", "BMP/person/"};
     for (const std::string& folder : folders)
     {
         std::vector<std::vector<std::string>> lists;
         listPicturesByRow(folder, lists, picturePattern);
-        for (const auto& list : lists)
-            VideoEngine::OpenGL::prepareMasks(list);
+        for (const auto& pictures : lists)
+            VideoEngine::OpenGL::prepareMasks(pictures);
     }
+    const Button rightArrow(buttonPictures("arrow "), 149, 159, false);
+    const Button leftArrow(buttonPictures("arrow "), 149, 159, true);
     rows.reserve(firstFolder.size());
     for (std::size_t i = 0; i < firstFolder.size(); ++i)
     {
@@ -89,74 +70,89 @@ Toolbar::Toolbar(std::vector<std::vector<std::string>>& firstFolder)
                                               leftArrow, rightArrow));
     }
 
-    folder1Button = makeButton("folder 1.", 30, 26);
-    const Rectangl folder1 = rectOf(folder1Button);
-    folder2Button = makeButton("folder 2.", folder1.right + 8, folder1.top);
-    const Rectangl folder2 = rectOf(folder2Button);
-    folder3Button = makeButton("folder 3.", folder2.right + 8, folder2.top);
-    exitButton = makeButton("exit ", 1000, 0);
-    mirrorButton = makeButton("mirror ", 890, 5);
-    undoButton = makeButton("undo ", 780, 5);
-    redoButton = makeButton("redo ", 835, 5);
-    undoButton->addInactivePicture("BMP/button/undo 04.png");
-    redoButton->addInactivePicture("BMP/button/redo 04.png");
-    undoButton->setActive(false);
-    redoButton->setActive(false);
-    smallerButton = makeButton("dec size ", folder1.left - 5, folder1.bottom + 5, true);
-    const Rectangl smaller = rectOf(smallerButton);
-    checkBox =
-        std::make_shared<CheckBox>(checkBoxPictures(), smaller.right + 2, smaller.top - 3, false);
-    const Rectangl box = checkBox->current->imageRect();
-    largerButton = makeButton("dec size ", box.right + 2, box.top + 3);
+    for (const Control& control : list)
+    {
+        std::shared_ptr<Button> button;
+        const VideoEngine::OpenGL::Position at = placeOf(control.place);
+        if (control.kind == Control::checkBox)
+            checkBox = std::make_shared<CheckBox>(checkBoxPictures(control.pictures), at.x, at.y,
+                                                  control.mirrored);
+        else if (control.kind == Control::button)
+        {
+            button = std::make_shared<Button>(buttonPictures(control.pictures), at.x, at.y,
+                                              control.mirrored);
+            if (control.inactive)
+                button->addInactivePicture(std::string("BMP/button/") + control.pictures +
+                                           "04.png");
+        }
+        shown.push_back({&control, std::move(button)});
+    }
 }
 
-std::vector<Button*> Toolbar::buttonsInOrder() const
+VideoEngine::OpenGL::Position Toolbar::placeOf(const Place& place) const
 {
-    return {backgroundButton.get(),    frameButton.get(),     clearButton.get(),
-            savePictureButton.get(),   folder1Button.get(),   folder2Button.get(),
-            folder3Button.get(),       saveButton.get(),      loadButton.get(),
-            previousColorButton.get(), nextColorButton.get(), exitButton.get(),
-            wallpaperButton.get(),     mirrorButton.get(),    largerButton.get(),
-            smallerButton.get(),       undoButton.get(),      redoButton.get()};
+    if (!place.from)
+        return {place.dx, place.dy};
+    Rectangl r;
+    for (const Shown& built : shown)
+        if (place.from == std::string(built.control->name))
+            r = built.button ? rectOf(built.button) : checkBox->current->imageRect();
+    switch (place.corner)
+    {
+    case Place::bottomLeft:
+        return {r.left + place.dx, r.bottom + place.dy};
+    case Place::topRight:
+        return {r.right + place.dx, r.top + place.dy};
+    default:
+        return {r.left + place.dx, r.top + place.dy};
+    }
+}
+
+Button& Toolbar::button(const std::string& name) const
+{
+    for (const Shown& built : shown)
+        if (built.button && name == built.control->name)
+            return *built.button;
+    throw std::out_of_range("no button " + name);
 }
 
 void Toolbar::handleMouse(const std::shared_ptr<MouseCursor>& cursor)
 {
-    for (Button* button : buttonsInOrder())
-        button->handleMouse(cursor);
-    checkBox->handleMouse(cursor);
+    for (const Shown& built : shown)
+    {
+        if (built.button)
+            built.button->handleMouse(cursor);
+        else if (built.control->kind == Control::checkBox)
+            checkBox->handleMouse(cursor);
+    }
     for (const auto& cell : rows)
         cell->handleMouse(cursor);
 }
 
-void Toolbar::drawCells() const
+void Toolbar::refresh(const GameLevel& level)
 {
-    for (const auto& cell : rows)
-        cell->drawPicture();
+    for (const Shown& built : shown)
+        if (built.button && built.control->inactive)
+            built.button->setActive(!built.control->inactive(level));
 }
 
-void Toolbar::sign(VideoEngine::OpenGL::SceneSignature& signature) const
+void Toolbar::addCells(VideoEngine::OpenGL::PictureBatch& batch) const
 {
     for (const auto& cell : rows)
+        cell->addPicture(batch);
+}
+
+void Toolbar::addControls(VideoEngine::OpenGL::PictureBatch& batch) const
+{
+    for (const Shown& built : shown)
     {
-        signature.add(cell->hasPicture());
-        if (cell->hasPicture())
-            cell->brick.sign(signature);
-        signature.add(*cell->previousArrow.current);
-        signature.add(*cell->nextArrow.current);
+        if (built.button)
+            batch.add(*built.button->current);
+        else if (built.control->kind == Control::checkBox)
+            batch.add(*checkBox->current);
     }
-    for (const Button* button : buttonsInOrder())
-        signature.add(*button->current);
-    signature.add(*checkBox->current);
-}
-
-void Toolbar::drawControls() const
-{
-    for (const Button* button : buttonsInOrder())
-        button->current->draw();
-    checkBox->current->draw();
     for (const auto& cell : rows)
-        cell->drawArrows();
+        cell->addArrows(batch);
 }
 
 std::shared_ptr<Brick> Toolbar::startDrag(int x, int y, const std::string& name)
@@ -173,12 +169,6 @@ void Toolbar::setCellsSize(unsigned step)
 {
     for (const auto& cell : rows)
         cell->setSize(step);
-}
-
-void Toolbar::lockExit()
-{
-    exitButton->addInactivePicture("BMP/button/exit 04.png");
-    exitButton->setActive(false);
 }
 
 void Toolbar::selectFolder(const std::string& folder)

@@ -1,15 +1,16 @@
 #pragma once
-// The game's control surface: eighteen buttons and the size check box along
-// the left edge (the undo, redo, mirror and exit buttons at the top right, on
-// the frame's top border), and three picture cells, one per row of the
-// picture folder shown. Each button's position after the first few comes
-// from the picture size of a button built before it, so the layout follows
-// the pictures. The level binds the buttons' commands.
+// The game's control surface: the controls of the list in Controls.hpp (the
+// buttons and the size check box along the left edge; the undo, redo, mirror
+// and exit buttons at the top right, on the frame's top border), and three
+// picture cells, one per row of the picture folder shown. A control's place
+// may be measured from one built before it, so the layout follows the
+// pictures. The level binds the commands.
 
 #include "palace/Cell.hpp"
+#include "palace/Controls.hpp"
 #include "ui/Button.hpp"
 #include "ui/CheckBox.hpp"
-#include "video/SceneSignature.hpp"
+#include "video/PictureBatch.hpp"
 
 #include <cstddef>
 #include <memory>
@@ -32,25 +33,41 @@ public:
     // File names that may appear in a toolbar row: a row digit, a dot, a name.
     static const char* const picturePattern;
 
-    // Builds the controls and a cell for each list of the first folder (cut to
-    // its first three pictures, in the argument itself), and writes the
-    // ".mask" files of all three folders. Picture and listing failures pass
-    // on; nothing is built then.
-    explicit Toolbar(std::vector<std::vector<std::string>>& firstFolder);
+    // A control of the list as built: its button, or null for the check box
+    // and for keys.
+    struct Shown
+    {
+        const Control* control;
+        std::shared_ptr<Button> button;
+    };
+
+    // Builds the controls of the list (it must outlive the toolbar) and a
+    // cell for each list of the first folder (cut to its first three
+    // pictures, in the argument itself), and writes the ".mask" files of all
+    // three folders. Picture and listing failures pass on; nothing is built
+    // then.
+    Toolbar(const std::vector<Control>& list, std::vector<std::vector<std::string>>& firstFolder);
 
     Toolbar(const Toolbar&) = delete;
     Toolbar& operator=(const Toolbar&) = delete;
 
-    // Passes the cursor to every button, the check box and the cells' arrows.
-    // A command may run during the pass; what it throws ends the pass.
+    // Passes the cursor to every control in the list's order, then to the
+    // cells' arrows. A command may run during the pass; what it throws ends
+    // the pass.
     void handleMouse(const std::shared_ptr<MouseCursor>& cursor);
 
-    // The cells' pictures, top to bottom.
-    void drawCells() const;
-    // The buttons, the check box, then the cells' arrows.
-    void drawControls() const;
-    // Adds what drawCells and drawControls show to the signature.
-    void sign(VideoEngine::OpenGL::SceneSignature& signature) const;
+    // Shows each control that can be inactive as the level's state has it.
+    void refresh(const GameLevel& level);
+
+    // Adds the cells' pictures, top to bottom, to the batch.
+    void addCells(VideoEngine::OpenGL::PictureBatch& batch) const;
+    // Adds the controls in the list's order, then the cells' arrows.
+    void addControls(VideoEngine::OpenGL::PictureBatch& batch) const;
+
+    // The controls as built, in the list's order.
+    const std::vector<Shown>& controls() const { return shown; }
+    // The button of the control so named; throws std::out_of_range for none.
+    Button& button(const std::string& name) const;
 
     // The first cell's answer to a drag starting at (x, y) while the picture
     // file name is carried (empty when nothing is); null when none answers.
@@ -58,10 +75,6 @@ public:
 
     // Shows every cell's picture at the size step.
     void setCellsSize(unsigned step);
-
-    // The child lock: the exit button shows its faded picture and runs
-    // nothing.
-    void lockExit();
 
     // Fills the cells from the folder's rows (at most three pictures each).
     // Failures are logged and passed on.
@@ -74,30 +87,13 @@ public:
     std::vector<std::shared_ptr<Cell>> rows;
     std::vector<std::string> folders;
     std::size_t current = 0;
-    std::shared_ptr<Button> backgroundButton;
-    std::shared_ptr<Button> frameButton;
-    std::shared_ptr<Button> clearButton;
-    std::shared_ptr<Button> savePictureButton;
-    std::shared_ptr<Button> folder1Button;
-    std::shared_ptr<Button> folder2Button;
-    std::shared_ptr<Button> folder3Button;
-    std::shared_ptr<Button> saveButton;
-    std::shared_ptr<Button> loadButton;
-    std::shared_ptr<Button> previousColorButton;
-    std::shared_ptr<Button> nextColorButton;
-    std::shared_ptr<Button> exitButton;
-    std::shared_ptr<Button> mirrorButton;
-    std::shared_ptr<Button> wallpaperButton;
-    std::shared_ptr<Button> largerButton;
-    std::shared_ptr<Button> smallerButton;
-    // Inactive at first: there is nothing to undo or redo yet.
-    std::shared_ptr<Button> undoButton;
-    std::shared_ptr<Button> redoButton;
     std::shared_ptr<CheckBox> checkBox;
 
 private:
-    // The buttons in the order of the mouse pass and of drawing.
-    std::vector<Button*> buttonsInOrder() const;
+    // Where the place puts a control, measured on the controls built so far.
+    VideoEngine::OpenGL::Position placeOf(const Place& place) const;
+
+    std::vector<Shown> shown;
 };
 
 } // namespace PalaceBuild

@@ -1,8 +1,8 @@
 #include "startup/GameCallbacks.hpp"
 
 #include "palace/MouseHandler.hpp"
-#include "platform/CapsLock.hpp"
 #include "platform/Clock.hpp"
+#include "platform/KeyModifiers.hpp"
 #include "platform/WindowClass.hpp"
 #include "startup/CallbackGuard.hpp"
 #include "startup/Game.hpp"
@@ -63,7 +63,6 @@ bool drawCaptureOffscreen(Game& game, GameLogic::PalaceBuild::GameLevel& level)
         glClear(GL_COLOR_BUFFER_BIT);
     }
     level.draw();
-    level.captureIfDue();
     game.offscreen.end();
     noteSceneChange();
     return true;
@@ -78,19 +77,15 @@ template <class Body> void withMouse(int x, int y, Body&& body)
         {
             noteSceneChange();
             if (GameLogic::PalaceBuild::GameLevel* level = currentLevel())
-                body(*level->mouseHandler, Game::current->logicalPoint(x, y));
+                body(level->mouse(), Game::current->logicalPoint(x, y));
         });
 }
 
-// Ctrl+Shift+Z reaches the level as Ctrl+Y: both redo. GLUT counts Caps Lock
-// as Shift, so with Caps Lock on Ctrl+Z stays undo.
-unsigned char redoByShift(unsigned char key)
+// Ctrl+Shift+Z reaches the level as Ctrl+Y: both redo.
+unsigned char redoByShift(unsigned char key, const Platform::KeyModifiers& held)
 {
     using GameLogic::PalaceBuild::GameLevel;
-    if (key == GameLevel::undoKey && (glutGetModifiers() & GLUT_ACTIVE_SHIFT) &&
-        !Platform::capsLockOn())
-        return GameLevel::redoKey;
-    return key;
+    return key == GameLevel::undoKey && held.shift ? GameLevel::redoKey : key;
 }
 
 } // namespace
@@ -197,17 +192,17 @@ void onKeyboard(unsigned char key, int, int)
         [key]
         {
             noteSceneChange();
+            const Platform::KeyModifiers held = Platform::keyModifiers();
             if (key == 27)
             {
                 // Under the child lock only Ctrl+Shift+Escape ends the game.
-                const int both = GLUT_ACTIVE_CTRL | GLUT_ACTIVE_SHIFT;
-                if (!Game::current->settings.lock || (glutGetModifiers() & both) == both)
+                if (!Game::current->settings.lock || (held.control && held.shift))
                     GameLogic::requestExit();
                 return;
             }
             GameLogic::Keyboard& keyboard = Game::current->keyboard;
             if (keyboard.keyFunc)
-                keyboard.keyFunc(redoByShift(key));
+                keyboard.keyFunc(redoByShift(key, held));
         });
 }
 
@@ -248,15 +243,13 @@ void drawGameFrame()
 {
     Game& game = *Game::current;
     GameLogic::PalaceBuild::GameLevel* level = currentLevel();
-    const bool capturing = level && level->captureState != 0;
+    const bool capturing = level && level->capture().pending();
     if (capturing && !game.modeSwitched && drawCaptureOffscreen(game, *level))
         return;
     game.sceneFit().clear(!level || !level->coversWindow(), 1.0f, 1.0f, 0.0f);
     if (!level)
         return;
     level->draw();
-    glFlush();
-    level->captureIfDue();
     glutSwapBuffers();
     glFinish();
     if (capturing)

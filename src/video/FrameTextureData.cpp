@@ -44,12 +44,26 @@ void FrameTextureData::drawPart(int, int, int, int, int, int, int, int, bool, fl
 
 void FrameTextureData::draw(int x, int y, bool mirror, float scale)
 {
-    const int right = x + int(textureWidth) - borderSize;
-    const int bottom = y + int(textureHeight) - borderSize;
-    pieces[0].draw(x, y, mirror, scale);
-    pieces[1].draw(x + panelWidth, y, mirror, scale);
-    pieces[2].draw(x + panelWidth, bottom, mirror, scale);
-    pieces[3].draw(right, y, mirror, scale);
+    for (std::size_t k = 0; k < pieces.size(); ++k)
+    {
+        const Position at = pieceAt(k, x, y);
+        pieces[k].draw(at.x, at.y, mirror, scale);
+    }
+}
+
+Position FrameTextureData::pieceAt(std::size_t k, int x, int y) const
+{
+    switch (k)
+    {
+    case 0:
+        return {x, y};
+    case 1:
+        return {x + panelWidth, y};
+    case 2:
+        return {x + panelWidth, y + int(textureHeight) - borderSize};
+    default:
+        return {x + int(textureWidth) - borderSize, y};
+    }
 }
 
 } // namespace OpenGL

@@ -3,6 +3,9 @@
 #include "video/Array.hpp"
 #include "video/FastTextureData.hpp"
 #include "video/ITextureData.hpp"
+#include "video/Position.hpp"
+
+#include <cstddef>
 
 namespace VideoEngine
 {
@@ -26,6 +29,9 @@ public:
     void drawPart(int sourceLeft, int sourceTop, int sourceRight, int sourceBottom, int destLeft,
                   int destTop, int destRight, int destBottom, bool mirror, float scale) override;
     void draw(int x, int y, bool mirror, float scale) override;
+
+    // Where piece k (0 to 3) of a frame drawn at (x, y) is drawn.
+    Position pieceAt(std::size_t k, int x, int y) const;
 
     Utils::Array<FastTextureData, 4> pieces;
 };

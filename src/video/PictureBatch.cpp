@@ -1,5 +1,7 @@
 #include "video/PictureBatch.hpp"
 
+#include "video/SceneSignature.hpp"
+
 #include <GL/gl.h>
 #include <algorithm>
 #include <cmath>
@@ -87,7 +89,20 @@ void PictureBatch::add(const Texture<FastTextureData>& picture)
     Quad quad;
     if (picture.data && picture.data->wholeQuad(picture.position.x, picture.position.y,
                                                 picture.mirror, picture.scale(), quad))
-        push(picture, quad);
+        push(*picture.data, picture.red, picture.green, picture.blue, quad);
+}
+
+void PictureBatch::add(const Texture<FrameTextureData>& frame)
+{
+    if (!frame.data)
+        return;
+    for (std::size_t k = 0; k < frame.data->pieces.size(); ++k)
+    {
+        const Position at = frame.data->pieceAt(k, frame.position.x, frame.position.y);
+        Quad quad;
+        if (frame.data->pieces[k].wholeQuad(at.x, at.y, frame.mirror, frame.scale(), quad))
+            push(frame.data->pieces[k], frame.red, frame.green, frame.blue, quad);
+    }
 }
 
 void PictureBatch::addPart(const Texture<FastTextureData>& picture, int sourceLeft, int sourceTop,
@@ -98,12 +113,13 @@ void PictureBatch::addPart(const Texture<FastTextureData>& picture, int sourceLe
     if (picture.data &&
         picture.data->partQuad(sourceLeft, sourceTop, sourceRight, sourceBottom, destLeft, destTop,
                                destRight, destBottom, picture.mirror, quad))
-        push(picture, quad);
+        push(*picture.data, picture.red, picture.green, picture.blue, quad);
 }
 
 // The box reaches a unit beyond every pixel the quad may cover, so pictures
 // that merely share an edge count as touching.
-void PictureBatch::push(const Texture<FastTextureData>& picture, const Quad& quad)
+void PictureBatch::push(const FastTextureData& data, float red, float green, float blue,
+                        const Quad& quad)
 {
     float left = quad[0].x, right = quad[0].x, top = quad[0].y, bottom = quad[0].y;
     for (const QuadCorner& corner : quad)
@@ -115,8 +131,24 @@ void PictureBatch::push(const Texture<FastTextureData>& picture, const Quad& qua
     }
     const Box box{int(std::floor(left)) - 1, int(std::floor(top)) - 1, int(std::ceil(right)) + 1,
                   int(std::ceil(bottom)) + 1};
-    items.push_back({picture.data->generation, picture.data->textureId, picture.red, picture.green,
-                     picture.blue, quad, box});
+    items.push_back({data.generation, data.textureId, red, green, blue, quad, box});
+}
+
+std::uint64_t PictureBatch::signature() const
+{
+    SceneSignature signature;
+    signature.add(items.size());
+    for (const Item& item : items)
+    {
+        signature.add(item.generation);
+        signature.add(std::uint64_t(item.texture));
+        for (float value : {item.red, item.green, item.blue})
+            signature.add(value);
+        for (const QuadCorner& corner : item.quad)
+            for (float value : {corner.s, corner.t, corner.x, corner.y})
+                signature.add(value);
+    }
+    return signature.value();
 }
 
 // Each picture joins the last run of its texture that comes no earlier than

@@ -3,9 +3,11 @@
 // picture files, and sending the pieces of one texture together costs the GL
 // far less than one draw per piece. Pictures are sent in an order that gives
 // the same pixels as drawing each in turn: a picture moves ahead of earlier
-// ones only where it does not touch them.
+// ones only where it does not touch them. A batch is also what a drawing is
+// compared by: its signature comes from the very pictures it draws.
 
 #include "video/FastTextureData.hpp"
+#include "video/FrameTextureData.hpp"
 #include "video/Rectangl.hpp"
 #include "video/Texture.hpp"
 
@@ -23,6 +25,8 @@ public:
     // Adds the picture as its draw() would draw it, or a part of it as its
     // drawPart() would; a picture without GL texture adds nothing.
     void add(const Texture<FastTextureData>& picture);
+    // Adds the frame's four pieces as its draw() would draw them.
+    void add(const Texture<FrameTextureData>& frame);
     void addPart(const Texture<FastTextureData>& picture, int sourceLeft, int sourceTop,
                  int sourceRight, int sourceBottom, int destLeft, int destTop, int destRight,
                  int destBottom);
@@ -38,6 +42,11 @@ public:
     // pictures both draw come in another order, which may change pixels
     // anywhere.
     bool changedArea(const PictureBatch& earlier, Rectangl& area) const;
+
+    // A fingerprint of what draw() shows: every picture's content generation,
+    // texture, tint and corners, in order. Batches with equal signatures draw
+    // the same pixels.
+    std::uint64_t signature() const;
 
 private:
     struct Box
@@ -56,7 +65,7 @@ private:
         bool sameAs(const Item& other) const;
     };
 
-    void push(const Texture<FastTextureData>& picture, const Quad& quad);
+    void push(const FastTextureData& data, float red, float green, float blue, const Quad& quad);
 
     std::vector<Item> items;
 };

@@ -102,11 +102,11 @@ TEST_F(Geometry, LaidPiecesAreCutAtTheToolbarEdgeAndPickedUpWhole)
         EXPECT_EQ(laid->screenRect.left, std::max(row.x, 220));
         EXPECT_EQ(laid->sourceRect.left, row.firstColumn);
         gl.clear(grey);
-        palace.draw(true);
+        palace.batch(true).draw();
         EXPECT_EQ(gl.pixel(219, 210), grey) << "nothing over the toolbar";
         EXPECT_TRUE(near(gl.pixel(222, 210), red));
         gl.clear(grey);
-        palace.draw(false);
+        palace.batch(false).draw();
         EXPECT_TRUE(near(gl.pixel(row.x + 1, 210), red)) << "whole when cutting is off";
 
         const auto picked = palace.takeOff(240, 210, false);

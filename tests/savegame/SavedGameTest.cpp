@@ -72,16 +72,16 @@ TEST_F(SavedGame, FilesOfEarlierVersionsLoadAndSaveByteForByte)
         writeFile("savegame.txt", golden);
         play("kl");
         std::vector<std::string> loaded;
-        for (const auto& brick : level->palace->bricks())
+        for (const auto& brick : level->palace().bricks())
         {
             loaded.push_back(describe(*brick));
             EXPECT_TRUE(brick->mask.runs) << row.file << ": the mask is read again";
         }
         EXPECT_EQ(loaded, row.pieces) << row.file;
-        EXPECT_EQ(level->palace->selected(),
-                  loaded.empty() ? nullptr : level->palace->bricks().front());
-        EXPECT_EQ(level->backgrounds->current.data->fileName, row.background);
-        EXPECT_EQ(level->frames.current.data->fileName, row.frame);
+        EXPECT_EQ(level->palace().selected(),
+                  loaded.empty() ? nullptr : level->palace().bricks().front());
+        EXPECT_EQ(level->backgrounds().current.data->fileName, row.background);
+        EXPECT_EQ(level->frames().current.data->fileName, row.frame);
         fs::remove("savegame.txt");
         play("ks");
         EXPECT_EQ(readFile("savegame.txt"), golden) << row.file;
@@ -138,13 +138,13 @@ TEST_F(SavedGame, DamagedFilesLeaveAnEmptyPalace)
 
     for (const auto& text : files)
     {
-        level->palace->addBrick(std::make_shared<Brick>(level->toolbar->rows[0]->brick));
+        level->palace().addBrick(std::make_shared<Brick>(level->toolbar().rows[0]->brick));
         fs::remove("savegame.txt");
         if (text)
             writeFile("savegame.txt", *text);
         play("kl");
-        EXPECT_TRUE(level->palace->bricks().empty()) << text.value_or("(no file)");
-        EXPECT_FALSE(level->palace->selected()) << text.value_or("(no file)");
+        EXPECT_TRUE(level->palace().bricks().empty()) << text.value_or("(no file)");
+        EXPECT_FALSE(level->palace().selected()) << text.value_or("(no file)");
     }
 }
 
@@ -164,7 +164,7 @@ TEST_F(SavedGame, FailedSaveKeepsTheOldFile)
     play("ks");
     setrlimit(RLIMIT_FSIZE, &limit);
     EXPECT_EQ(readFile("savegame.txt"), old);
-    EXPECT_EQ(level->palace->bricks().size(), 3u) << "the game goes on";
+    EXPECT_EQ(level->palace().bricks().size(), 3u) << "the game goes on";
     EXPECT_EQ(std::distance(fs::directory_iterator("."), {}), 3) << "BMP, log, saved game alone";
     play("ks");
     EXPECT_NE(readFile("savegame.txt"), old);

@@ -124,7 +124,7 @@ void LevelTest::play(const std::string& script)
 
 std::string LevelTest::shownInRow(int row) const
 {
-    return level->toolbar->rows.at(row)->brick.picture.data->fileName;
+    return level->toolbar().rows.at(row)->brick.picture.data->fileName;
 }
 
 } // namespace TestSupport

@@ -86,7 +86,7 @@ TEST_F(Toolbar, ButtonAndSizeBoxShowTheirStates)
         EXPECT_TRUE(near(gl.pixel(70, 65), controlColour(row.box))) << row.input;
         EXPECT_TRUE(near(gl.pixel(800, 20), controlColour(row.undo))) << row.input;
         EXPECT_TRUE(near(gl.pixel(850, 20), controlColour(row.redo))) << row.input;
-        EXPECT_EQ(level->toolbar->checkBox->checked, row.ticked) << row.input;
+        EXPECT_EQ(level->toolbar().checkBox->checked, row.ticked) << row.input;
         EXPECT_EQ(sounds.played, row.sounds) << row.input;
     }
 }

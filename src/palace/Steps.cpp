@@ -1,0 +1,82 @@
+#include "palace/Steps.hpp"
+
+#include "palace/MouseHandler.hpp"
+#include "palace/Palace.hpp"
+
+namespace GameLogic
+{
+namespace PalaceBuild
+{
+
+Steps::Steps(Palace& palace, MouseHandler& mouse, BackgroundCatalogue& backgrounds,
+             FrameCatalogue& frames)
+    : palace(palace), mouse(mouse), backgrounds(backgrounds), frames(frames),
+      history(History(History::Scene{})
+                  .capture(palace, backgrounds.currentFile(), frames.currentFile()))
+{
+}
+
+void Steps::record()
+{
+    const bool carrying = mouse.dragged != nullptr;
+    if (!carrying)
+        history.carryEnded();
+    history.record(history.capture(palace, backgrounds.currentFile(), frames.currentFile()),
+                   !carrying);
+}
+
+void Steps::afterInput(const std::shared_ptr<Brick>& carriedBefore)
+{
+    if (mouse.dragged != carriedBefore)
+    {
+        history.carryEnded();
+        if (mouse.dragged)
+            history.pickedUp(mouse.dragged);
+    }
+    record();
+}
+
+void Steps::undo()
+{
+    if (cancelCarry())
+        return;
+    if (const History::Scene* scene = history.undo(palace))
+        show(*scene);
+}
+
+void Steps::redo()
+{
+    cancelCarry();
+    if (const History::Scene* scene = history.redo(palace))
+        show(*scene);
+}
+
+bool Steps::canUndo() const
+{
+    return mouse.dragged || history.canUndo();
+}
+
+bool Steps::canRedo() const
+{
+    return history.canRedo();
+}
+
+bool Steps::cancelCarry()
+{
+    if (!mouse.dragged)
+        return false;
+    mouse.dragged.reset();
+    history.putBack(palace);
+    return true;
+}
+
+void Steps::show(const History::Scene& scene)
+{
+    if (backgrounds.currentFile() != scene.background)
+        backgrounds.select(scene.background);
+    if (frames.currentFile() != scene.frame)
+        frames.select(scene.frame);
+}
+
+} // namespace PalaceBuild
+} // namespace GameLogic

@@ -170,6 +170,58 @@ def locked(game, x):
     assert game.process.poll() is None, game.report()
 
 
+def held(x, modifiers, key, done):
+    """Presses key with the modifiers held until done() holds."""
+    x.run("xdotool", "keydown", modifiers) if modifiers else None
+    x.key(key)
+    try:
+        assert wait_until(done, 20), "%s+%s did nothing" % (modifiers, key)
+    finally:
+        x.run("xdotool", "keyup", modifiers) if modifiers else None
+
+
+# Caps Lock is never Shift: Caps Lock on or off, the modifiers held, the key,
+# and the step that shows (undo and redo over three steps: nothing, a piece,
+# a new background). Under the lock, then, Escape with these leaves the game
+# running; with Ctrl and Shift both it ends it (the rows' own ending).
+UNDO_REDO = [(False, "ctrl", "z", 1), (False, "ctrl+shift", "z", 2), (True, "ctrl", "z", 1),
+             (True, "ctrl+shift", "z", 2), (True, "ctrl", "y", 2)]
+LOCKED_ESCAPES = [(False, ""), (False, "ctrl"), (False, "shift"), (True, ""), (True, "ctrl"),
+                  (True, "shift")]
+
+
+def modifiers(game, x):
+    x.click(113, 199)
+    x.click(500, 400)
+    x.move(*REST)
+    assert wait_until(lambda: x.screenshot().differs(game.empty, MIDDLE) > 0.01, 20), "no piece"
+    shows = [game.empty, x.screenshot()]
+    x.key("b")
+    assert wait_until(lambda: x.screenshot().differs(shows[1], MIDDLE) > 0.3, 20), "no b"
+    shows.append(x.screenshot())
+    caps = False
+    for on, keys, key, step in UNDO_REDO:
+        if on != caps:
+            x.key("Caps_Lock")
+            caps = on
+        held(x, keys, key, lambda: x.screenshot().matches(shows[step], MIDDLE))
+    for on, keys in LOCKED_ESCAPES:
+        if on != caps:
+            x.key("Caps_Lock")
+            caps = on
+        x.key(keys + "+Escape" if keys else "Escape")
+        keys_then_redrawn(x)
+        assert game.process.poll() is None, "%s+Escape ended the game, Caps Lock %s" % (keys, on)
+
+
+def escape_with(modifiers):
+    """Caps Lock on, then Escape with the modifiers held: the game ends."""
+    def end(game, x):
+        x.key("Caps_Lock")
+        held(x, modifiers, "Escape", lambda: game.log()[-1:] == ["brightwell 198 exit"])
+    return end
+
+
 def heard(expected):
     """Lays pieces with every sound; SDL's disk driver makes its file when,
     and only when, the audio device is opened."""
@@ -256,6 +308,9 @@ ROWS = [
      "exit", True, {"settings": "lock = yes\nvolume = 3\n"}),
     ("child lock, dummy Xorg", "dummy", 1, None, locked, unlock, 0, "exit", True,
      {"arguments": ["--lock"]}),
+    ("child lock, Caps Lock and the modifiers", "", 0, None, modifiers, escape_with("ctrl+shift"),
+     0, "exit", False, {"arguments": ["--lock"]}),
+    ("Caps Lock, Escape", "", 0, None, True, escape_with(""), 0, "exit", False),
     ("sound off, child lock, SIGTERM", "", 0, None, heard(False), send(TERM), 0, "Terminated",
      False, {"settings": "sound = no\nlock = yes\n", "env": DISK}),
     ("sound on by the command line, child lock, closed by the window manager", "", 0, None,

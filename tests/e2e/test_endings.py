@@ -147,6 +147,12 @@ def garbage(folder):
         f.write(random.Random(7).randbytes(3000))
 
 
+def fifos(folder):
+    """The user's settings file and user-dirs.dirs as FIFOs nobody writes to."""
+    for name in ("brickwork-garden/settings.conf", "user-dirs.dirs"):
+        os.mkfifo(os.path.join(folder, "home/.config", name))
+
+
 def steps(*plays):
     return lambda game, x: [play(game, x) for play in plays]
 
@@ -261,6 +267,8 @@ ROWS = [
     ("sound on by the command line, child lock, closed by the window manager", "", 0, None,
      heard(True), close, 0, "exit", False,
      {"settings": "sound = no\n", "arguments": ["--sound", "--lock"], "env": DISK}),
+    ("FIFOs as settings files", "", 0, fifos, logged(": not a regular file"), escape, 0, "exit",
+     False),
     ("display kept, dummy Xorg", "dummy", 1, None, kept, escape, 0, "exit", True,
      {"arguments": ["--display=keep"]}),
     ("no 1024x768 mode, picture copy refused", "1280x1024", 0, None, steps(bars, copy_refused),

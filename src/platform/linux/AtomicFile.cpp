@@ -67,7 +67,7 @@ void replaceFileAtomically(const std::string& fileName, const std::string& conte
     TemporaryName temporary(buffer.data());
     // mkostemp makes the file private; give it the old file's mode, or for a
     // new file the mode a newly created file would have.
-    struct stat old{};
+    struct stat old = {};
     if (::stat(fileName.c_str(), &old) == 0)
         ::fchmod(file.get(), old.st_mode & 07777);
     else

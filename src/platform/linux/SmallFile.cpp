@@ -22,7 +22,7 @@ std::string readSmallFile(const std::string& path, std::size_t limit, std::strin
         return "";
     }
     // The file opened, not the name: it may have been replaced meanwhile.
-    struct stat status{};
+    struct stat status = {};
     if (::fstat(file.get(), &status) != 0 || !S_ISREG(status.st_mode))
     {
         problem = "not a regular file";

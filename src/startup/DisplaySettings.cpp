@@ -13,7 +13,7 @@ namespace
 constexpr std::size_t modeLimit = 1000;
 
 // The order of preference: width, then depth, then refresh rate, ascending.
-// The height takes no part.
+// The height takes no part; the shape is checked apart.
 bool modeLess(const DisplayMode& a, const DisplayMode& b)
 {
     if (a.width != b.width)
@@ -23,8 +23,16 @@ bool modeLess(const DisplayMode& a, const DisplayMode& b)
     return a.refresh < b.refresh;
 }
 
-// Tries the modes whose width is a candidate, best first (the sorted list
-// walked from its last), until change accepts one. Returns whether any did.
+// The 4:3 shape of the scene: a wider mode of a candidate width (1024x576,
+// 1024x600) would stretch it.
+bool isFourByThree(const DisplayMode& mode)
+{
+    return std::uint64_t{mode.width} * 3 == std::uint64_t{mode.height} * 4;
+}
+
+// Tries the 4:3 modes whose width is a candidate, best first (the sorted
+// list walked from its last), until change accepts one. Returns whether any
+// did.
 bool chooseDisplayMode(std::vector<DisplayMode> modes, const std::vector<int>& widths,
                        const std::function<bool(const DisplayMode&)>& change)
 {
@@ -37,7 +45,7 @@ bool chooseDisplayMode(std::vector<DisplayMode> modes, const std::vector<int>& w
             std::any_of(widths.begin(), widths.end(),
                         [&](int width)
                         { return width >= 0 && static_cast<std::uint32_t>(width) == mode->width; });
-        if (candidate && change(*mode))
+        if (candidate && isFourByThree(*mode) && change(*mode))
             return true;
     }
     return false;

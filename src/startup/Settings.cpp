@@ -1,7 +1,9 @@
 #include "startup/Settings.hpp"
 
-#include <fstream>
+#include "platform/SmallFile.hpp"
+
 #include <pwd.h>
+#include <sstream>
 #include <unistd.h>
 
 namespace StartUp
@@ -10,6 +12,22 @@ namespace
 {
 
 const char* const programName = "brickwork-garden";
+
+// Settings files and user-dirs.dirs are a few lines; anything larger is no
+// such file.
+constexpr std::size_t fileLimit = 64 * 1024;
+
+// The lines of the small regular file at path; none when it is missing, or
+// with "path: what is wrong" added to warnings when it is anything else that
+// cannot be read whole (a FIFO, a device, a file over the limit).
+std::istringstream readLines(const std::string& path, std::vector<std::string>& warnings)
+{
+    std::string problem;
+    std::istringstream lines(Platform::readSmallFile(path, fileLimit, problem));
+    if (!problem.empty())
+        warnings.push_back(path + ": " + problem);
+    return lines;
+}
 
 std::string trim(const std::string& text)
 {
@@ -130,6 +148,7 @@ std::string readOption(const std::vector<std::string>& arguments, std::size_t& i
 
 void writeUsage(std::ostream& stream, const Environment& env)
 {
+    std::vector<std::string> ignored;
     stream << "Usage: " << programName << " [OPTION]...\n"
            << "A picture-building game for children.\n\n"
            << "  --lock             child lock: Escape and the exit button do not end the\n"
@@ -140,7 +159,7 @@ void writeUsage(std::ostream& stream, const Environment& env)
            << "  --display=switch   switch the screen to 1024x768 for the game (the default)\n"
            << "  --display=keep     keep the desktop's screen mode, the game scaled to fit\n"
            << "  --pictures=FOLDER  where PNG copies of saved pictures go, by default\n"
-           << "                     " << defaultPicturesFolder(env) << "\n"
+           << "                     " << defaultPicturesFolder(env, ignored) << "\n"
            << "  --help             show this help and exit\n"
            << "  --version          show the version and exit\n\n"
            << "Settings files, read in this order, then the options; later ones win:\n";
@@ -175,11 +194,11 @@ std::vector<std::string> settingsFiles(const Environment& env)
     return files;
 }
 
-std::string defaultPicturesFolder(const Environment& env)
+std::string defaultPicturesFolder(const Environment& env, std::vector<std::string>& warnings)
 {
     const std::string home = homeFolder(env);
     std::string pictures = home + "/Pictures";
-    std::ifstream userDirs(userConfigFolder(env) + "/user-dirs.dirs");
+    std::istringstream userDirs = readLines(userConfigFolder(env) + "/user-dirs.dirs", warnings);
     const std::string key = "XDG_PICTURES_DIR=";
     for (std::string line; std::getline(userDirs, line);)
     {
@@ -196,9 +215,7 @@ std::string defaultPicturesFolder(const Environment& env)
 void readSettingsFile(const std::string& path, const Environment& env, Settings& settings,
                       std::vector<std::string>& warnings)
 {
-    std::ifstream file(path);
-    if (!file)
-        return;
+    std::istringstream file = readLines(path, warnings);
     int number = 0;
     for (std::string line; std::getline(file, line);)
     {
@@ -217,8 +234,6 @@ void readSettingsFile(const std::string& path, const Environment& env, Settings&
         if (!problem.empty())
             warnings.push_back(path + ":" + std::to_string(number) + ": " + problem);
     }
-    if (file.bad())
-        warnings.push_back(path + ": cannot be read to its end");
 }
 
 LoadedSettings loadSettings(const std::vector<std::string>& arguments, const Environment& env,
@@ -253,7 +268,7 @@ LoadedSettings loadSettings(const std::vector<std::string>& arguments, const Env
     for (const auto& [key, value] : given)
         applySetting(loaded.settings, key, value, env);
     if (loaded.settings.pictures.empty())
-        loaded.settings.pictures = defaultPicturesFolder(env);
+        loaded.settings.pictures = defaultPicturesFolder(env, loaded.warnings);
     return loaded;
 }
 

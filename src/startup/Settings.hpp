@@ -43,11 +43,15 @@ std::vector<std::string> settingsFiles(const Environment& env);
 
 // The default folder for copies of saved pictures: "Brickwork Garden" inside
 // XDG_PICTURES_DIR of the user's user-dirs.dirs, or else inside ~/Pictures.
-std::string defaultPicturesFolder(const Environment& env);
+// A user-dirs.dirs that is not a small regular file adds "file: what is
+// wrong" to warnings and is passed over.
+std::string defaultPicturesFolder(const Environment& env, std::vector<std::string>& warnings);
 
 // Applies the lines of a settings file to settings. A missing file changes
-// nothing; every line that is not a known key with a good value is skipped
-// and adds "file:line: what is wrong" to warnings.
+// nothing; anything but a regular file of at most 64 KiB (a FIFO, a device)
+// is skipped whole and adds "file: what is wrong" to warnings; every line
+// that is not a known key with a good value is skipped and adds
+// "file:line: what is wrong".
 void readSettingsFile(const std::string& path, const Environment& env, Settings& settings,
                       std::vector<std::string>& warnings);
 
@@ -56,7 +60,8 @@ struct LoadedSettings
     // -1: play with settings; else the process ends at once with this code.
     int exitCode = -1;
     Settings settings;
-    // One "file:line: what is wrong" for each line of a file that was skipped.
+    // One "file:line: what is wrong" for each line of a file that was skipped,
+    // one "file: what is wrong" for each file skipped whole.
     std::vector<std::string> warnings;
 };
 

@@ -147,6 +147,12 @@ def garbage(folder):
         f.write(random.Random(7).randbytes(3000))
 
 
+def fifos(folder):
+    """The user's settings file and user-dirs.dirs as FIFOs nobody writes to."""
+    for name in ("brickwork-garden/settings.conf", "user-dirs.dirs"):
+        os.mkfifo(os.path.join(folder, "home/.config", name))
+
+
 def steps(*plays):
     return lambda game, x: [play(game, x) for play in plays]
 
@@ -298,11 +304,11 @@ TERM, SEGV, KILL = signal.SIGTERM, signal.SIGSEGV, signal.SIGKILL
 
 DISK = {"SDL_AUDIODRIVER": "disk", "SDL_DISKAUDIOFILE": "audio.raw"}
 
-# name, server ("dummy" Xorg, "no RandR" Xvfb, Xvfb of a size "WxH"; ""
-# Xvfb), root needed, prepare, play (True: only waits for it; None: the game
-# ends before), end, exit code, last log line (None: not looked at),
-# shutdown picture shown; then maybe the game's arguments, settings and
-# environment.
+# name, server ("dummy" Xorg, "dummy wide" with no 4:3 mode 1024 or 800 wide,
+# "no RandR" Xvfb, Xvfb of a size "WxH"; "" Xvfb), root needed, prepare, play
+# (True: only waits for it; None: the game ends before), end, exit code, last
+# log line (None: not looked at), shutdown picture shown; then maybe the
+# game's arguments, settings and environment.
 ROWS = [
     ("child lock", "", 0, None, steps(locked, logged(':2: unknown key "volume"')), unlock, 0,
      "exit", True, {"settings": "lock = yes\nvolume = 3\n"}),
@@ -316,10 +322,12 @@ ROWS = [
     ("sound on by the command line, child lock, closed by the window manager", "", 0, None,
      heard(True), close, 0, "exit", False,
      {"settings": "sound = no\n", "arguments": ["--sound", "--lock"], "env": DISK}),
+    ("FIFO settings files", "", 0, fifos, logged(": not a regular file"), escape, 0, "exit", False),
     ("display kept, dummy Xorg", "dummy", 1, None, kept, escape, 0, "exit", True,
      {"arguments": ["--display=keep"]}),
     ("no 1024x768 mode, picture copy refused", "1280x1024", 0, None, steps(bars, copy_refused),
      escape, 0, "exit", True, {"arguments": ["--pictures=/proc/brickwork"]}),
+    ("only a wide 1024 mode, dummy Xorg", "dummy wide", 1, None, bars, escape, 0, "exit", False),
     ("no 1024x768 mode, a wide screen", "1600x900", 0, None, steps(bars, lay_pieces), escape, 0,
      "exit", False),
     ("XWayland, which only pretends to switch", "XWayland", 0, None, saved_by_key, send(TERM),
@@ -330,7 +338,7 @@ ROWS = [
      "Some file was corrupted", False),
     ("SIGTERM, message box open", "dummy", 1, alter_banner, None, terminate_message_box, 0,
      "Some file was corrupted", False),
-    ("Escape, dummy Xorg", "dummy", 1, None, True, escape, 0, "exit", False),
+    ("Escape, dummy Xorg with wide 1024 modes", "dummy", 1, None, True, escape, 0, "exit", False),
     ("Escape", "", 0, None, True, escape, 0, "exit", True),
     ("garbage piece", "", 0, garbage, None, None, 0, "Unable to load BMP/palace/1.gate.png", True),
     ("garbage piece, dummy Xorg", "dummy", 1, garbage, None, None, 0,
@@ -368,9 +376,10 @@ def picture(name):
 def run(row):
     name, server, root, prepare, play, end, code, last, shutdown_shown, *more = row
     options = more[0] if more else {}
-    switched = "--display=keep" not in options.get("arguments", [])
+    switched = "--display=keep" not in options.get("arguments", []) and server != "dummy wide"
     shutdown, first_background = picture("shutdown.jpg"), picture("background/1.meadow.jpg")
-    servers = {"dummy": XServer.dummy_xorg, "XWayland": XServer.xwayland}
+    servers = {"dummy": XServer.dummy_xorg, "XWayland": XServer.xwayland,
+               "dummy wide": functools.partial(XServer.dummy_xorg, wide_only=True)}
     with servers[server]() if server in servers else XServer.xvfb(
             size=server + "x24" if "x" in server else "1024x768x24",
             randr=server != "no RandR") as screen:
@@ -389,7 +398,7 @@ def run(row):
                 # folder keeps no log).
                 assert wait_until(lambda: x.screenshot().matches(first_background, MIDDLE),
                                   60), "not playing\n" + game.report()
-                assert server != "dummy" or x.current_mode() == (
+                assert "dummy" not in server or x.current_mode() == (
                     "1024x768@75" if switched else desktop), x.current_mode()
                 x.move(*REST)
                 game.empty = x.screenshot()
@@ -414,14 +423,14 @@ def run(row):
 class Endings(unittest.TestCase):
     def test_every_way_a_game_ends(self):
         runnable = lambda row: (not row[2] or (
-            XServer.dummy_available() if row[1] == "dummy" else os.geteuid() == 0)) and (
+            XServer.dummy_available() if "dummy" in row[1] else os.geteuid() == 0)) and (
             row[1] != "XWayland" or XServer.xwayland_available())
         with ThreadPoolExecutor(4) as pool:
             results = [(row, runnable(row) and pool.submit(run, row)) for row in ROWS]
             for row, result in results:
                 with self.subTest(row[0]):
                     if not result:
-                        self.skipTest("needs root" + " and the dummy Xorg" * (row[1] == "dummy")
+                        self.skipTest("needs root" + " and the dummy Xorg" * ("dummy" in row[1])
                                       if row[2] else "needs weston and Xwayland")
                     result.result()
 

@@ -1,6 +1,7 @@
 // Saving replaces a file whole or not at all: a write that fails (here past
 // the file size limit, as on a full disk) leaves the old file as it was, and
-// no temporary file is left beside it.
+// no temporary file is left beside it. A new file gets the usual mode, a
+// replaced one keeps its own.
 
 #include "platform/AtomicFile.hpp"
 #include "support/TempDir.hpp"
@@ -10,6 +11,8 @@
 #include <fstream>
 #include <gtest/gtest.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
+#include <tuple>
 
 TEST(AtomicFile, ReplacesTheFileWholeOrNotAtAll)
 {
@@ -17,15 +20,22 @@ TEST(AtomicFile, ReplacesTheFileWholeOrNotAtAll)
     rlimit usual{};
     getrlimit(RLIMIT_FSIZE, &usual);
     const rlimit limited{50000, usual.rlim_max};
-    const std::pair<const char*, std::size_t> cases[] = {
-        {nullptr, 1000}, {"old palace", 1000}, {"old palace", 99999}};
-    for (const auto& [old, size] : cases)
+    namespace fs = std::filesystem;
+    const mode_t mask = umask(022);
+    const std::tuple<const char*, std::size_t, fs::perms> cases[] = {
+        {nullptr, 1000, fs::perms(0644)},
+        {"old palace", 1000, fs::perms(0600)},
+        {"old palace", 99999, fs::perms(0640)}};
+    for (const auto& [old, size, mode] : cases)
     {
         SCOPED_TRACE(size);
         TestSupport::TempDir dir;
         const std::string file = dir.file("savegame.txt"), contents(size, 'n');
         if (old)
+        {
             std::ofstream(file) << old;
+            fs::permissions(file, mode);
+        }
         bool failed = false;
         setrlimit(RLIMIT_FSIZE, &limited);
         try
@@ -40,6 +50,8 @@ TEST(AtomicFile, ReplacesTheFileWholeOrNotAtAll)
         const bool fits = size < limited.rlim_cur;
         EXPECT_EQ(!fits, failed);
         EXPECT_EQ(fits ? contents : old, TestSupport::readFile(file));
-        EXPECT_EQ(1, std::distance(std::filesystem::directory_iterator(dir.path()), {}));
+        EXPECT_EQ(1, std::distance(fs::directory_iterator(dir.path()), {}));
+        EXPECT_EQ(mode, fs::status(file).permissions());
     }
+    umask(mask);
 }

@@ -1,7 +1,8 @@
 // The settings of a run: system files, the user's file and the command line,
 // later ones winning; bad lines skipped with their file and line; --help,
 // --version and bad options, whose output and exit code the real game gives
-// too. "@" in a row stands for the row's temporary folder.
+// too. "@" in a row stands for the row's temporary folder; a file "->path"
+// is a symbolic link to path.
 
 #include "startup/Settings.hpp"
 #include "support/TempDir.hpp"
@@ -96,6 +97,14 @@ const Row rows[] = {
       userAt + ":3: not a \"key = value\" line", userAt + ":5: bad value \"KEEP\" for display",
       userAt + ":6: bad value \"Pictures\" for pictures",
       userAt + ":7: bad value \"\" for pictures", userAt + ":8: unknown key \"\""}},
+    {"a device and a file over 64 KiB are skipped whole; one of 64 KiB is read",
+     {},
+     -1,
+     {false, false},
+     {{second, "lock = yes\n" + std::string(64 * 1024, '#')},
+      {first, "sound = no\n" + std::string(64 * 1024 - 11, '#')},
+      {user, "->/dev/zero"}},
+     {"@/" + second + ": larger than", userAt + ": not a regular file"}},
     {"XDG_CONFIG_HOME moves the user's file; relative system folders are skipped",
      {},
      -1,
@@ -201,7 +210,10 @@ TEST(Settings, FilesThenCommandLine)
         for (const auto& [name, content] : row.files)
         {
             fs::create_directories(fs::path(dir.file(name)).parent_path());
-            std::ofstream(dir.file(name)) << content;
+            if (content.rfind("->", 0) == 0)
+                fs::create_symlink(content.substr(2), dir.file(name));
+            else
+                std::ofstream(dir.file(name)) << content;
         }
         std::map<std::string, std::string> env = {{"HOME", "@/home"},
                                                   {"XDG_CONFIG_DIRS", "@/first:@/second"}};

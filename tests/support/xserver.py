@@ -143,12 +143,20 @@ class XServer:
                 and os.path.exists("/usr/lib/xorg/modules/drivers/dummy_drv.so"))
 
     @classmethod
-    def dummy_xorg(cls):
+    def dummy_xorg(cls, wide_only=False):
         """Xorg on the dummy driver: a 1280x1024 desktop that also offers
-        1024x768 at 60 and 75 Hz and 800x600. Needs root."""
-        return cls(lambda folder: ["Xorg", "-config", DUMMY_XORG_CONFIG, "-configdir",
-                                   folder + "/conf.d", "-logfile", folder + "/xorg.log",
-                                   "-nolisten", "tcp", "-noreset"])
+        1024x768 at 60 and 75 Hz, 1024x576 and 1024x600 at 80 Hz and 800x600;
+        wide_only: of the 1024- and 800-wide modes only 1024x600 (the line
+        rates keep the others out). Needs root."""
+        def command(folder):
+            config = DUMMY_XORG_CONFIG
+            if wide_only:
+                config = folder + "/xorg.conf"
+                with open(DUMMY_XORG_CONFIG) as f, open(config, "w") as out:
+                    out.write(f.read().replace("20.0-100.0", "50.0-50.5, 79.9-80.1"))
+            return ["Xorg", "-config", config, "-configdir", folder + "/conf.d", "-logfile",
+                    folder + "/xorg.log", "-nolisten", "tcp", "-noreset"]
+        return cls(command)
 
     @staticmethod
     def xwayland_available():

@@ -2,6 +2,7 @@
 // every failure path removes it before the exception leaves.
 
 #include "platform/AtomicFile.hpp"
+#include "platform/linux/FileDescriptor.hpp"
 
 #include <cerrno>
 #include <cstring>
@@ -17,33 +18,6 @@ namespace Platform
 {
 namespace
 {
-
-// An open file descriptor, closed when it goes.
-class FileDescriptor
-{
-public:
-    explicit FileDescriptor(int fd) : fd(fd) {}
-    ~FileDescriptor()
-    {
-        if (fd != -1)
-            ::close(fd);
-    }
-    FileDescriptor(const FileDescriptor&) = delete;
-    FileDescriptor& operator=(const FileDescriptor&) = delete;
-
-    int get() const { return fd; }
-    // Closes now and reports whether the close succeeded (on some file
-    // systems a write error shows only here).
-    bool close()
-    {
-        const int closing = fd;
-        fd = -1;
-        return ::close(closing) == 0;
-    }
-
-private:
-    int fd;
-};
 
 // The temporary file's name, removed from the folder unless kept.
 class TemporaryName
@@ -91,11 +65,17 @@ void replaceFileAtomically(const std::string& fileName, const std::string& conte
     if (file.get() == -1)
         fail("cannot create a temporary file", fileName);
     TemporaryName temporary(buffer.data());
-    // mkostemp makes the file private; give it the mode a newly created file
-    // would have.
-    const mode_t creationMask = ::umask(0);
-    ::umask(creationMask);
-    ::fchmod(file.get(), 0666 & ~creationMask);
+    // mkostemp makes the file private; give it the old file's mode, or for a
+    // new file the mode a newly created file would have.
+    struct stat old = {};
+    if (::stat(fileName.c_str(), &old) == 0)
+        ::fchmod(file.get(), old.st_mode & 07777);
+    else
+    {
+        const mode_t creationMask = ::umask(0);
+        ::umask(creationMask);
+        ::fchmod(file.get(), 0666 & ~creationMask);
+    }
 
     const char* next = contents.data();
     std::size_t left = contents.size();

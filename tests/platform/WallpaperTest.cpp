@@ -32,7 +32,7 @@ TEST(Wallpaper, EachDesktopsToolGetsTheCopyAsOneArgument)
         const char* desktop; // XDG_CURRENT_DESKTOP; empty: unset
         const char* tools;
         std::string calls; // {C}: the copy, {U}: its URI, {Q}: quoted for gsettings, {P}: as PNG
-        bool kept = true; // false: no copy is left
+        bool kept = true;  // false: no copy is left
     } cases[] = {
         {"ubuntu:GNOME", "gsettings",
          "gsettings|set|org.gnome.desktop.background|picture-uri|'{U}'\n"
@@ -72,13 +72,14 @@ TEST(Wallpaper, EachDesktopsToolGetsTheCopyAsOneArgument)
         std::istringstream tools(c.tools);
         for (std::string tool; tools >> tool;)
         {
-            const std::string file = bin + "/" + (tool == "hanging-feh"          ? "feh"
-                                                  : tool == "failing-xwallpaper" ? "xwallpaper"
-                                                                                 : tool);
+            const std::string file = bin + "/" +
+                                     (tool == "hanging-feh"          ? "feh"
+                                      : tool == "failing-xwallpaper" ? "xwallpaper"
+                                                                     : tool);
             std::ofstream(file)
                 << "#!/bin/sh\n{ printf %s \"${0##*/}\"; for a; do printf '|%s' \"$a\"; done; "
                    "echo; } >> calls\necho $(/bin/ls /proc/self/fd) >> fds\n"
-                << (tool == "hanging-feh" ? "printf %s $$ > feh.pid; exec /bin/sleep 60\n"
+                << (tool == "hanging-feh"          ? "printf %s $$ > feh.pid; exec /bin/sleep 60\n"
                     : tool == "failing-xwallpaper" ? "exit 1\n"
                     : tool == "gsettings" || tool == "xfconf-query"
                         ? "case \"$*\" in *-l) ;; set*|*-s*) for a; do v=$a; done; printf "

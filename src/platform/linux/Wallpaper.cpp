@@ -288,10 +288,10 @@ struct Desktop
 };
 
 const Desktop desktops[] = {
-    {"gnome", gnome},         {"ubuntu", gnome},      {"unity", gnome},
-    {"budgie", gnome},        {"pantheon", gnome},    {"gnome-flashback", gnome},
+    {"gnome", gnome},         {"ubuntu", gnome},        {"unity", gnome},
+    {"budgie", gnome},        {"pantheon", gnome},      {"gnome-flashback", gnome},
     {"gnome-classic", gnome}, {"x-cinnamon", cinnamon}, {"cinnamon", cinnamon},
-    {"mate", mate},           {"xfce", xfce},         {"kde", kde},
+    {"mate", mate},           {"xfce", xfce},           {"kde", kde},
     {"lxqt", lxqt},           {"lxde", lxde},
 };
 
@@ -339,10 +339,10 @@ void setDesktopWallpaper(const std::string& pictureFile)
     const Installer& installer = installerForSession();
     if (!toolOnPath(installer))
     {
-        logLine("OpenGL", __LINE__) << " wallpaper not installed: no " << installer.tools[0]
-                                    << (installer.tools[1] ? " or " : "")
-                                    << (installer.tools[1] ? installer.tools[1] : "")
-                                    << " on PATH" << endLine;
+        logLine("OpenGL", __LINE__)
+            << " wallpaper not installed: no " << installer.tools[0]
+            << (installer.tools[1] ? " or " : "") << (installer.tools[1] ? installer.tools[1] : "")
+            << " on PATH" << endLine;
         return;
     }
     fs::path copy;

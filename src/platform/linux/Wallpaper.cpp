@@ -339,10 +339,10 @@ void setDesktopWallpaper(const std::string& pictureFile)
     const Installer& installer = installerForSession();
     if (!toolOnPath(installer))
     {
-        logLine("OpenGL", __LINE__)
-            << " wallpaper not installed: no " << installer.tools[0]
-            << (installer.tools[1] ? " or " : "") << (installer.tools[1] ? installer.tools[1] : "")
-            << " on PATH" << endLine;
+        const std::string other =
+            installer.tools[1] ? std::string(" or ") + installer.tools[1] : "";
+        logLine("OpenGL", __LINE__) << " wallpaper not installed: no " << installer.tools[0]
+                                    << other << " on PATH" << endLine;
         return;
     }
     fs::path copy;

@@ -1,9 +1,9 @@
 # Installing the game, and its Debian package.
 #
 # The game reads and writes everything relative to its working directory, so
-# it is installed as one self-contained folder: the executable with BMP/ and
-# Sound/ beside it, the ".mask" files already made and dated after their
-# pictures. It lies in <prefix>/lib/games/brickwork-garden, Debian's place for
+# it is installed as one self-contained folder: the executable and its
+# message box program with BMP/ and Sound/ beside them, the ".mask" files
+# already made and dated after their pictures. It lies in <prefix>/lib/games/brickwork-garden, Debian's place for
 # a game's architecture-dependent files (an executable may not live under
 # share/). The launcher "brickwork-garden" goes to <prefix>/games, which
 # Debian puts on every user's PATH for /usr and /usr/local; for a prefix in
@@ -15,7 +15,8 @@ set(BRICKWORK_GAME_FOLDER lib/games/brickwork-garden CACHE STRING
 set(BRICKWORK_LAUNCHER_DIR games CACHE STRING
     "Folder below the install prefix for the launcher brickwork-garden")
 
-install(TARGETS brickwork-garden RUNTIME DESTINATION ${BRICKWORK_GAME_FOLDER})
+install(TARGETS brickwork-garden brickwork-garden-message-box
+    RUNTIME DESTINATION ${BRICKWORK_GAME_FOLDER})
 # Only the shipped data: a developer's saved game, log or screenshots in the
 # build's game folder stay behind.
 install(DIRECTORY ${GAME_DIR}/BMP ${GAME_DIR}/Sound

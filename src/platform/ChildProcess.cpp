@@ -101,7 +101,9 @@ ChildProcess::~ChildProcess()
 
 std::optional<int> ChildProcess::wait(std::chrono::milliseconds timeout)
 {
-    const Clock::time_point deadline = Clock::now() + timeout;
+    const Clock::time_point deadline = timeout == std::chrono::milliseconds::max()
+                                           ? Clock::time_point::max()
+                                           : Clock::now() + timeout;
     for (;;)
     {
         if (pid == -1)

@@ -28,7 +28,8 @@ public:
 
     // Collects the output until the child ends, the timeout runs out or a
     // termination signal arrives; returns its exit code, or nothing when it
-    // was killed (on time-out or termination) or ended by a signal. Call once.
+    // was killed (on time-out or termination) or ended by a signal. A timeout
+    // of std::chrono::milliseconds::max() waits without limit. Call once.
     std::optional<int> wait(std::chrono::milliseconds timeout);
 
     // What the child wrote on its standard output so far, cut at outputLimit

@@ -75,6 +75,12 @@ bool saveScreen(const std::string& bmpFile, const std::string& pngFile)
     glPixelStorei(GL_PACK_ALIGNMENT, previousAlignment);
     Platform::logLine("OpenGL", 19)
         << " errno=" << static_cast<unsigned>(error) << Platform::endLine;
+    if (error != GL_NO_ERROR)
+    {
+        Platform::logLine("OpenGL", __LINE__)
+            << " Unable to read the frame back: no picture saved" << Platform::endLine;
+        return false;
+    }
 
     const Platform::BitmapPtr bitmap(FreeImage_AllocateT(FIT_BITMAP, width, height, 24, 0, 0, 0));
     if (!bitmap)

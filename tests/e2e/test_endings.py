@@ -126,6 +126,31 @@ def terminate_message_box(game, x):
     assert wait_until(lambda: x.find_window("Brickwork Garden", 0) is None, 20), "box left"
 
 
+def left_running(pid, started=()):
+    """The live processes in the game's session (its id is the game's), or among started."""
+    def alive(p):
+        try:
+            state, _, _, session = pathlib.Path("/proc/%s/stat" % p).read_text().rsplit(
+                ")", 1)[1].split()[:4]
+        except OSError:
+            return False
+        return state != "Z" and (int(p) in started or int(session) == pid)
+    return {int(p) for p in os.listdir("/proc") if p.isdigit() and alive(p)}
+
+
+def kill_message_box(game, x):
+    """SIGKILL while the box is up: nothing the game started is left (the run
+    then sees the watchdog switch back)."""
+    assert x.find_window("Brickwork Garden", 60), "no message box\n" + game.report()
+    assert x.current_mode() == "1024x768@75", x.current_mode()
+    pid = game.process.pid
+    started = left_running(pid) | {int(c) for t in glob.glob("/proc/%d/task/*/children" % pid)
+                                   for c in pathlib.Path(t).read_text().split()}
+    assert len(started) >= 3, started  # the game, its watchdog, the box
+    game.process.kill()
+    assert wait_until(lambda: not left_running(pid, started), 20), left_running(pid, started)
+
+
 def out_of_files(game, x):
     """Escape once the game cannot open another file: its own switch back
     fails and says so, and the watchdog switches back instead."""
@@ -338,6 +363,8 @@ ROWS = [
      "Some file was corrupted", False),
     ("SIGTERM, message box open", "dummy", 1, alter_banner, None, terminate_message_box, 0,
      "Some file was corrupted", False),
+    ("SIGKILL, message box open, dummy Xorg", "dummy", 1, alter_banner, None, kill_message_box,
+     -KILL, None, False),
     ("Escape, dummy Xorg with wide 1024 modes", "dummy", 1, None, True, escape, 0, "exit", False),
     ("Escape", "", 0, None, True, escape, 0, "exit", True),
     ("garbage piece", "", 0, garbage, None, None, 0, "Unable to load BMP/palace/1.gate.png", True),

@@ -53,6 +53,7 @@ in_root() { chroot "$root" env -i PATH=/usr/sbin:/usr/bin:/sbin:/bin DEBIAN_FRON
 { in_root apt-get update -qq && in_root apt-get install -y -qq --no-install-recommends /tmp/game.deb &&
     in_root useradd --create-home child; } >>"$work/log" 2>&1 || fail "apt could not install it"
 game=/usr/lib/games/brickwork-garden
+[ -x "$root$game/brickwork-garden-message-box" ] || fail "the package has no message box"
 find "$root$game" -printf '%P %T@ %s\n' | sort >"$work/before"
 
 # The Exec command split into words, as the desktop splits it.

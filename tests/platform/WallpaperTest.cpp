@@ -32,6 +32,7 @@ TEST(Wallpaper, EachDesktopsToolGetsTheCopyAsOneArgument)
         const char* desktop; // XDG_CURRENT_DESKTOP; empty: unset
         const char* tools;
         std::string calls; // {C}: the copy, {U}: its URI, {Q}: quoted for gsettings, {P}: as PNG
+        bool kept = true;  // false: no copy is left
     } cases[] = {
         {"ubuntu:GNOME", "gsettings",
          "gsettings|set|org.gnome.desktop.background|picture-uri|'{U}'\n"
@@ -52,6 +53,9 @@ TEST(Wallpaper, EachDesktopsToolGetsTheCopyAsOneArgument)
         {"i3", "feh xwallpaper", "feh|--bg-fill|{C}\n"},
         {"", "xwallpaper", "xwallpaper|--zoom|{P}\n"},
         {"", "hanging-feh xwallpaper", "feh|--bg-fill|{C}\nxwallpaper|--zoom|{P}\n"},
+        {"KDE", "", "", false},
+        {"", "", "", false},
+        {"", "failing-xwallpaper", "xwallpaper|--zoom|{P}\n", false},
     };
     // Open in the game without close-on-exec, as a library's file may be.
     std::ifstream held(GAME_DIR "/BMP/button/arrow 01.png");
@@ -68,11 +72,15 @@ TEST(Wallpaper, EachDesktopsToolGetsTheCopyAsOneArgument)
         std::istringstream tools(c.tools);
         for (std::string tool; tools >> tool;)
         {
-            const std::string file = bin + "/" + (tool == "hanging-feh" ? "feh" : tool);
+            const std::string file = bin + "/" +
+                                     (tool == "hanging-feh"          ? "feh"
+                                      : tool == "failing-xwallpaper" ? "xwallpaper"
+                                                                     : tool);
             std::ofstream(file)
                 << "#!/bin/sh\n{ printf %s \"${0##*/}\"; for a; do printf '|%s' \"$a\"; done; "
                    "echo; } >> calls\necho $(/bin/ls /proc/self/fd) >> fds\n"
-                << (tool == "hanging-feh" ? "printf %s $$ > feh.pid; exec /bin/sleep 60\n"
+                << (tool == "hanging-feh"          ? "printf %s $$ > feh.pid; exec /bin/sleep 60\n"
+                    : tool == "failing-xwallpaper" ? "exit 1\n"
                     : tool == "gsettings" || tool == "xfconf-query"
                         ? "case \"$*\" in *-l) ;; set*|*-s*) for a; do v=$a; done; printf "
                           "'%s\\n' \"$v\" > store;; *) IFS= read -r v < store; printf '%s\\n' "
@@ -103,7 +111,13 @@ TEST(Wallpaper, EachDesktopsToolGetsTheCopyAsOneArgument)
         for (const char ch : expected)
             descriptors += ch == '\n' ? "0 1 2 3\n" : "";
         EXPECT_EQ(descriptors, readFile("fds"));
-        EXPECT_EQ(readFile(picture), readFile(copy));
+        // Without a tool nothing is made; a copy no tool took goes again.
+        const std::string backgrounds = dir.file("data/backgrounds");
+        EXPECT_EQ(fs::exists(backgrounds), *c.tools != '\0');
+        if (c.kept)
+            EXPECT_EQ(readFile(picture), readFile(copy));
+        else
+            EXPECT_TRUE(!fs::exists(backgrounds) || fs::is_empty(backgrounds)) << "copies left";
         EXPECT_FALSE(fs::exists("made")) << "a command in the name was run";
         EXPECT_TRUE(!fs::exists("feh.pid") ||
                     (kill(std::stoi(readFile("feh.pid")), 0) == -1 && errno == ESRCH))

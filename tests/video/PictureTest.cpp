@@ -1,9 +1,16 @@
-// Picture files into textures, drawn in a real GL context and read back.
+// Picture files into textures, drawn in a real GL context and read back; the
+// frame read back into a picture file and its PNG copy.
 
+#include "platform/GameLog.hpp"
 #include "support/Level.hpp"
 #include "video/FastTextureData.hpp"
+#include "video/ScreenCapture.hpp"
 #include "video/Texture.hpp"
 
+#define GL_GLEXT_PROTOTYPES
+#include <GL/gl.h>
+#include <GL/glext.h>
+#include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
 
@@ -111,4 +118,32 @@ TEST_F(Pictures, DrawnPlacedMirroredResizedAndTinted)
                 << "mirror " << row.mirror << ", size " << row.size << ", tint " << row.tintSteps
                 << " at " << p.x << "," << p.y << ": " << gl.pixel(p.x, p.y);
     }
+}
+
+TEST_F(Pictures, FrameSavedOnlyWhenReadBack)
+{
+    // A pixel pack buffer too small for the frame makes the read-back fail.
+    WorkingDirectory inside(dir.path());
+    Platform::gameLog.open("gameLog.txt");
+    constexpr Rgba plum{200, 40, 90, 255};
+    for (const GLsizeiptr packBuffer : {0, 16}) // its size in bytes; 0: none bound
+    {
+        GLuint buffer = 0;
+        glGenBuffers(1, &buffer);
+        glBindBuffer(GL_PIXEL_PACK_BUFFER, packBuffer ? buffer : 0);
+        if (packBuffer)
+            glBufferData(GL_PIXEL_PACK_BUFFER, packBuffer, nullptr, GL_STREAM_READ);
+        gl.clear(plum);
+        const std::string name = std::to_string(packBuffer);
+        const bool saved = VideoEngine::OpenGL::saveScreen(name + ".bmp", name + ".png");
+        glBindBuffer(GL_PIXEL_PACK_BUFFER, 0);
+        glDeleteBuffers(1, &buffer);
+        EXPECT_EQ(saved, !packBuffer) << packBuffer;
+        EXPECT_EQ(std::filesystem::exists(name + ".bmp") || std::filesystem::exists(name + ".png"),
+                  saved);
+        EXPECT_TRUE(!saved || near(readPixel(name + ".png", 9, 9), plum));
+        const std::string log = readFile("gameLog.txt");
+        EXPECT_NE(log.find("Unable to read the frame back") != std::string::npos, saved);
+    }
+    Platform::gameLog.close();
 }

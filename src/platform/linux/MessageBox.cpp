@@ -1,65 +1,41 @@
-// The message box runs in a process of its own, so that a termination signal
-// can end the game at once: the game kills the box instead of waiting for a
-// click that may never come.
+// The message box runs as a program of its own (brickwork-garden-message-box,
+// beside the game's executable), so that a termination signal can end the
+// game at once: the game kills the box instead of waiting for a click that
+// may never come. Started afresh, the box holds none of the game's files.
 
 #include "platform/MessageBox.hpp"
 
+#include "platform/ChildProcess.hpp"
 #include "platform/Termination.hpp"
 
-#include <SDL.h>
-#include <csignal>
+#include <filesystem>
 #include <iostream>
-#include <poll.h>
-#include <sys/wait.h>
+#include <optional>
+#include <stdexcept>
 #include <unistd.h>
 
 namespace Platform
 {
-namespace
-{
-
-void showHere(const std::string& caption, const std::string& text)
-{
-    // SDL's simple box makes OK the default for both Enter and Escape.
-    if (SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_ERROR, caption.c_str(), text.c_str(), nullptr) != 0)
-        std::cerr << caption << ": " << text << " (" << SDL_GetError() << ")\n";
-}
-
-} // namespace
 
 void showErrorMessage(const std::string& caption, const std::string& text)
 {
-    const pid_t box = fork();
-    if (box == 0)
+    std::string reason;
+    try
     {
-        // A group of its own: SDL may show the box from a process it starts.
-        setpgid(0, 0);
-        showHere(caption, text);
-        _exit(0);
-    }
-    if (box < 0)
-    {
-        showHere(caption, text);
-        return;
-    }
-    for (;;)
-    {
-        int status = 0;
-        const pid_t ended = waitpid(box, &status, WNOHANG);
-        if (ended == box || (ended < 0 && errno != EINTR))
+        const std::filesystem::path box =
+            std::filesystem::read_symlink("/proc/self/exe").parent_path() /
+            "brickwork-garden-message-box";
+        ChildProcess shown({box.string(), std::to_string(getpid()), caption, text});
+        const std::optional<int> exitCode = shown.wait(std::chrono::milliseconds::max());
+        if (exitCode == 0 || terminationRequested())
             return;
-        if (terminationRequested())
-        {
-            kill(-box, SIGKILL);
-            kill(box, SIGKILL);
-            while (waitpid(box, &status, 0) < 0 && errno == EINTR)
-            {
-            }
-            return;
-        }
-        pollfd signalled{terminationDescriptor(), POLLIN, 0};
-        poll(&signalled, signalled.fd < 0 ? 0 : 1, 50);
+        reason = exitCode ? shown.output() : "the box ended by a signal";
     }
+    catch (const std::runtime_error& failure)
+    {
+        reason = failure.what();
+    }
+    std::cerr << caption << ": " << text << " (" << reason << ")\n";
 }
 
 } // namespace Platform

@@ -1,9 +1,10 @@
 // The desktop wallpaper on Linux. The picture is copied into the user's
 // backgrounds folder (it must outlive the game's own folder) and the copy is
-// handed to the desktop's own tool, picked from XDG_CURRENT_DESKTOP. Tools
-// run without a shell and within a time budget; where a tool can say what it
-// stored, the setting is read back, because some report success without
-// storing anything.
+// handed to the desktop's own tool, picked from XDG_CURRENT_DESKTOP. Without
+// the tool on PATH nothing is copied; a copy that no tool took is removed.
+// Tools run without a shell and within a time budget; where a tool can say
+// what it stored, the setting is read back, because some report success
+// without storing anything.
 
 #include "platform/Wallpaper.hpp"
 
@@ -253,37 +254,70 @@ std::optional<fs::path> pngBeside(const fs::path& picture)
 }
 
 // Bare window managers: feh draws the root window and writes ~/.fehbg for the
-// next session; xwallpaper, which reads no BMP, gets a PNG copy.
+// next session; xwallpaper, which reads no BMP, gets a PNG copy, removed
+// again when it fails.
 bool installOnRootWindow(const Budget& budget, const fs::path& picture)
 {
     if (budget.run({"feh", "--bg-fill", picture.string()}))
         return true;
     const std::optional<fs::path> png = pngBeside(picture);
-    return png && budget.run({"xwallpaper", "--zoom", png->string()});
+    if (png && budget.run({"xwallpaper", "--zoom", png->string()}))
+        return true;
+    std::error_code ignored;
+    if (png)
+        fs::remove(*png, ignored);
+    return false;
 }
 
-using Installer = bool (*)(const Budget&, const fs::path&);
+// A desktop's way of installing, and the tools it runs: it needs one of them.
+struct Installer
+{
+    bool (*install)(const Budget&, const fs::path&);
+    const char* tools[2];
+};
+
+const Installer gnome{installGnome, {"gsettings"}}, cinnamon{installCinnamon, {"gsettings"}},
+    mate{installMate, {"gsettings"}}, xfce{installXfce, {"xfconf-query"}},
+    kde{installKde, {"plasma-apply-wallpaperimage"}}, lxqt{installLxqt, {"pcmanfm-qt"}},
+    lxde{installLxde, {"pcmanfm"}}, rootWindow{installOnRootWindow, {"feh", "xwallpaper"}};
 
 struct Desktop
 {
     const char* name;
-    Installer install;
+    const Installer& installer;
 };
 
 const Desktop desktops[] = {
-    {"gnome", installGnome},         {"ubuntu", installGnome},
-    {"unity", installGnome},         {"budgie", installGnome},
-    {"pantheon", installGnome},      {"gnome-flashback", installGnome},
-    {"gnome-classic", installGnome}, {"x-cinnamon", installCinnamon},
-    {"cinnamon", installCinnamon},   {"mate", installMate},
-    {"xfce", installXfce},           {"kde", installKde},
-    {"lxqt", installLxqt},           {"lxde", installLxde},
+    {"gnome", gnome},         {"ubuntu", gnome},        {"unity", gnome},
+    {"budgie", gnome},        {"pantheon", gnome},      {"gnome-flashback", gnome},
+    {"gnome-classic", gnome}, {"x-cinnamon", cinnamon}, {"cinnamon", cinnamon},
+    {"mate", mate},           {"xfce", xfce},           {"kde", kde},
+    {"lxqt", lxqt},           {"lxde", lxde},
 };
+
+// Whether one of the installer's tools is an executable file in a folder of
+// PATH (glibc's default when unset), where starting it will look.
+bool toolOnPath(const Installer& installer)
+{
+    const char* path = std::getenv("PATH");
+    std::istringstream folders(path ? path : "/bin:/usr/bin");
+    for (std::string folder; std::getline(folders, folder, ':');)
+        for (const char* tool : installer.tools)
+        {
+            if (!tool)
+                continue;
+            const fs::path file = fs::path(folder.empty() ? "." : folder) / tool;
+            std::error_code ignored;
+            if (fs::is_regular_file(file, ignored) && access(file.c_str(), X_OK) == 0)
+                return true;
+        }
+    return false;
+}
 
 // The installer of the first desktop named in XDG_CURRENT_DESKTOP (a
 // colon-separated list, case ignored) that is known here; the root window
 // when none is.
-Installer installerForSession()
+const Installer& installerForSession()
 {
     std::istringstream names(environment("XDG_CURRENT_DESKTOP"));
     std::string name;
@@ -293,31 +327,46 @@ Installer installerForSession()
                        [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
         for (const Desktop& desktop : desktops)
             if (name == desktop.name)
-                return desktop.install;
+                return desktop.installer;
     }
-    return installOnRootWindow;
+    return rootWindow;
 }
 
 } // namespace
 
 void setDesktopWallpaper(const std::string& pictureFile)
 {
+    const Installer& installer = installerForSession();
+    if (!toolOnPath(installer))
+    {
+        const std::string other =
+            installer.tools[1] ? std::string(" or ") + installer.tools[1] : "";
+        logLine("OpenGL", __LINE__) << " wallpaper not installed: no " << installer.tools[0]
+                                    << other << " on PATH" << endLine;
+        return;
+    }
+    fs::path copy;
     try
     {
         const fs::path folder = backgroundsFolder();
         fs::create_directories(folder);
-        const fs::path copy = folder / fs::path(pictureFile).filename();
+        copy = folder / fs::path(pictureFile).filename();
         fs::copy_file(pictureFile, copy, fs::copy_options::overwrite_existing);
 
         const Budget budget;
-        const bool stored = installerForSession()(budget, copy);
+        const bool stored = installer.install(budget, copy);
         logLine("OpenGL", __LINE__) << " wallpaper " << copy.string()
                                     << (stored ? " installed" : " not installed") << endLine;
+        if (stored)
+            return;
     }
     catch (const std::exception& failure)
     {
         logLine("OpenGL", __LINE__) << " wallpaper failed: " << failure.what() << endLine;
     }
+    std::error_code ignored;
+    if (!copy.empty())
+        fs::remove(copy, ignored);
 }
 
 } // namespace Platform

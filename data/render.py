@@ -19,6 +19,7 @@ sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "art
 import controls  # noqa: E402
 import decoration  # noqa: E402
 import frames  # noqa: E402
+import gallery  # noqa: E402
 import palace  # noqa: E402
 import person  # noqa: E402
 import scenes  # noqa: E402
@@ -38,6 +39,8 @@ def catalogue():
             items["BMP/%s/%s.png" % (folder, name)] = (w, h, form, module.__name__, draw)
     for name, (w, h, draw) in controls.CONTROLS.items():
         items["BMP/button/%s.png" % name] = (w, h, "png", "controls", draw)
+    for name, (w, h, draw) in gallery.GALLERY.items():
+        items["BMP/gallery/%s.png" % name] = (w, h, "png", "gallery", draw)
     for name, draw in frames.FRAMES.items():
         items["BMP/frame/%s.png" % name] = (1024, 768, "png", "frames", draw)
     for name, draw in scenes.BACKGROUNDS.items():

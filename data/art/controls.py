@@ -6,7 +6,8 @@ States: 01 away; 02 the mouse over it (lighter, with a warm glow);
 The check box adds 04 and 05, the ticked box away and under the mouse. The
 exit button adds 04, faded and grey, shown in every state under the child
 lock; the undo and redo buttons add 04, greyed out, for when there is
-nothing to take back or bring again.
+nothing to take back or bring again, and the gallery's bin adds 04 for the
+child lock.
 
 Sizes follow the toolbar's layout, which places each button from the
 rectangles of the buttons built before it; tests/data/DataTest.cpp works the
@@ -265,6 +266,60 @@ def history_button(forward):
     return {n: make(n) for n in (AWAY, OVER, PRESSED, INACTIVE)}
 
 
+def gallery_button(state):
+    """A little framed picture of a palace on a blue plate: the gallery of
+    the child's palaces. It opens the gallery and closes it again."""
+    def draw(s):
+        dx, dy = plate(s, 48, 48, "#4da6ff", state, rx=10)
+        parts = [rect(9, 10, 30, 26, s.lit("#c8862a", 0.4), sw=2, rx=2),
+                 rect(13, 14, 22, 18, s.linear([(0, "#8fd3ff"), (1, "#e8f7ff")]), sw=1.5),
+                 rect(16, 22, 16, 10, s.lit("#f2d49b", 0.3), sw=1.2),
+                 poly([(15, 23), (24, 16), (33, 23)], s.lit("#ff6b8a", 0.3), sw=1.2),
+                 rect(22, 26, 4, 6, "#8a5a2a", sw=0.8),
+                 ellipse(24, 33, 11, 2.2, "#5fcf5a", sw=0)]
+        for cx, cy in ((9, 10), (39, 10), (9, 36), (39, 36)):
+            parts.append(circle(cx, cy, 2.6, GOLD, sw=1.2))
+        s.add(group(parts, transform="translate(%d,%d)" % (dx, dy)))
+
+    return draw
+
+
+def page_button(state):
+    """A big round-ended arrow pointing right, to the next page of the
+    gallery; mirrored, to the page before."""
+    def draw(s):
+        dx, dy = plate(s, 80, 48, "#ff9a3d", state, rx=18)
+        pts = [(16, 19), (44, 19), (44, 10), (64, 24), (44, 38), (44, 29), (16, 29)]
+        parts = [poly(pts, s.lit("#ffffff", 0.1), sw=2.2),
+                 line(19, 21.5, 42, 21.5, stroke="#ffe9c8", sw=1.5, opacity=0.8)]
+        s.add(group(parts, transform="translate(%d,%d)" % (dx, dy)))
+
+    return draw
+
+
+def bin_button(state):
+    """A green bin with its lid lifting: throws the highlighted palace away
+    (into the desktop's trash). Grey and still under the child lock."""
+    def draw(s):
+        inactive = state == INACTIVE
+        dx, dy = plate(s, 56, 56, "#b9bec8" if inactive else "#ff6b8a", AWAY if inactive else state,
+                       rx=12)
+        body = "#d8dbe2" if inactive else "#5fcf5a"
+        edge = "#8a8f99" if inactive else OUTLINE
+        lift = 0 if inactive or state == AWAY else -3
+        parts = [path("M17,21 L39,21 L36,45 L20,45 Z", s.lit(body, 0.35), stroke=edge, sw=2.2),
+                 rect(14, 15 + lift, 28, 6, s.lit(body, 0.35), stroke=edge, sw=2, rx=2),
+                 rect(24, 11 + lift, 8, 4, s.lit(body, 0.35), stroke=edge, sw=1.6, rx=1.5)]
+        for x in (23, 28, 33):
+            parts.append(line(x, 25, x - (x - 28) * 0.15, 41, stroke=edge, sw=1.6, opacity=0.7))
+        if not inactive:
+            parts.append(poly(star_points(44, 13, 4, 1.4, 4), "#ffffff", sw=1))
+        s.add(group(parts, transform="translate(%d,%d)" % (dx, dy),
+                    opacity=0.75 if inactive else None))
+
+    return draw
+
+
 def size_button(state):
     # Three blocks growing from left to right: "larger" as drawn, "smaller" mirrored.
     def draw(s):
@@ -325,6 +380,9 @@ add_states(CONTROLS, "exit", {n: exit_button(n) for n in (AWAY, OVER, PRESSED, I
 add_states(CONTROLS, "mirror", {n: mirror_button(n) for n in (AWAY, OVER, PRESSED)}, 48, 48)
 add_states(CONTROLS, "undo", history_button(False), 48, 48)
 add_states(CONTROLS, "redo", history_button(True), 48, 48)
+add_states(CONTROLS, "gallery", {n: gallery_button(n) for n in (AWAY, OVER, PRESSED)}, 48, 48)
+add_states(CONTROLS, "page", {n: page_button(n) for n in (AWAY, OVER, PRESSED)}, 80, 48)
+add_states(CONTROLS, "bin", {n: bin_button(n) for n in (AWAY, OVER, PRESSED, INACTIVE)}, 56, 56)
 add_states(CONTROLS, "dec size", {n: size_button(n) for n in (AWAY, OVER, PRESSED)}, 70, 28)
 add_states(CONTROLS, "checkbox", {n: checkbox(n) for n in ("01", "02", "03", "04", "05")}, 40, 34)
 # The folder buttons are named "folder 1.01" and so on: folder 1 holds the

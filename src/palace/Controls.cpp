@@ -50,6 +50,8 @@ const std::vector<Control>& controls()
          [](L&) { requestExit(); }, [](const L& l) { return l.exitLocked(); }},
         {"mirror", button, "mirror ", at(890, 5), false, "", {},
          [](L& l) { l.palace().toggleMirror(); }, nullptr},
+        {"gallery", button, "gallery ", at(725, 5), false, "g", {},
+         [](L& l) { l.toggleGallery(); }, nullptr},
         {"undo", button, "undo ", at(780, 5), false, std::string(1, L::undoKey), {},
          [](L& l) { l.undo(); }, [](const L& l) { return !l.canUndo(); }},
         {"redo", button, "redo ", at(835, 5), false, std::string(1, L::redoKey), {},

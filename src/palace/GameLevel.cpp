@@ -6,8 +6,12 @@
 #include "palace/PictureListing.hpp"
 #include "palace/Toolbar.hpp"
 #include "platform/GameLog.hpp"
+#include "platform/Sound.hpp"
 #include "platform/Termination.hpp"
 #include "video/SceneSignature.hpp"
+#include "video/ScreenCapture.hpp"
+
+#include <GL/freeglut.h>
 
 #include <algorithm>
 #include <stdexcept>
@@ -49,8 +53,9 @@ GameLevel::Catalogues GameLevel::makeCatalogues()
     return made;
 }
 
-GameLevel::GameLevel(GameLogic::Keyboard& keyboard, SceneStore& savedGame, Options options)
-    : keyboard(keyboard), savedGame(savedGame), locked(options.exitLocked),
+GameLevel::GameLevel(GameLogic::Keyboard& keyboard, SceneStore& savedGame,
+                     PalaceGallery& gallery, Options options)
+    : keyboard(keyboard), savedGame(savedGame), gallery(gallery), locked(options.exitLocked),
       backgroundCatalogue(std::move(options.catalogues.backgrounds)),
       frameCatalogue(options.catalogues.frames ? std::move(*options.catalogues.frames)
                                                : ImageManager<Frame>("BMP/frame/")),
@@ -65,7 +70,15 @@ GameLevel::GameLevel(GameLogic::Keyboard& keyboard, SceneStore& savedGame, Optio
     Platform::throwIfTerminated();
     pile = std::make_unique<Palace>();
     handler = std::make_shared<MouseHandler>("", *bar, *pile);
-    steps = std::make_unique<Steps>(*pile, *handler, *backgroundCatalogue, frameCatalogue);
+    inPlay = std::make_unique<PalaceInPlay>(gallery, *pile, *backgroundCatalogue, frameCatalogue);
+    const std::string last = options.startWithLast ? gallery.lastInPlay() : std::string();
+    Palace lastPalace;
+    if (!last.empty() && probe(last, lastPalace))
+    {
+        gallery.open(last, *pile, *backgroundCatalogue, frameCatalogue);
+        inPlay->switchTo(last);
+    }
+    steps = std::make_unique<Steps>(*pile, *handler, *backgroundCatalogue, frameCatalogue, *inPlay);
 
     for (const Toolbar::Shown& shown : bar->controls())
         if (shown.button && shown.control->command)
@@ -87,6 +100,14 @@ GameLevel::~GameLevel()
 VideoEngine::OpenGL::ScenePictures GameLevel::describe() const
 {
     VideoEngine::OpenGL::ScenePictures scene;
+    if (screen)
+    {
+        screen->addPanel(scene.background);
+        scene.backgroundCovers = true;
+        screen->addTo(scene.over);
+        scene.over.add(*bar->button("gallery").current);
+        return scene;
+    }
     scene.background.add(backgroundCatalogue->current);
     scene.backgroundCovers = coversWindow();
     const bool capturing = pictureCapture.pending();
@@ -121,6 +142,8 @@ std::uint64_t GameLevel::frameSignature() const
 
 bool GameLevel::coversWindow() const
 {
+    if (screen)
+        return true;
     const Background& background = backgroundCatalogue->current;
     return background.data && background.data->opaque &&
            background.data->textureId != VideoEngine::OpenGL::TextureData::noTexture &&
@@ -151,7 +174,9 @@ void GameLevel::previousFrame()
 
 void GameLevel::clearPalace()
 {
+    inPlay->keepNow();
     pile->clear();
+    inPlay->beginNew();
 }
 
 void GameLevel::growPieces()
@@ -213,14 +238,146 @@ void GameLevel::saveGame()
 
 void GameLevel::loadGame()
 {
+    inPlay->keepNow();
     try
     {
         savedGame.load(*pile, *backgroundCatalogue, frameCatalogue);
     }
     catch (...)
     {
-        clearPalace();
+        pile->clear();
     }
+    inPlay->beginNew();
+}
+
+void GameLevel::toggleGallery()
+{
+    if (screen)
+    {
+        screen.reset();
+        thumbnails.reset();
+        return;
+    }
+    steps->cancelCarry();
+    // The palace in play is shown among the others as it is now.
+    inPlay->keepNow();
+    screen = std::make_unique<GalleryScreen>(!locked);
+    screen->show(gallery.names());
+    fillGalleryPage();
+}
+
+bool GameLevel::probe(const std::string& name, Palace& into)
+{
+    const std::string background = backgroundCatalogue->currentFile();
+    const std::string frame = frameCatalogue.currentFile();
+    bool read = true;
+    try
+    {
+        gallery.open(name, into, *backgroundCatalogue, frameCatalogue);
+    }
+    catch (const std::exception& failure)
+    {
+        gallery.damaged(name, failure.what());
+        read = false;
+    }
+    backgroundCatalogue->select(background);
+    frameCatalogue.select(frame);
+    return read;
+}
+
+bool GameLevel::makeThumbnail(const std::string& name)
+{
+    const std::string background = backgroundCatalogue->currentFile();
+    const std::string frame = frameCatalogue.currentFile();
+    Palace kept;
+    // The scene picture, as a saved picture shows it: background and pieces.
+    VideoEngine::OpenGL::ScenePictures scene;
+    bool read = true;
+    try
+    {
+        gallery.open(name, kept, *backgroundCatalogue, frameCatalogue);
+        scene.background.add(backgroundCatalogue->current);
+        scene.pieces = kept.batch(false);
+    }
+    catch (const std::exception& failure)
+    {
+        gallery.damaged(name, failure.what());
+        read = false;
+    }
+    backgroundCatalogue->select(background);
+    frameCatalogue.select(frame);
+    if (!read)
+        return false;
+    if (!thumbnails)
+        thumbnails = std::make_unique<VideoEngine::OpenGL::SceneTarget>();
+    if (!VideoEngine::OpenGL::saveThumbnail(*thumbnails, scene, gallery.thumbnail(name),
+                                            GalleryScreen::thumbnailWidth,
+                                            GalleryScreen::thumbnailHeight))
+        Platform::logLine("PalaceBuild", 913)
+            << " Unable to write " << gallery.thumbnail(name) << Platform::endLine;
+    return true;
+}
+
+void GameLevel::fillGalleryPage()
+{
+    screen->setThumbnails({});
+    std::vector<GalleryScreen::Picture> pictures;
+    const std::vector<std::string> page = screen->page();
+    for (const std::string& name : page)
+    {
+        GalleryScreen::Picture picture;
+        if (!loadThumbnail(name, picture))
+        {
+            // Damaged: the page closes up, and is filled again.
+            screen->remove(name);
+            fillGalleryPage();
+            return;
+        }
+        pictures.push_back(std::move(picture));
+    }
+    screen->setThumbnails(std::move(pictures));
+}
+
+bool GameLevel::loadThumbnail(const std::string& name, GalleryScreen::Picture& picture)
+{
+    if (!gallery.thumbnailCurrent(name) && !makeThumbnail(name))
+        return false;
+    try
+    {
+        picture.load(gallery.thumbnail(name));
+        return true;
+    }
+    catch (const std::exception&)
+    {
+        // A damaged thumbnail is made again from its palace.
+    }
+    if (!makeThumbnail(name))
+        return false;
+    try
+    {
+        picture.load(gallery.thumbnail(name));
+    }
+    catch (const std::exception&)
+    {
+        // No thumbnail can be written: the slot stays empty.
+    }
+    return true;
+}
+
+void GameLevel::keepIfDue()
+{
+    inPlay->keepIfDue();
+}
+
+int GameLevel::msUntilKeep() const
+{
+    return inPlay->msUntilDue();
+}
+
+void GameLevel::endPlay()
+{
+    inPlay->keepNow();
+    gallery.noteInPlay(pile->bricks().empty() ? std::string() : inPlay->name());
 }
 
 MouseCursor& GameLevel::mouse()
@@ -240,8 +397,110 @@ void GameLevel::run(const Control& control)
         control.command(*this);
 }
 
+void GameLevel::openChosen()
+{
+    const std::string name = screen->highlighted();
+    Palace probed;
+    if (name.empty() || name == inPlay->name())
+    {
+        toggleGallery();
+        return;
+    }
+    inPlay->keepNow();
+    if (!probe(name, probed))
+    {
+        screen->remove(name);
+        fillGalleryPage();
+        return;
+    }
+    try
+    {
+        gallery.open(name, *pile, *backgroundCatalogue, frameCatalogue);
+    }
+    catch (const std::exception& failure)
+    {
+        gallery.damaged(name, failure.what());
+        pile->clear();
+    }
+    inPlay->switchTo(name);
+    toggleGallery();
+}
+
+void GameLevel::trashChosen()
+{
+    const std::string name = screen->highlighted();
+    if (locked || name.empty())
+        return;
+    // The palace in play goes from the scene too: else its next step would
+    // bring its file back.
+    if (name == inPlay->name())
+    {
+        pile->clear();
+        inPlay->beginNew();
+    }
+    try
+    {
+        gallery.trash(name);
+    }
+    catch (const std::exception& failure)
+    {
+        Platform::logLine("PalaceBuild", 914) << " " << failure.what() << Platform::endLine;
+        return;
+    }
+    Platform::playSound("Sound/takeOff.wav");
+    screen->remove(name);
+    fillGalleryPage();
+}
+
+void GameLevel::act(GalleryScreen::Choice choice)
+{
+    switch (choice)
+    {
+    case GalleryScreen::Choice::page:
+        fillGalleryPage();
+        break;
+    case GalleryScreen::Choice::open:
+        openChosen();
+        break;
+    case GalleryScreen::Choice::trash:
+        trashChosen();
+        break;
+    case GalleryScreen::Choice::none:
+        break;
+    }
+}
+
+void GameLevel::onGalleryKey(unsigned char key)
+{
+    const Control* gallery = nullptr;
+    for (const Control& control : controls())
+        if (std::string(control.name) == "gallery")
+            gallery = &control;
+    if (key == escapeKey || (gallery && gallery->keys.find(char(key)) != std::string::npos))
+        toggleGallery();
+    else if (key == returnKey)
+        act(GalleryScreen::Choice::open);
+    else if (key == deleteKey)
+        act(GalleryScreen::Choice::trash);
+}
+
+void GameLevel::onGalleryMouse()
+{
+    const GalleryScreen::Choice choice = screen->handleMouse(handler);
+    act(choice);
+    if (screen)
+        bar->button("gallery").handleMouse(handler);
+}
+
 void GameLevel::onMouseButton()
 {
+    if (screen)
+    {
+        const std::shared_ptr<Brick> carried = handler->dragged;
+        onGalleryMouse();
+        afterInput(carried);
+        return;
+    }
     // A change made other than by input is a step of its own, so that a
     // pick-up finds the pile as the history has it.
     steps->record();
@@ -259,6 +518,11 @@ void GameLevel::onMouseButton()
 
 void GameLevel::onMouseMove()
 {
+    if (screen)
+    {
+        onGalleryMouse();
+        return;
+    }
     const std::shared_ptr<Brick> carried = handler->dragged;
     handler->handleMove();
     bar->handleMouse(handler);
@@ -270,6 +534,12 @@ void GameLevel::onMouseMove()
 void GameLevel::onKey(unsigned char key)
 {
     const std::shared_ptr<Brick> carried = handler->dragged;
+    if (screen)
+    {
+        onGalleryKey(key);
+        afterInput(carried);
+        return;
+    }
     for (const Control& control : controls())
         if (control.keys.find(char(key)) != std::string::npos)
         {
@@ -282,6 +552,14 @@ void GameLevel::onKey(unsigned char key)
 void GameLevel::onSpecialKey(int key)
 {
     const std::shared_ptr<Brick> carried = handler->dragged;
+    if (screen)
+    {
+        const int dx = key == GLUT_KEY_LEFT ? -1 : key == GLUT_KEY_RIGHT ? 1 : 0;
+        const int dy = key == GLUT_KEY_UP ? -1 : key == GLUT_KEY_DOWN ? 1 : 0;
+        act(screen->move(dx, dy));
+        afterInput(carried);
+        return;
+    }
     for (const Control& control : controls())
         if (std::count(control.specialKeys.begin(), control.specialKeys.end(), key) != 0)
         {

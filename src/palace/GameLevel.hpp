@@ -1,13 +1,17 @@
 #pragma once
 // The game screen as a whole: it owns the background and frame catalogues,
 // the toolbar, the palace, the drag-and-drop handler, the steps for undo and
-// redo, the picture capture and the drawing of the screen. It binds the
-// controls of the list (Controls.hpp) to its commands, routes keys and mouse
-// to them, and describes each frame. Built by the start-up banner and owned
-// by the run's Game, which releases it when the game phase ends: every GL
-// texture the level made goes with it.
+// redo, the palace in play as the gallery keeps it, the gallery screen while
+// it is open, the picture capture and the drawing of the screen. It binds
+// the controls of the list (Controls.hpp) to its commands, routes keys and
+// mouse to them, and describes each frame. Built by the start-up banner and
+// owned by the run's Game, which releases it when the game phase ends: every
+// GL texture the level made goes with it.
 
+#include "palace/GalleryScreen.hpp"
 #include "palace/ImageManager.hpp"
+#include "palace/PalaceGallery.hpp"
+#include "palace/PalaceInPlay.hpp"
 #include "palace/PictureCapture.hpp"
 #include "palace/SceneStore.hpp"
 #include "palace/Steps.hpp"
@@ -15,6 +19,7 @@
 #include "video/FastTextureData.hpp"
 #include "video/FrameTextureData.hpp"
 #include "video/SceneDrawing.hpp"
+#include "video/SceneTarget.hpp"
 #include "video/Texture.hpp"
 
 #include <memory>
@@ -39,6 +44,10 @@ public:
     // The keys that undo and redo: Ctrl+Z and Ctrl+Y.
     static constexpr unsigned char undoKey = 26;
     static constexpr unsigned char redoKey = 25;
+    // The keys the gallery screen answers besides the arrows.
+    static constexpr unsigned char escapeKey = 27;
+    static constexpr unsigned char returnKey = 13;
+    static constexpr unsigned char deleteKey = 127;
 
     using Background = VideoEngine::OpenGL::Texture<VideoEngine::OpenGL::FastTextureData>;
     using Frame = VideoEngine::OpenGL::Texture<VideoEngine::OpenGL::FrameTextureData>;
@@ -64,6 +73,9 @@ public:
         // The folder for PNG copies of saved pictures; none are made when
         // empty.
         std::string pictureCopies;
+        // Begin with the palace in play when the last run ended, not a new
+        // one.
+        bool startWithLast = false;
         // Catalogues made ahead, taken over by the level; it makes those
         // missing itself.
         Catalogues catalogues;
@@ -71,13 +83,15 @@ public:
 
     // Loads the frames and backgrounds (unless made ahead), writes the
     // toolbar pictures' masks, builds the toolbar, the palace and the mouse
-    // handler, and binds controls, mouse and keyboard. The keyboard and the
-    // saved game must outlive the level. Every failure passes on with
-    // nothing left bound; a termination signal ends the building between its
-    // steps with "Terminated".
-    GameLevel(GameLogic::Keyboard& keyboard, SceneStore& savedGame, Options options);
+    // handler, and binds controls, mouse and keyboard. The keyboard, the
+    // saved game and the gallery must outlive the level. Every failure
+    // passes on with nothing left bound; a termination signal ends the
+    // building between its steps with "Terminated".
+    GameLevel(GameLogic::Keyboard& keyboard, SceneStore& savedGame, PalaceGallery& gallery,
+              Options options);
 
-    // Unbinds the keyboard, then releases the members.
+    // Unbinds the keyboard, then releases the members. The palace in play
+    // must have been kept before (see endPlay).
     ~GameLevel();
 
     GameLevel(const GameLevel&) = delete;
@@ -117,16 +131,30 @@ public:
     // Keeps the scene in the saved game; a failure is logged and the game
     // goes on.
     void saveGame();
-    // Reads the saved game; on any failure the palace is left empty.
+    // Reads the saved game; on any failure the palace is left empty. A new
+    // palace is in play after it.
     void loadGame();
+    // Opens the gallery screen, or closes it.
+    void toggleGallery();
+
+    // The palace in play is written when a write is due, and at once at the
+    // end of play, which also notes it as the one to start with next time.
+    // Failures are logged.
+    void keepIfDue();
+    void endPlay();
+    // Milliseconds until the next write of the palace falls due; -1 for
+    // none.
+    int msUntilKeep() const;
 
     // What decides whether a control is active.
     bool canUndo() const;
     bool canRedo() const;
     bool exitLocked() const { return locked; }
+    bool galleryOpen() const { return screen != nullptr; }
 
     // Input from the run's GLUT callbacks: the mouse cursor they move and
     // press (its callables run the level's mouse handling), and the keys.
+    // While the gallery is open, input goes to it (Escape closes it).
     MouseCursor& mouse();
     void onKey(unsigned char key);
     void onSpecialKey(int key);
@@ -139,6 +167,8 @@ public:
     BackgroundCatalogue& backgrounds() { return *backgroundCatalogue; }
     FrameCatalogue& frames() { return frameCatalogue; }
     const PictureCapture& capture() const { return pictureCapture; }
+    const PalaceInPlay& palaceInPlay() const { return *inPlay; }
+    const GalleryScreen* galleryScreen() const { return screen.get(); }
 
 private:
     void onMouseButton();
@@ -150,15 +180,41 @@ private:
     // What a frame shows now.
     VideoEngine::OpenGL::ScenePictures describe() const;
 
+    // The gallery screen's input, and what it asks for.
+    void onGalleryKey(unsigned char key);
+    void onGalleryMouse();
+    void act(GalleryScreen::Choice choice);
+    // Fills the page shown with thumbnails, made where missing or old;
+    // palaces found damaged leave the page.
+    void fillGalleryPage();
+    // Loads the kept palace's thumbnail into the picture, made first when
+    // missing, older than the palace or damaged; a thumbnail that cannot be
+    // written leaves the picture empty. False, with the palace noted as
+    // damaged, when the palace cannot be read.
+    bool loadThumbnail(const std::string& name, GalleryScreen::Picture& picture);
+    // Draws the kept palace's thumbnail; false, with the palace noted as
+    // damaged, when it cannot be read.
+    bool makeThumbnail(const std::string& name);
+    // Reads the kept palace into the probe and back: false, with the palace
+    // noted as damaged, when it cannot be read. The catalogues show what
+    // they showed.
+    bool probe(const std::string& name, Palace& into);
+    void openChosen();
+    void trashChosen();
+
     GameLogic::Keyboard& keyboard;
     SceneStore& savedGame;
+    PalaceGallery& gallery;
     bool locked;
     std::unique_ptr<ImageManager<Background>> backgroundCatalogue;
     ImageManager<Frame> frameCatalogue;
     std::unique_ptr<Toolbar> bar;
     std::unique_ptr<Palace> pile;
     std::shared_ptr<MouseHandler> handler;
+    std::unique_ptr<PalaceInPlay> inPlay;
     std::unique_ptr<Steps> steps;
+    std::unique_ptr<GalleryScreen> screen;
+    std::unique_ptr<VideoEngine::OpenGL::SceneTarget> thumbnails;
     PictureCapture pictureCapture;
     VideoEngine::OpenGL::SceneDrawing drawing;
 };

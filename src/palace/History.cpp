@@ -48,7 +48,7 @@ History::History(Scene start)
 }
 
 History::Scene History::capture(const Palace& palace, const std::string& background,
-                                const std::string& frame) const
+                                const std::string& frame, const std::string& palaceName) const
 {
     std::unordered_map<const Brick*, const std::shared_ptr<const Placement>*> current;
     for (const auto& placement : scenes[now].pile)
@@ -58,6 +58,7 @@ History::Scene History::capture(const Palace& palace, const std::string& backgro
     scene.reserved = palace.reserved;
     scene.background = background;
     scene.frame = frame;
+    scene.palace = palaceName;
     scene.pile.reserve(palace.bricks().size() + 1);
     for (const std::shared_ptr<Brick>& brick : palace.bricks())
     {
@@ -83,6 +84,7 @@ bool History::record(Scene scene, bool betweenSteps)
     {
         if (betweenSteps)
             current.reserved = scene.reserved;
+        current.palace = scene.palace;
         return false;
     }
     scenes.erase(scenes.begin() + static_cast<std::ptrdiff_t>(now) + 1, scenes.end());
@@ -101,6 +103,16 @@ bool History::canUndo() const
 bool History::canRedo() const
 {
     return now + 1 < scenes.size();
+}
+
+const History::Scene* History::before() const
+{
+    return canUndo() ? &scenes[now - 1] : nullptr;
+}
+
+const History::Scene* History::after() const
+{
+    return canRedo() ? &scenes[now + 1] : nullptr;
 }
 
 const History::Scene* History::undo(Palace& palace)

@@ -41,13 +41,15 @@ public:
     };
 
     // The scene at one moment: the pile, topmost piece first, the palace's
-    // reserved value, and the picture files of the background and frame.
+    // reserved value, the picture files of the background and frame, and
+    // the name of the palace in play.
     struct Scene
     {
         std::vector<std::shared_ptr<const Placement>> pile;
         int reserved = 0;
         std::string background;
         std::string frame;
+        std::string palace;
     };
 
     // Starts with the scene as its only one: nothing to undo or redo.
@@ -56,19 +58,22 @@ public:
     // The scene as the palace shows it now, with a picked-up piece where it
     // lay. Pieces whose parameters equal the current scene's copies share
     // those copies.
-    Scene capture(const Palace& palace, const std::string& background,
-                  const std::string& frame) const;
+    Scene capture(const Palace& palace, const std::string& background, const std::string& frame,
+                  const std::string& palaceName) const;
 
     // When the scene differs from the current one in its pieces, their order
     // or parameters, or its background or frame, it becomes a new step: the
     // steps that could be redone are dropped, and the oldest beyond depth.
-    // Else, between steps, its reserved value is taken into the current
-    // scene; during a carry it is left to the step that ends the carry.
-    // Returns whether a step was added.
+    // Else its palace name, and between steps its reserved value, are taken
+    // into the current scene; during a carry the reserved value is left to
+    // the step that ends the carry. Returns whether a step was added.
     bool record(Scene scene, bool betweenSteps);
 
     bool canUndo() const;
     bool canRedo() const;
+    // The scene undo or redo would go to; null when there is none.
+    const Scene* before() const;
+    const Scene* after() const;
 
     // One step back (or forward), laid into the palace: the same pieces in
     // the same order with the parameters they had, and the reserved value.

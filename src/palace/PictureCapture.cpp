@@ -1,11 +1,11 @@
 #include "palace/PictureCapture.hpp"
 
+#include "platform/Clock.hpp"
 #include "platform/GameLog.hpp"
 #include "platform/Wallpaper.hpp"
 #include "video/ScreenCapture.hpp"
 
 #include <boost/filesystem.hpp>
-#include <ctime>
 #include <utility>
 
 namespace GameLogic
@@ -17,17 +17,6 @@ namespace
 // A request counts as the first frame; the capture is taken after the second
 // frame drawn without the toolbar.
 constexpr int captureDue = 3;
-
-// The local date and time, as saved pictures are named.
-std::string captureStamp()
-{
-    const std::time_t now = std::time(nullptr);
-    std::tm local{};
-    localtime_r(&now, &local);
-    char stamp[128] = {};
-    std::strftime(stamp, sizeof stamp - 1, "%Y-%m-%d %H-%M-%S", &local);
-    return stamp;
-}
 } // namespace
 
 PictureCapture::PictureCapture(std::string pictureCopies) : pictureCopies(std::move(pictureCopies))
@@ -62,7 +51,7 @@ void PictureCapture::frameDrawn()
 void PictureCapture::capture()
 {
     Platform::logLine("PalaceBuild", 535) << " " << Platform::endLine;
-    const std::string stamp = captureStamp();
+    const std::string stamp = Platform::localTimeStamp();
     const std::string fileName = "PrintScreen/" + stamp + ".bmp";
     boost::system::error_code ignored;
     boost::filesystem::create_directories("PrintScreen", ignored);

@@ -9,11 +9,17 @@ namespace PalaceBuild
 {
 
 Steps::Steps(Palace& palace, MouseHandler& mouse, BackgroundCatalogue& backgrounds,
-             FrameCatalogue& frames)
-    : palace(palace), mouse(mouse), backgrounds(backgrounds), frames(frames),
-      history(History(History::Scene{})
-                  .capture(palace, backgrounds.currentFile(), frames.currentFile()))
+             FrameCatalogue& frames, PalaceInPlay& inPlay)
+    : palace(palace), mouse(mouse), backgrounds(backgrounds), frames(frames), inPlay(inPlay),
+      history(History::Scene{})
 {
+    history = History(now());
+}
+
+History::Scene Steps::now() const
+{
+    return history.capture(palace, backgrounds.currentFile(), frames.currentFile(),
+                           inPlay.name());
 }
 
 void Steps::record()
@@ -21,8 +27,8 @@ void Steps::record()
     const bool carrying = mouse.dragged != nullptr;
     if (!carrying)
         history.carryEnded();
-    history.record(history.capture(palace, backgrounds.currentFile(), frames.currentFile()),
-                   !carrying);
+    if (history.record(now(), !carrying))
+        inPlay.changed();
 }
 
 void Steps::afterInput(const std::shared_ptr<Brick>& carriedBefore)
@@ -40,6 +46,8 @@ void Steps::undo()
 {
     if (cancelCarry())
         return;
+    if (history.before() && history.before()->palace != inPlay.name())
+        inPlay.keepNow();
     if (const History::Scene* scene = history.undo(palace))
         show(*scene);
 }
@@ -47,6 +55,8 @@ void Steps::undo()
 void Steps::redo()
 {
     cancelCarry();
+    if (history.after() && history.after()->palace != inPlay.name())
+        inPlay.keepNow();
     if (const History::Scene* scene = history.redo(palace))
         show(*scene);
 }
@@ -76,6 +86,10 @@ void Steps::show(const History::Scene& scene)
         backgrounds.select(scene.background);
     if (frames.currentFile() != scene.frame)
         frames.select(scene.frame);
+    if (scene.palace != inPlay.name())
+        inPlay.switchTo(scene.palace);
+    else
+        inPlay.changed();
 }
 
 } // namespace PalaceBuild

@@ -15,15 +15,6 @@ namespace
 {
 using VideoEngine::OpenGL::Rectangl;
 
-// The three pictures "BMP/button/<stem>01.png" to "...03.png".
-Utils::Array<std::string, 3> buttonPictures(const std::string& stem)
-{
-    Utils::Array<std::string, 3> files;
-    for (unsigned k = 0; k < files.size(); ++k)
-        files[k] = "BMP/button/" + stem + "0" + std::to_string(k + 1) + ".png";
-    return files;
-}
-
 Rectangl rectOf(const std::shared_ptr<Button>& button)
 {
     return button->current->imageRect();
@@ -60,8 +51,8 @@ Toolbar::Toolbar(const std::vector<Control>& list,
         for (const auto& pictures : lists)
             VideoEngine::OpenGL::prepareMasks(pictures);
     }
-    const Button rightArrow(buttonPictures("arrow "), 149, 159, false);
-    const Button leftArrow(buttonPictures("arrow "), 149, 159, true);
+    const Button rightArrow(Button::pictures("arrow "), 149, 159, false);
+    const Button leftArrow(Button::pictures("arrow "), 149, 159, true);
     rows.reserve(firstFolder.size());
     for (std::size_t i = 0; i < firstFolder.size(); ++i)
     {
@@ -79,7 +70,7 @@ Toolbar::Toolbar(const std::vector<Control>& list,
                                                   control.mirrored);
         else if (control.kind == Control::button)
         {
-            button = std::make_shared<Button>(buttonPictures(control.pictures), at.x, at.y,
+            button = std::make_shared<Button>(Button::pictures(control.pictures), at.x, at.y,
                                               control.mirrored);
             if (control.inactive)
                 button->addInactivePicture(std::string("BMP/button/") + control.pictures +

@@ -1,8 +1,10 @@
 #pragma once
 // The game's two clocks: a steady millisecond counter for the redraw pacing
-// and the wall clock in whole seconds for the banners.
+// and the wall clock, in whole seconds for the banners and as the local date
+// and time that names saved pictures and palaces.
 
 #include <cstdint>
+#include <string>
 
 namespace Platform
 {
@@ -13,5 +15,8 @@ std::uint32_t steadyMilliseconds();
 
 // Whole seconds since 1970.
 std::int32_t wallSeconds();
+
+// The local date and time now, "YYYY-MM-DD HH-MM-SS".
+std::string localTimeStamp();
 
 } // namespace Platform

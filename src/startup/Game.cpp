@@ -40,8 +40,9 @@ void Game::buildLevel()
     GameLogic::PalaceBuild::GameLevel::Options options;
     options.exitLocked = settings.lock;
     options.pictureCopies = settings.pictures;
+    options.startWithLast = settings.startWithLast;
     options.catalogues = std::move(prepared);
-    level = std::make_unique<GameLogic::PalaceBuild::GameLevel>(keyboard, savedGame,
+    level = std::make_unique<GameLogic::PalaceBuild::GameLevel>(keyboard, savedGame, gallery,
                                                                 std::move(options));
 }
 

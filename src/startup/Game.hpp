@@ -7,6 +7,7 @@
 // refers to outlive both. Catalogues made ahead for the level go with it.
 
 #include "palace/GameLevel.hpp"
+#include "savegame/GalleryFolder.hpp"
 #include "savegame/SavedGame.hpp"
 #include "startup/Settings.hpp"
 #include "ui/Keyboard.hpp"
@@ -69,6 +70,7 @@ struct Game
 
     GameLogic::Keyboard keyboard;
     SaveGame::SavedGameFile savedGame{"savegame.txt"};
+    SaveGame::GalleryFolder gallery{"gallery"};
     VideoEngine::OpenGL::SceneTarget offscreen;
     std::unique_ptr<BannerImpl> banner;
     GameLogic::PalaceBuild::GameLevel::Catalogues prepared;

@@ -149,6 +149,8 @@ void onIdle()
     guardCallback(
         []
         {
+            if (GameLogic::PalaceBuild::GameLevel* level = currentLevel())
+                level->keepIfDue();
             // An unchanged scene is not drawn again: a game left alone
             // costs next to nothing. A change waits for the pacing, never
             // longer.
@@ -164,12 +166,19 @@ void onIdle()
 
 int idleWakeAfterMs()
 {
+    // The palace in play falls due to be kept, too.
+    GameLogic::PalaceBuild::GameLevel* level = currentLevel();
+    const int keep = level ? level->msUntilKeep() : -1;
     if (!sceneChangePending())
-        return -1;
-    if (Game::current->lastRedisplayMs == 0)
-        return 0;
-    const std::uint32_t since = Platform::steadyMilliseconds() - Game::current->lastRedisplayMs;
-    return since > 25 ? 0 : static_cast<int>(26 - since);
+        return keep;
+    int redraw = 0;
+    if (Game::current->lastRedisplayMs != 0)
+    {
+        const std::uint32_t since =
+            Platform::steadyMilliseconds() - Game::current->lastRedisplayMs;
+        redraw = since > 25 ? 0 : static_cast<int>(26 - since);
+    }
+    return keep >= 0 && keep < redraw ? keep : redraw;
 }
 
 void onReshape(int width, int height)
@@ -192,8 +201,13 @@ void onKeyboard(unsigned char key, int, int)
         [key]
         {
             noteSceneChange();
-            const Platform::KeyModifiers held = Platform::keyModifiers();
-            if (key == 27)
+            using GameLogic::PalaceBuild::GameLevel;
+            // Only these keys ask which modifiers are held.
+            const bool modified = key == 27 || key == GameLevel::undoKey;
+            const Platform::KeyModifiers held = modified ? Platform::keyModifiers()
+                                                         : Platform::KeyModifiers{};
+            GameLevel* level = currentLevel();
+            if (key == 27 && !(level && level->galleryOpen()))
             {
                 // Under the child lock only Ctrl+Shift+Escape ends the game.
                 if (!Game::current->settings.lock || (held.control && held.shift))

@@ -82,7 +82,18 @@ int runProgram(const ProgramSetup& setup)
     {
     }
 
-    // Every GL texture of the level goes before the shutdown picture.
+    // However the game ended, the palace in play is kept; then every GL
+    // texture of the level goes, before the shutdown picture.
+    if (game.level)
+    {
+        try
+        {
+            game.level->endPlay();
+        }
+        catch (...)
+        {
+        }
+    }
     game.level.reset();
     game.prepared = {};
 

@@ -86,6 +86,13 @@ std::string applySetting(Settings& settings, const std::string& key, const std::
         settings.display = value == "keep" ? DisplayChoice::Keep : DisplayChoice::Switch;
         return "";
     }
+    if (key == "start")
+    {
+        if (value != "empty" && value != "last")
+            return bad + "empty or last";
+        settings.startWithLast = value == "last";
+        return "";
+    }
     if (key == "pictures")
     {
         // The game runs in the player's own folder, not where it was
@@ -134,7 +141,7 @@ std::string readOption(const std::vector<std::string>& arguments, std::size_t& i
         given.emplace_back(argument.substr(2), "yes");
     else if (argument == "--no-lock" || argument == "--no-sound")
         given.emplace_back(argument.substr(5), "no");
-    else if (option != "--display" && option != "--pictures")
+    else if (option != "--display" && option != "--pictures" && option != "--start")
         return "unknown option \"" + argument + "\"";
     else if (equals != std::string::npos)
         given.emplace_back(option.substr(2), argument.substr(equals + 1));
@@ -160,13 +167,16 @@ void writeUsage(std::ostream& stream, const Environment& env)
            << "  --display=keep     keep the desktop's screen mode, the game scaled to fit\n"
            << "  --pictures=FOLDER  where PNG copies of saved pictures go, by default\n"
            << "                     " << defaultPicturesFolder(env, ignored) << "\n"
+           << "  --start=empty      begin with an empty palace (the default)\n"
+           << "  --start=last       begin with the palace in play when the last game ended\n"
            << "  --help             show this help and exit\n"
            << "  --version          show the version and exit\n\n"
            << "Settings files, read in this order, then the options; later ones win:\n";
     for (const std::string& file : settingsFiles(env))
         stream << "  " << file << "\n";
     stream << "Each line is \"key = value\" with the keys lock (no, yes), sound (yes, no),\n"
-           << "display (switch, keep) and pictures (a folder); # starts a comment.\n";
+           << "display (switch, keep), pictures (a folder) and start (empty, last); # starts\n"
+           << "a comment.\n";
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 #pragma once
 // The settings a family or a school gives the game: a child lock, sound, the
-// display mode, and where copies of saved pictures go. They come from the
+// display mode, where copies of saved pictures go, and which palace a game
+// begins with. They come from the
 // system's settings files (brickwork-garden/settings.conf in each folder of
 // XDG_CONFIG_DIRS), then the user's ($XDG_CONFIG_HOME/brickwork-garden/
 // settings.conf), then the command line; a later source wins. A file holds
@@ -31,6 +32,9 @@ struct Settings
     // The folder for PNG copies of saved pictures; empty until loadSettings
     // gives it (the user's pictures folder unless a setting names another).
     std::string pictures;
+    // Begin with the palace in play when the last game ended ("start = last")
+    // rather than an empty one.
+    bool startWithLast = false;
 };
 
 // Looks up an environment variable; null when it is unset.

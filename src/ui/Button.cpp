@@ -6,6 +6,14 @@
 namespace GameLogic
 {
 
+Utils::Array<std::string, 3> Button::pictures(const std::string& stem)
+{
+    Utils::Array<std::string, 3> files;
+    for (unsigned k = 0; k < files.size(); ++k)
+        files[k] = "BMP/button/" + stem + "0" + std::to_string(k + 1) + ".png";
+    return files;
+}
+
 Button::Button(const Utils::Array<std::string, 3>& files, int x, int y, bool mirrored)
     : normal(files[0]), hover(std::make_shared<Picture>(files[1])),
       pressed(std::make_shared<Picture>(files[2])), current(&normal)

@@ -21,6 +21,10 @@ class MouseCursor;
 class Button
 {
 public:
+    // The three pictures of a button, "BMP/button/<stem>01.png" to
+    // "...03.png"; its inactive one is "...04.png".
+    static Utils::Array<std::string, 3> pictures(const std::string& stem);
+
     using Picture = VideoEngine::OpenGL::Texture<VideoEngine::OpenGL::FastTextureData>;
 
     // Loads pictures 01, 02 and 03 from the three names, places them at (x, y)

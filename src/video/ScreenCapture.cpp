@@ -11,6 +11,7 @@
 #include <FreeImage.h>
 #include <GL/gl.h>
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <memory>
@@ -53,20 +54,18 @@ bool savePng(FIBITMAP* bitmap, const std::string& fileName)
     }
 }
 
-} // namespace
-
-bool saveScreen(const std::string& bmpFile, const std::string& pngFile)
+// Reads the viewport's pixels, rows from the bottom, three bytes each, and
+// logs the GL error code. False, with the failure logged, when the read-back
+// failed.
+bool readViewport(std::vector<std::uint8_t>& pixels, int& width, int& height)
 {
     GLint viewport[4] = {};
     glGetIntegerv(GL_VIEWPORT, viewport);
-    const int width = viewport[2];
-    const int height = viewport[3];
+    width = viewport[2];
+    height = viewport[3];
     if (width <= 0 || height <= 0)
-        return pngFile.empty();
-
-    const std::size_t rowBytes = static_cast<std::size_t>(width) * 3;
-    std::vector<std::uint8_t> pixels(rowBytes * static_cast<std::size_t>(height));
-
+        return false;
+    pixels.assign(std::size_t(width) * 3 * std::size_t(height), 0);
     GLint previousAlignment = 4;
     glGetIntegerv(GL_PACK_ALIGNMENT, &previousAlignment);
     glPixelStorei(GL_PACK_ALIGNMENT, 1);
@@ -75,31 +74,94 @@ bool saveScreen(const std::string& bmpFile, const std::string& pngFile)
     glPixelStorei(GL_PACK_ALIGNMENT, previousAlignment);
     Platform::logLine("OpenGL", 19)
         << " errno=" << static_cast<unsigned>(error) << Platform::endLine;
-    if (error != GL_NO_ERROR)
-    {
-        Platform::logLine("OpenGL", __LINE__)
-            << " Unable to read the frame back: no picture saved" << Platform::endLine;
-        return false;
-    }
+    if (error == GL_NO_ERROR)
+        return true;
+    Platform::logLine("OpenGL", 20)
+        << " Unable to read the frame back: no picture saved" << Platform::endLine;
+    return false;
+}
 
-    const Platform::BitmapPtr bitmap(FreeImage_AllocateT(FIT_BITMAP, width, height, 24, 0, 0, 0));
+// A 24-bit bitmap of width x height whose pixel (column, row) is pixel(column,
+// row, rgb); null when FreeImage cannot make one.
+template <class Pixel> Platform::BitmapPtr makeBitmap(int width, int height, Pixel pixel)
+{
+    Platform::BitmapPtr bitmap(FreeImage_AllocateT(FIT_BITMAP, width, height, 24, 0, 0, 0));
     if (!bitmap)
-        return pngFile.empty();
+        return bitmap;
     // Both OpenGL and FreeImage count rows from the bottom; only the byte
     // order within a pixel differs.
     for (int row = 0; row < height; ++row)
     {
-        const std::uint8_t* source = pixels.data() + rowBytes * static_cast<std::size_t>(row);
         BYTE* target = FreeImage_GetScanLine(bitmap.get(), row);
-        for (int column = 0; column < width; ++column, source += 3, target += 3)
+        for (int column = 0; column < width; ++column, target += 3)
         {
-            target[FI_RGBA_RED] = source[0];
-            target[FI_RGBA_GREEN] = source[1];
-            target[FI_RGBA_BLUE] = source[2];
+            std::uint8_t rgb[3];
+            pixel(column, row, rgb);
+            target[FI_RGBA_RED] = rgb[0];
+            target[FI_RGBA_GREEN] = rgb[1];
+            target[FI_RGBA_BLUE] = rgb[2];
         }
     }
+    return bitmap;
+}
+
+} // namespace
+
+bool saveScreen(const std::string& bmpFile, const std::string& pngFile)
+{
+    std::vector<std::uint8_t> pixels;
+    int width = 0, height = 0;
+    if (!readViewport(pixels, width, height))
+        return width > 0 && height > 0 ? false : pngFile.empty();
+    const Platform::BitmapPtr bitmap = makeBitmap(
+        width, height,
+        [&](int column, int row, std::uint8_t* rgb)
+        {
+            std::copy_n(&pixels[(std::size_t(row) * std::size_t(width) + std::size_t(column)) * 3],
+                        3, rgb);
+        });
+    if (!bitmap)
+        return pngFile.empty();
     FreeImage_Save(FIF_BMP, bitmap.get(), bmpFile.c_str(), 0);
     return pngFile.empty() || savePng(bitmap.get(), pngFile);
+}
+
+bool saveThumbnail(SceneTarget& target, const ScenePictures& scene, const std::string& pngFile,
+                   int width, int height)
+{
+    if (!target.begin())
+        return false;
+    glClearColor(1.0f, 1.0f, 0.0f, 1.0f);
+    glClear(GL_COLOR_BUFFER_BIT);
+    scene.drawWhole();
+    std::vector<std::uint8_t> pixels;
+    int sourceWidth = 0, sourceHeight = 0;
+    const bool read = readViewport(pixels, sourceWidth, sourceHeight);
+    target.end();
+    if (!read)
+        return false;
+    // Each pixel is the average of the block of the scene it stands for.
+    const Platform::BitmapPtr bitmap = makeBitmap(
+        width, height,
+        [&](int column, int row, std::uint8_t* rgb)
+        {
+            const int left = column * sourceWidth / width;
+            const int right = std::max(left + 1, (column + 1) * sourceWidth / width);
+            const int bottom = row * sourceHeight / height;
+            const int top = std::max(bottom + 1, (row + 1) * sourceHeight / height);
+            unsigned sum[3] = {};
+            for (int y = bottom; y < top; ++y)
+                for (int x = left; x < right; ++x)
+                    for (int c = 0; c < 3; ++c)
+                        sum[c] +=
+                            pixels[(std::size_t(y) * std::size_t(sourceWidth) + std::size_t(x)) *
+                                       3 +
+                                   std::size_t(c)];
+            const unsigned count = unsigned((right - left) * (top - bottom));
+            for (int c = 0; c < 3; ++c)
+                rgb[c] = std::uint8_t((sum[c] + count / 2) / count);
+        });
+    return bitmap && savePng(bitmap.get(), pngFile);
 }
 
 } // namespace OpenGL

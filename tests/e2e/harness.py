@@ -22,7 +22,7 @@ BUTTONS = {"background": (56, 684), "frame": (121, 684), "clear": (186, 684),
            "load": (168, 745), "previous colour": (69, 108), "next colour": (159, 108),
            "person": (58, 43), "palace": (122, 43), "decoration": (186, 43), "exit": (1012, 12),
            "mirror": (914, 29), "smaller": (60, 79), "check box": (117, 79), "larger": (174, 79),
-           "undo": (804, 29), "redo": (859, 29)}
+           "undo": (804, 29), "redo": (859, 29), "gallery": (749, 29)}
 
 
 class Game:

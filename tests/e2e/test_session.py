@@ -13,7 +13,7 @@ import unittest
 from harness import BUTTONS, GAME_DIR, MIDDLE, REST, Game, Picture, Piece, XServer, wait_until
 
 PALACE = [(x, y) for x in range(228, 1000, 9) for y in range(60, 720, 9)]
-BORDER = [(x, y) for x in range(280, 770, 13) for y in (10, 35, 725, 750)]  # of the frame
+BORDER = [(x, y) for x in range(280, 720, 13) for y in (10, 35, 725, 750)]  # of the frame
 
 
 def pictures(pattern):

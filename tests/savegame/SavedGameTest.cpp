@@ -165,7 +165,8 @@ TEST_F(SavedGame, FailedSaveKeepsTheOldFile)
     setrlimit(RLIMIT_FSIZE, &limit);
     EXPECT_EQ(readFile("savegame.txt"), old);
     EXPECT_EQ(level->palace().bricks().size(), 3u) << "the game goes on";
-    EXPECT_EQ(std::distance(fs::directory_iterator("."), {}), 3) << "BMP, log, saved game alone";
+    EXPECT_EQ(std::distance(fs::directory_iterator("."), {}), 4)
+        << "BMP, log, saved game and gallery alone";
     play("ks");
     EXPECT_NE(readFile("savegame.txt"), old);
 }

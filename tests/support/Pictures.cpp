@@ -58,7 +58,7 @@ void writeGameFolder()
     { writePicture(name, width, height, bits, [colour](int, int) { return colour; }); };
     for (const std::string stem : {"background ", "frame ", "clear ", "save picture ", "wallpaper ",
                                    "save ", "load ", "arrow color ", "folder 1.", "folder 2.",
-                                   "folder 3.", "mirror ", "dec size ", "arrow "})
+                                   "folder 3.", "mirror ", "gallery ", "dec size ", "arrow "})
         for (int k = 1; k <= 3; ++k)
             solid("BMP/button/" + stem + "0" + std::to_string(k) + ".png",
                   stem == "arrow " ? 60 : 40, stem == "arrow " ? 20 : 30, 32, controlColour(k));

@@ -1,0 +1,123 @@
+#include "platform/Trash.hpp"
+
+#include <cctype>
+#include <cerrno>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <ctime>
+#include <fcntl.h>
+#include <filesystem>
+#include <stdexcept>
+#include <system_error>
+#include <unistd.h>
+
+namespace Platform
+{
+namespace
+{
+namespace fs = std::filesystem;
+
+fs::path trashFolder()
+{
+    const char* data = std::getenv("XDG_DATA_HOME");
+    if (data && data[0] == '/')
+        return fs::path(data) / "Trash";
+    const char* home = std::getenv("HOME");
+    return fs::path(home ? home : "") / ".local/share/Trash";
+}
+
+// The path as a trash info file writes it: bytes outside the unreserved
+// ones, and "/" kept, percent-encoded.
+std::string encoded(const std::string& path)
+{
+    std::string out;
+    for (unsigned char c : path)
+    {
+        if (std::isalnum(c) || std::strchr("/-_.~", c))
+            out += char(c);
+        else
+        {
+            char hex[4];
+            std::snprintf(hex, sizeof hex, "%%%02X", c);
+            out += hex;
+        }
+    }
+    return out;
+}
+
+std::string deletionDate()
+{
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+    localtime_r(&now, &local);
+    char date[32] = {};
+    std::strftime(date, sizeof date - 1, "%Y-%m-%dT%H:%M:%S", &local);
+    return date;
+}
+
+[[noreturn]] void fail(const std::string& what, const fs::path& file)
+{
+    throw std::runtime_error(what + " " + file.string() + ": " + std::strerror(errno));
+}
+
+// Creates the info file under a name not yet taken; returns the name. The
+// info file is created exclusively, so two games never pick the same one.
+std::string reserveName(const fs::path& trash, const fs::path& file, const std::string& info)
+{
+    const std::string stem = file.stem().string();
+    const std::string extension = file.extension().string();
+    for (int n = 1; n < 10000; ++n)
+    {
+        const std::string name = n == 1 ? file.filename().string()
+                                        : stem + " " + std::to_string(n) + extension;
+        const fs::path infoFile = trash / "info" / (name + ".trashinfo");
+        if (fs::exists(trash / "files" / name))
+            continue;
+        const int fd = ::open(infoFile.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+        if (fd < 0 && errno == EEXIST)
+            continue;
+        if (fd < 0)
+            fail("Unable to write", infoFile);
+        const bool written = ::write(fd, info.data(), info.size()) == ssize_t(info.size());
+        ::close(fd);
+        if (!written)
+        {
+            fs::remove(infoFile);
+            fail("Unable to write", infoFile);
+        }
+        return name;
+    }
+    fail("No room in the trash for", file);
+}
+} // namespace
+
+void moveToTrash(const std::string& file)
+{
+    const fs::path path = fs::absolute(file).lexically_normal();
+    const fs::path trash = trashFolder();
+    std::error_code ignored;
+    fs::create_directories(trash / "files", ignored);
+    fs::create_directories(trash / "info", ignored);
+    const std::string info = "[Trash Info]\nPath=" + encoded(path.string()) +
+                             "\nDeletionDate=" + deletionDate() + "\n";
+    const std::string name = reserveName(trash, path, info);
+    const fs::path target = trash / "files" / name;
+    std::error_code error;
+    fs::rename(path, target, error);
+    if (error == std::errc::cross_device_link)
+    {
+        fs::copy_file(path, target, error);
+        if (!error)
+            fs::remove(path, error);
+    }
+    if (error)
+    {
+        fs::remove(trash / "info" / (name + ".trashinfo"), ignored);
+        fs::remove(target, ignored);
+        errno = error.value();
+        fail("Unable to move", path);
+    }
+}
+
+} // namespace Platform

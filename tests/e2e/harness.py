@@ -30,17 +30,19 @@ class Game:
     folder "home" of its own inside it (and no system settings); prepare(folder)
     may change the copy before the game starts. settings: the user's settings
     file; arguments: the command line; wrapper: a command that runs the game
-    (a memory checker)."""
+    (a memory checker); folder: the folder of an earlier game, played again
+    (and left to that game to remove)."""
 
-    def __init__(self, server, prepare=None, env=None, arguments=(), settings=None, wrapper=()):
-        self.server = server
-        self.folder = tempfile.mkdtemp(prefix="brickwork-game-")
-        for data in ("BMP", "Sound"):
+    def __init__(self, server, prepare=None, env=None, arguments=(), settings=None, wrapper=(),
+                 folder=None):
+        self.server, self.owned = server, folder is None
+        self.folder = folder or tempfile.mkdtemp(prefix="brickwork-game-")
+        for data in ("BMP", "Sound") if self.owned else ():
             shutil.copytree(os.path.join(GAME_DIR, data), self.path(data))
-        self.output = open(os.path.join(tempfile.gettempdir(), os.path.basename(self.folder)
-                                        + ".out"), "w+")
+        self.output = tempfile.NamedTemporaryFile("w+", prefix="brickwork-game-", suffix=".out",
+                                                  delete=False)
         self.settings = self.path("home/.config/brickwork-garden/settings.conf")
-        os.makedirs(os.path.dirname(self.settings))
+        os.makedirs(os.path.dirname(self.settings), exist_ok=True)
         if settings is not None:
             with open(self.settings, "w") as f:
                 f.write(settings)
@@ -89,7 +91,8 @@ class Game:
             self.process.wait()
         self.output.close()
         os.remove(self.output.name)
-        shutil.rmtree(self.folder, ignore_errors=True)
+        if self.owned:
+            shutil.rmtree(self.folder, ignore_errors=True)
 
 
 class Piece:

@@ -253,6 +253,74 @@ def escape_with(modifiers):
     return end
 
 
+# A gate, kept by the gallery, then a king laid just before the game ends.
+LAID = (("palace/1.gate.png", (600, 400)), ("person/1.king.png", (800, 420)))
+# The gallery's shelf and pennant strip, where no thumbnail or button lies.
+SHELF = [(x, y) for x in range(150, 880, 37) for y in (745, 760)] + [
+    (x, 4) for x in range(20, 700, 41)]
+
+
+def palaces_with(game, picture="1.gate.png"):
+    """The gallery's palaces holding the picture."""
+    return [p for p in glob.glob(game.path("gallery/*.txt")) if picture in pathlib.Path(p).read_text()]
+
+
+def lay(game, x, name, at):
+    piece = Piece(game, name)
+    x.click(*piece.in_cell())
+    x.move(at[0] - 40, at[1] - 20)
+    x.click(*at)
+    x.move(*REST)
+
+
+def build(game, x):
+    """Lays a gate, which the gallery keeps within a second, then a king,
+    which only the game's ending keeps."""
+    lay(game, x, *LAID[0])
+    assert wait_until(lambda: palaces_with(game), 20), "the palace was not kept\n" + game.report()
+    x.key("n", "n")
+    lay(game, x, *LAID[1])
+
+
+def gallery_shown(x):
+    return wait_until(lambda: x.screenshot().matches(picture("gallery/panel.png"), SHELF), 20)
+
+
+def shown(game, x, name, at):
+    """The piece's own pixels show where it was laid."""
+    piece = Piece(game, name)
+    drawn = Picture.from_file(game.path(piece.name))
+    same = lambda shot: sum(max(abs(a - b) for a, b in zip(shot.pixel(*s), drawn.pixel(*p))) <= 8
+                            for p, s in zip(piece.points, piece.at(at)))
+    return wait_until(lambda: same(x.screenshot()) >= 0.9 * len(piece.points), 20)
+
+
+def again(*arguments, keys=(), laid=LAID):
+    """A new game in the same folder: after the keys, the pieces laid before
+    show again."""
+    def play(game, x):
+        os.remove(game.path("gameLog.txt"))
+        second = Game(x, folder=game.folder, arguments=arguments)
+        try:
+            second.wait_until_playing()
+            x.move(*REST)
+            for key in keys:
+                x.key(key)
+                assert key != "g" or gallery_shown(x), "no gallery\n" + second.report()
+            for name, at in laid:
+                assert shown(game, x, name, at), "no %s came back\n%s" % (name, second.report())
+            second.process.send_signal(signal.SIGTERM)
+            assert second.wait(20) == 0, second.report()
+        finally:
+            second.close()
+    return play
+
+
+comes_back = again(keys=("g", "Return"))
+# After SIGKILL, the last second's steps may be lost.
+comes_back_killed = again(keys=("g", "Return"), laid=LAID[:1])
+
+
 def heard(expected):
     """Lays pieces with every sound; SDL's disk driver makes its file when,
     and only when, the audio device is opened."""
@@ -366,7 +434,7 @@ ROWS = [
     ("SIGKILL, message box open, dummy Xorg", "dummy", 1, alter_banner, None, kill_message_box,
      -KILL, None, False),
     ("Escape, dummy Xorg with wide 1024 modes", "dummy", 1, None, True, escape, 0, "exit", False),
-    ("Escape", "", 0, None, True, escape, 0, "exit", True),
+    ("Escape", "", 0, None, build, escape, 0, "exit", True, {"then": comes_back}),
     ("garbage piece", "", 0, garbage, None, None, 0, "Unable to load BMP/palace/1.gate.png", True),
     ("garbage piece, dummy Xorg", "dummy", 1, garbage, None, None, 0,
      "Unable to load BMP/palace/1.gate.png", False),
@@ -379,14 +447,16 @@ ROWS = [
     ("no audio device, no RandR", "no RandR", 0, None, lay_pieces, escape, 0, "exit", True),
     ("SIGTERM, dummy Xorg", "dummy", 1, None, True, send(TERM), 0, "Terminated", False),
     ("SIGSEGV, dummy Xorg", "dummy", 1, None, True, send(SEGV), -SEGV, None, False),
-    ("SIGKILL to its process group, dummy Xorg", "dummy", 1, None, True, kill_group, -KILL, None,
-     False),
+    ("SIGKILL to its process group, dummy Xorg", "dummy", 1, None, build, kill_group, -KILL, None,
+     False, {"then": comes_back_killed}),
     ("no file left to switch back, dummy Xorg", "dummy", 1, None, True, out_of_files, 0, None,
      False),
-    ("SIGTERM", "", 0, None, True, send(TERM), 0, "Terminated", False),
+    ("SIGTERM", "", 0, None, build, send(TERM), 0, "Terminated", False, {"then": comes_back}),
     ("SIGINT", "", 0, None, True, send(signal.SIGINT), 0, "Terminated", False),
-    ("SIGHUP", "", 0, None, True, send(signal.SIGHUP), 0, "Terminated", False),
-    ("closed by the window manager", "", 0, None, True, close, 0, "exit", False),
+    ("SIGHUP, then start = last", "", 0, None, build, send(signal.SIGHUP), 0, "Terminated", False,
+     {"then": again("--start=last")}),
+    ("closed by the window manager", "", 0, None, build, close, 0, "exit", False,
+     {"then": comes_back}),
     ("destroyed by another client", "", 0, None, True, destroy, 0, "exit", False),
     ("damaged masks", "", 0, damage_masks, lay_pieces, send(TERM), 0, "Terminated", False),
     ("read-only game folder", "", 1, read_only, read_only_play, send(TERM), 0, None, False),
@@ -440,6 +510,8 @@ def run(row):
             assert last is None or log[-1:] == ["brightwell 198 " + last], game.report()
             assert play or not any("703GameLevel" in line for line in log), game.report()
             assert wait_until(lambda: x.current_mode() == desktop, 20), x.current_mode()
+            if "then" in options:
+                options["then"](game, x)
         finally:
             game.close()
             if prepare in (read_only, small_disk):

@@ -14,6 +14,8 @@ from harness import BUTTONS, GAME_DIR, MIDDLE, REST, Game, Picture, Piece, XServ
 
 PALACE = [(x, y) for x in range(228, 1000, 9) for y in range(60, 720, 9)]
 BORDER = [(x, y) for x in range(280, 720, 13) for y in (10, 35, 725, 750)]  # of the frame
+# The gallery's shelf and pennant strip, where no thumbnail or button lies.
+SHELF = [(x, y) for x in range(150, 880, 37) for y in (745, 760)] + [(x, 4) for x in range(20, 700, 41)]
 
 
 def pictures(pattern):
@@ -256,7 +258,51 @@ class Session(unittest.TestCase):
         saved.write_text("22 serialization::archive 99 no saved game\n")
         self.act("load")
         self.screen(lambda s: s.matches(self.empty, PALACE, 8), "the damaged load kept pieces")
-        self.lay(Piece(game, "person/2.guard.png"), (700, 300))
+        guard = Piece(game, "person/2.guard.png")
+        self.lay(guard, (700, 300))
+
+        # Every palace kept: the guard's, then, after a clear, the king's;
+        # the gallery shows the newest first, and opens the one chosen.
+        gallery, panel = pathlib.Path(game.path("gallery")), pictures("BMP/gallery/panel.png")[0]
+        holding = lambda name: [p for p in gallery.glob("*.txt") if name in p.read_text()]
+        self.assertTrue(wait_until(lambda: holding("2.guard"), 20), "the guard's palace not kept")
+        self.act("clear")
+        self.lay(king, (500, 400))
+        for keys, shows, hides in ((("g", "Right", "Return"), guard.at((700, 300)), king),
+                                   (("gallery", "Right", "Return"), king.at((500, 400)), guard)):
+            for key in keys:
+                self.act(key)
+                if key in ("g", "gallery"):
+                    self.screen(lambda s: s.matches(panel, SHELF), "no gallery after " + key)
+            self.shows(shows, "%s did not open the palace" % (keys,))
+            self.shows(hides.at((500, 400) if hides is king else (700, 300)), "two palaces", False)
+            if hides is king:
+                # Changed while in play, it comes back changed.
+                self.lay(dog, (400, 560))
+                self.assertTrue(wait_until(lambda: "3.dog" in holding("2.guard")[0].read_text(), 20))
+        self.act("g")
+        self.act("Right")
+        self.act("Return")
+        self.shows(guard.at((700, 300)) + dog.at((400, 560)), "the guard's palace lost the dog")
+        # Opening is a step that undo takes back.
+        self.act("ctrl+z")
+        self.shows(king.at((500, 400)), "undo did not take the opening back")
+        # The bin throws the highlighted palace into the desktop's trash;
+        # Escape closes the gallery, and the game goes on.
+        doomed = holding("2.guard")
+        self.act("g")
+        self.act("Right")
+        self.act("Delete")
+        trash = pathlib.Path(self.desktop, "Trash")
+        self.assertTrue(wait_until(lambda: not doomed[0].exists(), 20), "Delete left the palace")
+        for kept in (doomed[0], doomed[0].with_suffix(".png")):
+            self.assertEqual(kept.name, next((trash / "files").glob(kept.name)).name)
+            info = (trash / "info" / (kept.name + ".trashinfo")).read_text()
+            self.assertIn("Path=" + str(kept).replace(" ", "%20"), info)
+        self.act("Escape")
+        self.screen(lambda s: s.differs(self.empty, king.at((500, 400))) >= 0.8 and self.control(
+            s, "gallery", "01"), "Escape did not close the gallery")
+        self.assertNotIn("brightwell 198 exit", game.log(), "Escape in the gallery ended the game")
 
         # The exit button: the shutdown picture, then exit code 0.
         self.act("exit")

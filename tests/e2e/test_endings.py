@@ -93,11 +93,16 @@ def read_only_play(game, x):
 
 
 def full_disk_play(game, x):
-    """A save on a full disk fails and keeps the old save; with room again,
-    saving works again."""
+    """A save on a full disk fails and keeps the old save, and so does the
+    gallery's palace in play, logged once; with room again, both are written
+    again."""
     saved = game.path("savegame.txt")
     lay_pieces(game, x)
     old = pathlib.Path(saved).read_bytes()
+    # The load began a new palace with the same pieces, the newest name.
+    palace = wait_until(lambda: sorted(glob.glob(game.path("gallery/*.txt")))[1:], 20)
+    assert palace, "the loaded palace was not kept\n" + game.report()
+    kept = pathlib.Path(palace[-1]).read_bytes()
     subprocess.run(["dd", "if=/dev/zero", "of=" + game.path("filler"), "bs=64K"],
                    stderr=subprocess.DEVNULL)  # until the disk is full
     x.click(113, 199)
@@ -105,9 +110,13 @@ def full_disk_play(game, x):
     keys_then_redrawn(x, "s")
     assert pathlib.Path(saved).read_bytes() == old, "the failed save damaged the old one"
     assert [n for n in os.listdir(game.folder) if n.startswith("savegame")] == ["savegame.txt"]
+    failed = lambda: [l for l in game.log() if " Unable to keep palace " in l]
+    assert wait_until(failed, 20) and len(failed()) == 1, game.report()
+    assert pathlib.Path(palace[-1]).read_bytes() == kept, "the failed write damaged the palace"
     os.remove(game.path("filler"))
     x.key("s")
     assert wait_until(lambda: pathlib.Path(saved).read_bytes() != old, 20), "no save with room"
+    assert wait_until(lambda: pathlib.Path(palace[-1]).read_bytes() != kept, 20), "not kept"
 
 
 def answer_message_box(game, x):
@@ -316,6 +325,85 @@ def again(*arguments, keys=(), laid=LAID):
     return play
 
 
+def undeletable(game, x):
+    """Under the child lock the gallery's bin is grey, and neither it nor
+    Delete throws a palace away; Escape closes the gallery."""
+    build(game, x)
+    x.key("g")
+    assert gallery_shown(x), "no gallery\n" + game.report()
+    grey, shot = Picture.from_file(os.path.join(GAME_DIR, "BMP/button/bin 04.png")), x.screenshot()
+    assert all(max(abs(a - b) for a, b in zip(shot.pixel(484 + i, 674 + j), grey.pixel(i, j))) <= 24
+               for i in range(12, 44, 4) for j in range(12, 44, 4)), "the bin is not grey"
+    x.key("Delete")
+    x.click(512, 702)
+    x.key("Escape")
+    assert wait_until(lambda: not x.screenshot().matches(picture("gallery/panel.png"), SHELF), 20)
+    assert len(palaces_with(game)) == 1 and not glob.glob(game.path("home/.local/share/Trash/*/*"))
+
+
+def damaged_palaces(folder):
+    """A good palace with a king, a damaged one, and one naming a picture
+    outside the game's folders, all newer than the good one."""
+    good = ("22 serialization::archive 18 0 0 0 0 1 1 0 1 3 1 0\n0 0 0 0 1.000000000e+00 "
+            "1.000000000e+00 1.000000000e+00 21 BMP/person/1.king.png 0 0 669 381 0 0 0 0 10 0 0 "
+            "669 381 731 519 0 0 62 138 65535 0 0 27 BMP/background/1.meadow.jpg 0 0 21 "
+            "BMP/frame/1.stone.png\n")
+    os.makedirs(folder + "/gallery")
+    for name, text in (("good", good), ("damaged", good[:60] + " 9 garbage"),
+                       ("foreign", good.replace("BMP/person/1.king.png", "/etc/person/1king.png"))):
+        pathlib.Path(folder, "gallery", name + ".txt").write_text(text)
+    os.utime(folder + "/gallery/good.txt", (1, 1))
+
+
+def damaged_shown(game, x):
+    """The damaged palaces are logged once each, never shown or changed;
+    the good one opens."""
+    before = {p: (os.stat(p).st_mtime, pathlib.Path(p).read_bytes())
+              for p in glob.glob(game.path("gallery/*"))}
+    for _ in range(2):
+        x.key("g")
+        assert gallery_shown(x), "no gallery\n" + game.report()
+        x.key("g")
+    x.key("g", "Return")
+    assert shown(game, x, "person/1.king.png", (700, 450)), "the good palace\n" + game.report()
+    damaged = [line for line in game.log() if " Damaged palace gallery/" in line]
+    assert sorted(line.split("gallery/")[1].split(".txt")[0] for line in damaged) == [
+        "damaged", "foreign"], game.report()
+    assert all((os.stat(p).st_mtime, pathlib.Path(p).read_bytes()) == kept
+               for p, kept in before.items() if "good" not in p), "a damaged palace was changed"
+
+
+def two_games(game, x):
+    """Two games of one player in one folder never write each other's
+    palaces: each keeps its own, and a palace one has in play opens in the
+    other as a copy."""
+    lay(game, x, *LAID[0])
+    assert wait_until(lambda: palaces_with(game), 20), game.report()
+    first = palaces_with(game)[0]
+    os.remove(game.path("gameLog.txt"))
+    with XServer.xvfb() as screen:
+        other = Game(screen, folder=game.folder)
+        try:
+            other.wait_until_playing()
+            screen.key("n", "n")
+            lay(other, screen, *LAID[1])
+            assert wait_until(lambda: palaces_with(game, "1.king"), 20), other.report()
+            assert palaces_with(game, "1.king") != [first] and "1.king" not in first_text(first)
+            screen.key("g", "Right", "Return")
+            copies = lambda: [p for p in palaces_with(game) if p != first]
+            assert wait_until(copies, 20), "no copy of the first game's palace\n" + other.report()
+            lay(game, x, "palace/2.bridge.png", (450, 250))
+            assert wait_until(lambda: "2.bridge" in first_text(first), 20), game.report()
+            assert all("2.bridge" not in first_text(p) for p in copies())
+            assert "1.king" not in first_text(first), "the second game wrote the first's palace"
+        finally:
+            other.close()
+
+
+def first_text(path):
+    return pathlib.Path(path).read_text()
+
+
 comes_back = again(keys=("g", "Return"))
 # After SIGKILL, the last second's steps may be lost.
 comes_back_killed = again(keys=("g", "Return"), laid=LAID[:1])
@@ -403,8 +491,11 @@ DISK = {"SDL_AUDIODRIVER": "disk", "SDL_DISKAUDIOFILE": "audio.raw"}
 # log line (None: not looked at), shutdown picture shown; then maybe the
 # game's arguments, settings and environment.
 ROWS = [
-    ("child lock", "", 0, None, steps(locked, logged(':2: unknown key "volume"')), unlock, 0,
-     "exit", True, {"settings": "lock = yes\nvolume = 3\n"}),
+    ("child lock", "", 0, None, steps(locked, logged(':2: unknown key "volume"'), undeletable),
+     unlock, 0, "exit", True, {"settings": "lock = yes\nvolume = 3\n"}),
+    ("damaged palaces in the gallery", "", 0, damaged_palaces, damaged_shown, send(TERM), 0,
+     "Terminated", False),
+    ("two games in one folder", "", 0, None, two_games, send(TERM), 0, None, False),
     ("child lock, dummy Xorg", "dummy", 1, None, locked, unlock, 0, "exit", True,
      {"arguments": ["--lock"]}),
     ("child lock, Caps Lock and the modifiers", "", 0, None, modifiers, escape_with("ctrl+shift"),

@@ -211,6 +211,31 @@ TEST_F(Level, UndoAndRedoTakeEachKindOfStepBackAndBringItAgain)
     }
 }
 
+TEST_F(Level, UndoAndRedoFollowThePalaceInPlay)
+{
+    // A palace with an arch, cleared: kept, and a new one in play. The clear
+    // undone, the old palace is in play again as itself, and what follows is
+    // kept in its own file, with no copy anywhere.
+    play("t m515,410 l515,410");
+    const std::string first = level->palaceInPlay().name();
+    play("l160,675");
+    const std::string second = level->palaceInPlay().name();
+    EXPECT_NE(second, first);
+    play("z");
+    EXPECT_EQ(level->palaceInPlay().name(), first);
+    play("t m615,510 l615,510");
+    level->endPlay();
+    play("y l160,675 t m715,410 l715,410 z z");
+    EXPECT_EQ(level->palaceInPlay().name(), first) << "a new step drops the redo";
+    level->endPlay();
+    std::vector<std::string> kept;
+    for (const auto& entry : fs::directory_iterator("gallery"))
+        if (entry.path().extension() == ".txt")
+            kept.push_back(entry.path().stem().string());
+    EXPECT_EQ(kept, std::vector<std::string>({first}));
+    EXPECT_EQ(readFile("gallery/" + first + ".txt"), saved());
+}
+
 TEST_F(Level, UndoCancelsACarryFirstAndGoesBackAHundredSteps)
 {
     play("t m515,410 l515,410 t m615,510 l615,510");

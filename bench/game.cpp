@@ -25,6 +25,7 @@
 #include "palace/Toolbar.hpp"
 #include "platform/Memory.hpp"
 #include "platform/Sound.hpp"
+#include "savegame/GalleryFolder.hpp"
 #include "savegame/SavedGame.hpp"
 #include "startup/CallbackGuard.hpp"
 #include "startup/GameCallbacks.hpp"
@@ -35,6 +36,7 @@
 #include <GL/freeglut.h>
 #include <algorithm>
 #include <chrono>
+#include <filesystem>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
@@ -501,6 +503,50 @@ int history(int pieces)
     return 0;
 }
 
+// A gallery of N palaces of 30 pieces each, written as the game writes
+// them; then the gallery opened with every thumbnail to make, opened again
+// with them made, and what one palace costs on disk.
+int gallery(int palaces)
+{
+    GameLevel& level = newLevel();
+    buildScene(level, 30);
+    drawFrame(level);
+    SaveGame::GalleryFolder folder("gallery");
+    for (int i = 0; i < palaces; ++i)
+    {
+        char name[32];
+        std::snprintf(name, sizeof name, "2020-01-01 00-%02d-%02d", i / 60 % 60, i % 60);
+        level.palace().bricks().front()->moveBy(1, 0);
+        folder.keep(name + std::string(i >= 3600 ? " " + std::to_string(i) : ""), level.palace(),
+                    level.backgrounds(), level.frames());
+    }
+    double openMs[2] = {};
+    for (double& ms : openMs)
+    {
+        const auto start = Clock::now();
+        level.toggleGallery();
+        drawFrame(level);
+        glFinish();
+        ms = millisecondsSince(start);
+        level.toggleGallery();
+        drawFrame(level);
+    }
+    std::uintmax_t text = 0, thumbnails = 0, counted = 0;
+    for (const auto& entry : std::filesystem::directory_iterator("gallery"))
+    {
+        const bool picture = entry.path().extension() == ".png";
+        (picture ? thumbnails : text) += entry.is_regular_file() ? entry.file_size() : 0;
+        counted += picture ? 1 : 0;
+    }
+    std::printf("%4d palaces: first page %6.1f ms with its thumbnails made, %6.1f ms with them "
+                "made | %zu thumbnails made | a palace of 30 pieces: %ju bytes, its thumbnail "
+                "%ju bytes\n",
+                palaces, openMs[0], openMs[1], std::size_t(counted),
+                text / std::uintmax_t(palaces + 1),
+                counted ? thumbnails / counted : std::uintmax_t(0));
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -508,10 +554,12 @@ int main(int argc, char** argv)
     const std::string mode = argc > 1 ? argv[1] : "";
     const int count = argc > 2 ? std::atoi(argv[2]) : 0;
     if (mode != "startup" && mode != "load" &&
-        !(count >= 0 && (mode == "scene" || mode == "soak" || mode == "history")))
+        !(count >= 0 &&
+          (mode == "scene" || mode == "soak" || mode == "history" || mode == "gallery")))
     {
         std::fprintf(stderr,
-                     "usage: bench-game startup | scene PIECES | load | soak ROUNDS | history N\n");
+                     "usage: bench-game startup | scene PIECES | load | soak ROUNDS | history N "
+                     "| gallery PALACES\n");
         return 2;
     }
     StartUp::Game game;
@@ -520,6 +568,7 @@ int main(int argc, char** argv)
                        : mode == "scene"   ? scene(count)
                        : mode == "load"    ? load()
                        : mode == "history" ? history(count)
+                       : mode == "gallery" ? gallery(count)
                                            : soak(count);
     return status;
 }

@@ -45,8 +45,11 @@ template <class T> void ImageManager<T>::select(const std::string& fileName)
     if (files.empty())
         return;
     const auto found = std::find(files.begin(), files.end(), fileName);
-    index = found == files.end() ? 0 : static_cast<unsigned>(found - files.begin());
-    current.load(files[index]);
+    const unsigned chosen = found == files.end() ? 0 : static_cast<unsigned>(found - files.begin());
+    // The picture shown already is not read again.
+    if (!(chosen == index && current.data && current.data->fileName == files[chosen]))
+        current.load(files[chosen]);
+    index = chosen;
 }
 
 template class ImageManager<VideoEngine::OpenGL::Texture<VideoEngine::OpenGL::FastTextureData>>;

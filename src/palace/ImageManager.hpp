@@ -28,8 +28,8 @@ public:
     void previous();
 
     // Makes the first listed file equal to fileName (exact comparison)
-    // current, or the first file when none is; loads it. The saved game uses
-    // this to restore the picture in use.
+    // current, or the first file when none is; loads it unless it shows
+    // already. The saved game uses this to restore the picture in use.
     void select(const std::string& fileName);
 
     // The current picture's file. Throws std::out_of_range

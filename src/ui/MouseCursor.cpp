@@ -1,5 +1,7 @@
 #include "ui/MouseCursor.hpp"
 
+#include <cstdint>
+
 namespace GameLogic
 {
 
@@ -33,7 +35,14 @@ void MouseCursor::press(int button, bool down, VideoEngine::OpenGL::Position poi
     // fire a command twice.
     leftWasDown = leftDown;
     rightWasDown = rightDown;
+    if (button == leftButton && !down)
+        noteHeldMove(point);
     moveTo(point);
+    if (button == leftButton && down && !leftDown)
+    {
+        leftPressedAt = point;
+        leftMovedFar = false;
+    }
     if (button == leftButton)
         leftDown = down;
     else if (button == rightButton)
@@ -46,9 +55,18 @@ void MouseCursor::dragTo(VideoEngine::OpenGL::Position point)
 {
     leftWasDown = leftDown;
     rightWasDown = rightDown;
+    noteHeldMove(point);
     moveTo(point);
     if (onButton)
         onButton();
+}
+
+void MouseCursor::noteHeldMove(VideoEngine::OpenGL::Position point)
+{
+    const std::int64_t dx = point.x - leftPressedAt.x;
+    const std::int64_t dy = point.y - leftPressedAt.y;
+    if (leftDown && dx * dx + dy * dy > std::int64_t(clickSlop) * clickSlop)
+        leftMovedFar = true;
 }
 
 } // namespace GameLogic

@@ -35,20 +35,22 @@ void MouseCursor::press(int button, bool down, VideoEngine::OpenGL::Position poi
     // fire a command twice.
     leftWasDown = leftDown;
     rightWasDown = rightDown;
-    if (button == leftButton && !down)
+    const bool leftPress = button == leftButton && down && !leftDown;
+    const bool leftRelease = button == leftButton && !down && leftDown;
+    if (leftRelease)
         noteHeldMove(point);
     moveTo(point);
-    if (button == leftButton && down && !leftDown)
-    {
+    if (leftPress)
         leftPressedAt = point;
-        leftMovedFar = false;
-    }
     if (button == leftButton)
         leftDown = down;
     else if (button == rightButton)
         rightDown = down;
     if (onButton)
         onButton();
+    // The held move ends with its release, once onButton has seen it.
+    if (leftRelease)
+        leftMovedFar = false;
 }
 
 void MouseCursor::dragTo(VideoEngine::OpenGL::Position point)
@@ -63,8 +65,8 @@ void MouseCursor::dragTo(VideoEngine::OpenGL::Position point)
 
 void MouseCursor::noteHeldMove(VideoEngine::OpenGL::Position point)
 {
-    const std::int64_t dx = point.x - leftPressedAt.x;
-    const std::int64_t dy = point.y - leftPressedAt.y;
+    const std::int64_t dx = std::int64_t(point.x) - leftPressedAt.x;
+    const std::int64_t dy = std::int64_t(point.y) - leftPressedAt.y;
     if (leftDown && dx * dx + dy * dy > std::int64_t(clickSlop) * clickSlop)
         leftMovedFar = true;
 }

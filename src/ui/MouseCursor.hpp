@@ -73,7 +73,7 @@ public:
     VideoEngine::OpenGL::Position previousPosition;
     // Where the left button last went down, and whether the cursor has since
     // been farther than clickSlop from there with the button held; cleared
-    // by the next left press.
+    // after onButton has seen the release.
     VideoEngine::OpenGL::Position leftPressedAt;
     bool leftMovedFar = false;
 

@@ -119,7 +119,9 @@ TEST_F(Level, DragAndDrop)
                 << row.script << " beside " << crowd;
             EXPECT_EQ(sounds.played, row.sounds) << row.script << " beside " << crowd;
             if (row.selected)
+            {
                 EXPECT_EQ(describe(level->palace().selected()), row.selected) << row.script;
+            }
         }
 }
 

@@ -506,9 +506,11 @@ void GameLevel::onMouseButton()
     steps->record();
     const std::shared_ptr<Brick> carried = handler->dragged;
     // Presses on the undo and redo buttons are theirs alone: they neither
-    // drop nor pick up a piece.
+    // drop nor pick up a piece. A drag released over them ends as anywhere.
     const VideoEngine::OpenGL::Position at = handler->position;
-    if (!bar->button("undo").contains(at.x, at.y) && !bar->button("redo").contains(at.x, at.y))
+    const bool dragEnds = handler->leftReleased() && handler->dragging();
+    if (dragEnds ||
+        (!bar->button("undo").contains(at.x, at.y) && !bar->button("redo").contains(at.x, at.y)))
         handler->handleButton();
     afterInput(carried);
     const std::shared_ptr<Brick> carriedNow = handler->dragged;

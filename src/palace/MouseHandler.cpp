@@ -23,11 +23,21 @@ void MouseHandler::handleButton()
     const bool leftPressed = leftDown && !leftWasDown;
     const bool rightPressed = rightDown && !rightWasDown;
 
+    if (leftReleased() && dragging())
+    {
+        endDrag();
+        pressTook = false;
+        return;
+    }
+    if (leftPressed || leftReleased())
+        pressTook = false;
+
     if (x < toolbarStrip && leftPressed)
     {
         const std::string carried = dragged ? dragged->picture.data->fileName : std::string();
         if (std::shared_ptr<Brick> brick = toolbar.startDrag(x, y, carried))
         {
+            pressTook = true;
             dragged = std::move(brick);
             const float s = static_cast<float>(dragged->scale());
             const auto width = dragged->picture.data->imageWidth;
@@ -43,6 +53,7 @@ void MouseHandler::handleButton()
             if (leftPressed || rightPressed)
             {
                 dragged = palace.takeOff(x, y, rightDown);
+                pressTook = leftPressed && dragged;
                 if (dragged)
                     grabOffset = {dragged->screenRect.left - picture.position.x,
                                   dragged->screenRect.top - picture.position.y};
@@ -52,8 +63,24 @@ void MouseHandler::handleButton()
             palace.addBrick(dropped);
     }
 
-    if (dragged)
+    // A drag keeps the brick where the last move snapped it.
+    if (dragged && !dragging())
         dragged->setPosition(x + grabOffset.dx, y + grabOffset.dy);
+}
+
+bool MouseHandler::dragging() const
+{
+    return pressTook && leftMovedFar;
+}
+
+void MouseHandler::endDrag()
+{
+    if (!dragged)
+        return;
+    if (position.x > dropZone)
+        palace.addBrick(std::exchange(dragged, nullptr));
+    else if (position.x < toolbarStrip)
+        dragged.reset();
 }
 
 std::shared_ptr<Brick> MouseHandler::releaseDragged()

@@ -6,6 +6,13 @@
 // it); a right press while carrying stamps a copy. Carrying a brick back over
 // the toolbar throws it away.
 //
+// Held and dragged: when the press that took or picked up the brick is held
+// and moved farther than the cursor's clickSlop, the gesture is a drag. The
+// brick follows and snaps as when carried, and the release acts where it
+// happens as the next press would: in the drop zone it drops the brick, over
+// the toolbar strip it throws it away, between the two the brick stays
+// carried. A shorter press and release stays a click.
+//
 // Screen strips by the cursor's logical x: below toolbarStrip presses start
 // drags from the toolbar; above it they act on the palace; drops and stamps
 // happen only beyond dropZone. Presses exactly at toolbarStrip do nothing.
@@ -36,9 +43,13 @@ public:
     MouseHandler(const std::string& cursorPicture, Toolbar& toolbar, Palace& palace);
 
     // Runs after every button event and every drag motion: takes, picks up,
-    // removes, drops or stamps on a fresh press, then places the carried brick
-    // at the cursor, unsnapped.
+    // removes, drops or stamps on a fresh press, then, unless dragging, places
+    // the carried brick at the cursor, unsnapped. Ends a drag on its release.
     void handleButton();
+
+    // The left button is held after a press that took or picked up a brick,
+    // and has moved farther than a click may.
+    bool dragging() const;
 
     // Runs when the cursor position changes: throws the carried brick away on
     // crossing into the toolbar strip, else moves it and snaps it.
@@ -72,6 +83,12 @@ private:
     // carried one on a left press (it is let go), a copy of it on a right
     // press (it stays carried); else null.
     std::shared_ptr<Brick> releaseDragged();
+    // The release of a drag at the cursor: drops, throws away or keeps the
+    // carried brick by the strip it is released over.
+    void endDrag();
+
+    // The left press held now took or picked up a brick.
+    bool pressTook = false;
 };
 
 } // namespace PalaceBuild

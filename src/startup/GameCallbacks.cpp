@@ -109,6 +109,9 @@ void initGraphics()
     // shifts the window off screen by any other starting position.
     glutInitWindowPosition(0, 0);
     glutCreateWindow("123");
+    // An empty cursor: on a touch screen the pointer only gets in the way.
+    if (!game.settings.showPointer)
+        glutSetCursor(GLUT_CURSOR_NONE);
     // The desktop finds the game's entry and icon by the window's class.
     Platform::setWindowClass("brickwork-garden");
     glutFullScreen();

@@ -13,7 +13,8 @@ namespace StartUp
 // creates the full-screen window titled "123", of class "brickwork-garden",
 // and sets the fixed GL state: texturing, alpha blending, the 1024 x 768
 // logical projection with the origin top left, fitted into the window (see
-// SceneFit). A window closed by the window manager ends the session
+// SceneFit). With the pointer hidden by the settings, the window's cursor is
+// empty. A window closed by the window manager ends the session
 // (onWindowClosed) instead of the process.
 void initGraphics();
 

@@ -93,6 +93,13 @@ std::string applySetting(Settings& settings, const std::string& key, const std::
         settings.startWithLast = value == "last";
         return "";
     }
+    if (key == "pointer")
+    {
+        if (value != "show" && value != "hide")
+            return bad + "show or hide";
+        settings.showPointer = value == "show";
+        return "";
+    }
     if (key == "pictures")
     {
         // The game runs in the player's own folder, not where it was
@@ -141,7 +148,8 @@ std::string readOption(const std::vector<std::string>& arguments, std::size_t& i
         given.emplace_back(argument.substr(2), "yes");
     else if (argument == "--no-lock" || argument == "--no-sound")
         given.emplace_back(argument.substr(5), "no");
-    else if (option != "--display" && option != "--pictures" && option != "--start")
+    else if (option != "--display" && option != "--pictures" && option != "--start" &&
+             option != "--pointer")
         return "unknown option \"" + argument + "\"";
     else if (equals != std::string::npos)
         given.emplace_back(option.substr(2), argument.substr(equals + 1));
@@ -169,14 +177,16 @@ void writeUsage(std::ostream& stream, const Environment& env)
            << "                     " << defaultPicturesFolder(env, ignored) << "\n"
            << "  --start=empty      begin with an empty palace (the default)\n"
            << "  --start=last       begin with the palace in play when the last game ended\n"
+           << "  --pointer=show     show the pointer over the game (the default)\n"
+           << "  --pointer=hide     show no pointer over the game, as for a touch screen\n"
            << "  --help             show this help and exit\n"
            << "  --version          show the version and exit\n\n"
            << "Settings files, read in this order, then the options; later ones win:\n";
     for (const std::string& file : settingsFiles(env))
         stream << "  " << file << "\n";
     stream << "Each line is \"key = value\" with the keys lock (no, yes), sound (yes, no),\n"
-           << "display (switch, keep), pictures (a folder) and start (empty, last); # starts\n"
-           << "a comment.\n";
+           << "display (switch, keep), pictures (a folder), start (empty, last) and pointer\n"
+           << "(show, hide); # starts a comment.\n";
 }
 
 } // namespace

@@ -1,5 +1,7 @@
 #include "ui/MouseCursor.hpp"
 
+#include <cstdint>
+
 namespace GameLogic
 {
 
@@ -33,22 +35,40 @@ void MouseCursor::press(int button, bool down, VideoEngine::OpenGL::Position poi
     // fire a command twice.
     leftWasDown = leftDown;
     rightWasDown = rightDown;
+    const bool leftPress = button == leftButton && down && !leftDown;
+    const bool leftRelease = button == leftButton && !down && leftDown;
+    if (leftRelease)
+        noteHeldMove(point);
     moveTo(point);
+    if (leftPress)
+        leftPressedAt = point;
     if (button == leftButton)
         leftDown = down;
     else if (button == rightButton)
         rightDown = down;
     if (onButton)
         onButton();
+    // The held move ends with its release, once onButton has seen it.
+    if (leftRelease)
+        leftMovedFar = false;
 }
 
 void MouseCursor::dragTo(VideoEngine::OpenGL::Position point)
 {
     leftWasDown = leftDown;
     rightWasDown = rightDown;
+    noteHeldMove(point);
     moveTo(point);
     if (onButton)
         onButton();
+}
+
+void MouseCursor::noteHeldMove(VideoEngine::OpenGL::Position point)
+{
+    const std::int64_t dx = std::int64_t(point.x) - leftPressedAt.x;
+    const std::int64_t dy = std::int64_t(point.y) - leftPressedAt.y;
+    if (leftDown && dx * dx + dy * dy > std::int64_t(clickSlop) * clickSlop)
+        leftMovedFar = true;
 }
 
 } // namespace GameLogic

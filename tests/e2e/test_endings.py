@@ -475,6 +475,16 @@ def saved_by_key(game, x):
     assert (saved.width, saved.height) == (1024, 768), (saved.width, saved.height)
 
 
+def pointer_hidden(game, x):
+    """The window's cursor is empty; a piece is laid by a tap all the same."""
+    assert x.cursor_shown() is False, "a pointer over the game"
+    x.click(113, 199)
+    x.click(500, 400)
+    x.move(*REST)
+    around = [(500 + dx, 400 + dy) for dx in (-20, 0, 20) for dy in (-20, 0, 20)]
+    assert wait_until(lambda: x.screenshot().differs(game.empty, around) > 0.3, 20), "not laid"
+
+
 escape = lambda game, x: x.key("Escape")
 unlock = lambda game, x: x.key("ctrl+shift+Escape")
 send = lambda number: lambda game, x: game.process.send_signal(number)
@@ -506,6 +516,8 @@ ROWS = [
     ("sound on by the command line, child lock, closed by the window manager", "", 0, None,
      heard(True), close, 0, "exit", False,
      {"settings": "sound = no\n", "arguments": ["--sound", "--lock"], "env": DISK}),
+    ("pointer hidden", "", 0, None, pointer_hidden, escape, 0, "exit", False,
+     {"arguments": ["--pointer=hide"]}),
     ("FIFO settings files", "", 0, fifos, logged(": not a regular file"), escape, 0, "exit", False),
     ("display kept, dummy Xorg", "dummy", 1, None, kept, escape, 0, "exit", True,
      {"arguments": ["--display=keep"]}),

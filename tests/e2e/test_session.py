@@ -22,6 +22,16 @@ def pictures(pattern):
     return [Picture.from_file(p) for p in sorted(glob.glob(os.path.join(GAME_DIR, pattern)))]
 
 
+def laid(saved):
+    """The pieces of a saved game, topmost first: (picture, left, top)."""
+    words, pieces = saved.split(), []
+    for number, word in enumerate(words):
+        if word.startswith("BMP/") and not word.startswith(("BMP/background/", "BMP/frame/")):
+            at = number + (1 if pieces else 3)  # the first position follows its class's
+            pieces.append((word, int(words[at]), int(words[at + 1])))
+    return pieces
+
+
 def tinted(shot, before, points):
     """Less red (the first tint steps dim it), as much green."""
     red, green = ([sum(s.pixel(*p)[c] for p in points) for s in (shot, before)] for c in (0, 1))
@@ -99,6 +109,7 @@ class Session(unittest.TestCase):
         self.screen(lambda s: s.matches(self.startup), "the start-up picture never showed", 60)
         game.wait_until_playing()
         x.move(*REST)
+        self.assertTrue(x.cursor_shown(), "no pointer over the game")
         # The desktop finds the game's entry by the window's class.
         self.assertIn('WM_CLASS(STRING) = "brickwork-garden", "brickwork-garden"',
                       x.run("xprop", "-id", x.find_window("123"), "WM_CLASS"))
@@ -253,6 +264,29 @@ class Session(unittest.TestCase):
         x.move(*REST)
         self.screen(lambda s: s.matches(scene, PALACE, 2), "a carried piece stayed after undo")
         self.assertEqual(first, self.resave("s"), "undo and redo changed the saved game")
+
+        # Held and dragged, and tapped as a finger taps (a jump of the pointer
+        # and a click): a gate, then battlements let go 3 right of and 2
+        # above its top, and a bridge 2 right of its right side, snap to it.
+        self.act("palace")
+        spots = ((gate, (500, 400)), (battlements, (503, 323)), (bridge, (642, 410)))
+        for way in ("dragged", "tapped"):
+            self.act("clear")
+            for number, (piece, centre) in enumerate(spots):
+                if way == "tapped":
+                    x.click(*piece.in_cell())
+                    x.click(*centre)
+                elif number < 2:  # smoothly
+                    start = piece.in_cell()
+                    x.drag(*[(start[0] + (centre[0] - start[0]) * i // 8,
+                              start[1] + (centre[1] - start[1]) * i // 8) for i in range(9)])
+                else:  # with one jump
+                    x.drag(piece.in_cell(), centre)
+            x.move(*REST)
+            self.shows(sum((piece.at(centre) for piece, centre in spots), []), way + ": not laid")
+            self.assertEqual([(bridge.name, 560, 380), (battlements.name, 440, 310),
+                              (gate.name, 440, 340)], laid(self.resave("s").decode()), way)
+        self.act("person")
 
         # A damaged saved game clears the palace, and play goes on.
         saved.write_text("22 serialization::archive 99 no saved game\n")

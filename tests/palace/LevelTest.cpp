@@ -44,13 +44,18 @@ std::string LevelTest::saved() const
 
 TEST_F(Level, DragAndDrop)
 {
-    // The arch is taken from the cell held at 15, 10 from its corner.
+    // The arch is taken from the cell held at 15, 10 from its corner, the
+    // flower and the king (at 108,195 in their cells) at 10, 10. Laid by a
+    // drag or a jump of the pointer to 517,431 (or 512,431) below the arch at
+    // 500,400, a piece snaps to 500,420.
+    const char* const snapped = "500,420 mirror 0 tint 0 size 10";
     const struct
     {
         const char* script;
         int laid;
         const char* carried;
         const char* sounds;
+        const char* selected = nullptr; // the laid piece selected, when given
     } rows[] = {
         {"t m300,300", 0, "285,290", "startDrag"},
         {"t m250,300 l235,300", 0, "220,290", "startDrag"}, // short of the drop zone
@@ -59,6 +64,38 @@ TEST_F(Level, DragAndDrop)
         {"t m415,310 l415,310 l410,305 m500,400", 0, "490,395", "startDrag drop takeOff"},
         {"t m415,310 l415,310 r410,305", 0, "none", "startDrag drop takeOff"},
         {"t m415,310 r415,310 m515,410 r515,410", 2, "500,400", "startDrag drop drop"},
+        // Held and dragged from each folder's cell, and released in the palace.
+        {"t m515,410 l515,410 p105,195 d300,300 d517,431 u517,431", 2, "none",
+         "startDrag drop startDrag drop", snapped},
+        {"t m515,410 l515,410 l130,30 p108,195 d300,300 d512,431 u512,431", 2, "none",
+         "startDrag drop button startDrag drop", snapped},
+        {"t m515,410 l515,410 l34,30 p108,195 d300,300 d512,431 u512,431", 2, "none",
+         "startDrag drop button startDrag drop", snapped},
+        // A laid piece dragged keeps its grab point.
+        {"t m415,310 l415,310 p410,305 d420,310 d610,405 u610,405", 1, "none",
+         "startDrag drop takeOff drop", "600,400 mirror 0 tint 0 size 10"},
+        // Released over the toolbar: thrown away; between it and the drop
+        // zone: still carried, with the button up.
+        {"p105,195 d150,250 u150,250", 0, "none", "startDrag"},
+        {"t m415,310 l415,310 p410,305 d300,305 d200,305 u200,305", 0, "none",
+         "startDrag drop takeOff"},
+        {"p105,195 d230,300 u230,300 m300,300", 0, "285,290", "startDrag"},
+        // Released over the undo button: laid, nothing undone.
+        {"p105,195 d790,15 u790,15", 1, "none", "startDrag drop"},
+        // Moved no farther than 8 units with the button held: a click.
+        {"p105,195 d113,195 u113,195", 0, "98,185", "startDrag"},
+        {"p105,195 d114,195 u114,195", 0, "none", "startDrag"},
+        {"t m415,310 l415,310 p410,305 d415,310 u415,310 m500,400", 0, "490,395",
+         "startDrag drop takeOff"},
+        // The right button stamps during a drag; keys change the dragged piece.
+        {"p105,195 d400,300 r400,300 d500,300 u500,300", 2, "none", "startDrag drop drop",
+         "485,290 mirror 0 tint 0 size 10"},
+        {"p105,195 d400,300 ki < ^ u400,300", 1, "none", "startDrag drop",
+         "385,290 mirror 1 tint 1 size 11"},
+        // A touch screen: the pointer jumps to each press and release.
+        {"t m515,410 l515,410 t l517,431", 2, "none", "startDrag drop startDrag drop", snapped},
+        {"t m515,410 l515,410 p105,195 u517,431", 2, "none", "startDrag drop startDrag drop",
+         snapped},
     };
     // On an empty palace, and beside a thousand laid pieces.
     for (int crowd : {0, 1000})
@@ -72,7 +109,7 @@ TEST_F(Level, DragAndDrop)
                 piece->setPosition(700 + i % 25 * 10, 560 + i / 25 * 3);
                 level->palace().addBrick(piece);
             }
-            play("m600,700");
+            play("m600,700 l82,30");
             sounds.played.clear();
             play(row.script);
             level->draw();
@@ -81,6 +118,10 @@ TEST_F(Level, DragAndDrop)
             EXPECT_EQ(describe(carried).substr(0, describe(carried).find(' ')), row.carried)
                 << row.script << " beside " << crowd;
             EXPECT_EQ(sounds.played, row.sounds) << row.script << " beside " << crowd;
+            if (row.selected)
+            {
+                EXPECT_EQ(describe(level->palace().selected()), row.selected) << row.script;
+            }
         }
 }
 
@@ -171,6 +212,8 @@ TEST_F(Level, UndoAndRedoTakeEachKindOfStepBackAndBringItAgain)
         const char *step, *selectedAfterUndo, *selectedAfterRedo;
     } rows[] = {
         {"", "t m515,410 l515,410", "none", "500,400"},
+        {"", "p105,195 d300,300 d515,410 u515,410", "none", "500,400"},
+        {two, "p510,405 d600,300 d700,300 u700,300", "500,400", "690,295"},
         {two, "l510,405 m700,300 l700,300", "500,400", "690,295"},
         {two, "r510,405", "500,400", "600,500"},
         {two, "t m715,410 r715,410 m200,300", "600,500", "700,400"}, // stamped, new piece thrown

@@ -29,6 +29,7 @@ struct Expected
     DisplayChoice display = DisplayChoice::Switch;
     std::string pictures = "@/home/Pictures/Brickwork Garden";
     bool startWithLast = false;
+    bool showPointer = true;
 };
 
 struct Row
@@ -49,7 +50,7 @@ const std::string second = "second/brickwork-garden/settings.conf";
 const std::string user = "home/.config/brickwork-garden/settings.conf";
 const std::string userAt = "@/" + user;
 const Expected defaults{};
-const Expected opposite{true, false, DisplayChoice::Keep, "/srv/pictures", true};
+const Expected opposite{true, false, DisplayChoice::Keep, "/srv/pictures", true, false};
 const std::string usage = "Usage: brickwork-garden [OPTION]...";
 
 const Row rows[] = {
@@ -58,7 +59,8 @@ const Row rows[] = {
      {},
      -1,
      opposite,
-     {{second, "lock = yes\nsound = no\ndisplay = keep\npictures = /srv/pictures\nstart = last\n"}}},
+     {{second, "lock = yes\nsound = no\ndisplay = keep\npictures = /srv/pictures\n"
+               "start = last\npointer = hide\n"}}},
     {"the first system folder wins over the second",
      {},
      -1,
@@ -70,12 +72,15 @@ const Row rows[] = {
      {false, false, DisplayChoice::Keep},
      {{first, "lock = yes\nsound = no\n"}, {user, "lock = no\ndisplay = keep\n"}}},
     {"the command line wins over the user's file",
-     {"--no-lock", "--sound", "--display=switch", "--pictures", "/tmp/x", "--start=empty"},
+     {"--no-lock", "--sound", "--display=switch", "--pictures", "/tmp/x", "--start=empty",
+      "--pointer", "show"},
      -1,
      {false, true, DisplayChoice::Switch, "/tmp/x"},
-     {{user, "lock = yes\nsound = no\ndisplay = keep\npictures = ~/Drawings\nstart = last\n"}}},
+     {{user, "lock = yes\nsound = no\ndisplay = keep\npictures = ~/Drawings\nstart = last\n"
+             "pointer = hide\n"}}},
     {"the command line's opposites",
-     {"--lock", "--no-sound", "--display", "keep", "--pictures=/srv/pictures", "--start=last"},
+     {"--lock", "--no-sound", "--display", "keep", "--pictures=/srv/pictures", "--start=last",
+      "--pointer=hide"},
      -1,
      opposite},
     {"the last of the same option wins",
@@ -93,12 +98,14 @@ const Row rows[] = {
      -1,
      {true, false},
      {{user, "lock = maybe\nvolume = 3\njust words\nsound = no\ndisplay = KEEP\n"
-             "pictures = Pictures\npictures =\n = yes\nlock = yes\nstart = yesterday\n"}},
+             "pictures = Pictures\npictures =\n = yes\nlock = yes\nstart = yesterday\n"
+             "pointer = none\n"}},
      {userAt + ":1: bad value \"maybe\" for lock", userAt + ":2: unknown key \"volume\"",
       userAt + ":3: not a \"key = value\" line", userAt + ":5: bad value \"KEEP\" for display",
       userAt + ":6: bad value \"Pictures\" for pictures",
       userAt + ":7: bad value \"\" for pictures", userAt + ":8: unknown key \"\"",
-      userAt + ":10: bad value \"yesterday\" for start"}},
+      userAt + ":10: bad value \"yesterday\" for start",
+      userAt + ":11: bad value \"none\" for pointer"}},
     {"a device and a file over 64 KiB are skipped whole; one of 64 KiB is read",
      {},
      -1,
@@ -133,7 +140,7 @@ const Row rows[] = {
      0,
      defaults,
      {{user, "lock = maybe\n"}},
-     {usage, "--display=keep", "--no-sound",
+     {usage, "--display=keep", "--no-sound", "--pointer=hide",
       "by default\n                     @/home/Pictures/Brickwork Garden\n",
       "  /etc/xdg/brickwork-garden/settings.conf\n  " + userAt + "\n"},
      {{"XDG_CONFIG_DIRS", ""}}},
@@ -245,6 +252,7 @@ TEST(Settings, FilesThenCommandLine)
             EXPECT_EQ(row.expected.display, loaded.settings.display);
             EXPECT_EQ(at(row.expected.pictures, dir.path()), loaded.settings.pictures);
             EXPECT_EQ(row.expected.startWithLast, loaded.settings.startWithLast);
+            EXPECT_EQ(row.expected.showPointer, loaded.settings.showPointer);
             EXPECT_EQ("", out.str() + err.str());
             ASSERT_EQ(row.lines.size(), loaded.warnings.size());
             for (std::size_t i = 0; i < row.lines.size(); ++i)

@@ -93,12 +93,29 @@ def xlib():
             ("XDisplayHeight", i, [p, i]), ("XInternAtom", ulong, [p, ctypes.c_char_p, i]),
             ("XSendEvent", i, [p, ulong, i, ctypes.c_long, p]),
             ("XGetImage", image, [p, ulong, i, i, ctypes.c_uint, ctypes.c_uint, ulong, i]),
-            ("XDestroyImage", i, [image]), ("XSetErrorHandler", p, [p])):
+            ("XDestroyImage", i, [image]), ("XSetErrorHandler", p, [p]), ("XFree", i, [p])):
         getattr(x11, name).restype, getattr(x11, name).argtypes = result, arguments
     # A failed request (a screenshot while the screen changes size) returns
     # nothing instead of ending the process.
     x11.XSetErrorHandler(ctypes.cast(IGNORE_ERRORS, ctypes.c_void_p))
     return x11
+
+
+class CursorImage(ctypes.Structure):
+    _fields_ = [("x", ctypes.c_short), ("y", ctypes.c_short), ("width", ctypes.c_ushort),
+                ("height", ctypes.c_ushort), ("xhot", ctypes.c_ushort),
+                ("yhot", ctypes.c_ushort), ("cursor_serial", ctypes.c_ulong),
+                ("pixels", ctypes.POINTER(ctypes.c_ulong)), ("atom", ctypes.c_ulong),
+                ("name", ctypes.c_char_p)]
+
+
+@functools.lru_cache(None)
+def xfixes():
+    """libXfixes with the call that reads the cursor shown."""
+    fixes = ctypes.cdll.LoadLibrary(ctypes.util.find_library("Xfixes"))
+    fixes.XFixesGetCursorImage.restype = ctypes.POINTER(CursorImage)
+    fixes.XFixesGetCursorImage.argtypes = [ctypes.c_void_p]
+    return fixes
 
 
 class XServer:
@@ -257,6 +274,27 @@ class XServer:
 
     def click(self, x, y, button=1):
         self.run("xdotool", "mousemove", str(x), str(y), "click", str(button))
+
+    def drag(self, *points, button=1):
+        """Holds the button down from the first point to the last, the
+        pointer jumping from point to point."""
+        moves = [["mousemove", str(x), str(y)] for x, y in points]
+        self.run("xdotool", *moves[0], "mousedown", str(button), *sum(moves[1:], []),
+                 "mouseup", str(button))
+
+    def cursor_shown(self):
+        """Whether the cursor where the pointer is has a visible pixel (read
+        with XFixes)."""
+        def read(x11, display):
+            image = xfixes().XFixesGetCursorImage(display)
+            if not image:
+                return None
+            try:
+                shot = image.contents
+                return any(shot.pixels[i] >> 24 for i in range(shot.width * shot.height))
+            finally:
+                x11.XFree(image)
+        return self.xlib(read)
 
 
 def main(arguments):

@@ -6,12 +6,8 @@
 #include "palace/PictureListing.hpp"
 #include "palace/Toolbar.hpp"
 #include "platform/GameLog.hpp"
-#include "platform/Sound.hpp"
 #include "platform/Termination.hpp"
 #include "video/SceneSignature.hpp"
-#include "video/ScreenCapture.hpp"
-
-#include <GL/freeglut.h>
 
 #include <algorithm>
 #include <stdexcept>
@@ -54,8 +50,8 @@ GameLevel::Catalogues GameLevel::makeCatalogues()
 }
 
 GameLevel::GameLevel(GameLogic::Keyboard& keyboard, SceneStore& savedGame,
-                     PalaceGallery& gallery, Options options)
-    : keyboard(keyboard), savedGame(savedGame), gallery(gallery), locked(options.exitLocked),
+                     PalaceGallery& kept, Options options)
+    : keyboard(keyboard), savedGame(savedGame), kept(kept), locked(options.exitLocked),
       backgroundCatalogue(std::move(options.catalogues.backgrounds)),
       frameCatalogue(options.catalogues.frames ? std::move(*options.catalogues.frames)
                                                : ImageManager<Frame>("BMP/frame/")),
@@ -70,14 +66,11 @@ GameLevel::GameLevel(GameLogic::Keyboard& keyboard, SceneStore& savedGame,
     Platform::throwIfTerminated();
     pile = std::make_unique<Palace>();
     handler = std::make_shared<MouseHandler>("", *bar, *pile);
-    inPlay = std::make_unique<PalaceInPlay>(gallery, *pile, *backgroundCatalogue, frameCatalogue);
-    const std::string last = options.startWithLast ? gallery.lastInPlay() : std::string();
-    Palace lastPalace;
-    if (!last.empty() && probe(last, lastPalace))
-    {
-        gallery.open(last, *pile, *backgroundCatalogue, frameCatalogue);
-        inPlay->switchTo(last);
-    }
+    inPlay = std::make_unique<PalaceInPlay>(kept, *pile, *backgroundCatalogue, frameCatalogue);
+    gallery = std::make_unique<Gallery>(kept, *pile, *backgroundCatalogue, frameCatalogue, *inPlay,
+                                        locked);
+    if (options.startWithLast && !kept.lastInPlay().empty())
+        gallery->begin(kept.lastInPlay());
     steps = std::make_unique<Steps>(*pile, *handler, *backgroundCatalogue, frameCatalogue, *inPlay);
 
     for (const Toolbar::Shown& shown : bar->controls())
@@ -100,11 +93,9 @@ GameLevel::~GameLevel()
 VideoEngine::OpenGL::ScenePictures GameLevel::describe() const
 {
     VideoEngine::OpenGL::ScenePictures scene;
-    if (screen)
+    if (gallery->shown())
     {
-        screen->addPanel(scene.background);
-        scene.backgroundCovers = true;
-        screen->addTo(scene.over);
+        gallery->describe(scene);
         scene.over.add(*bar->button("gallery").current);
         return scene;
     }
@@ -142,7 +133,7 @@ std::uint64_t GameLevel::frameSignature() const
 
 bool GameLevel::coversWindow() const
 {
-    if (screen)
+    if (gallery->shown())
         return true;
     const Background& background = backgroundCatalogue->current;
     return background.data && background.data->opaque &&
@@ -252,116 +243,9 @@ void GameLevel::loadGame()
 
 void GameLevel::toggleGallery()
 {
-    if (screen)
-    {
-        screen.reset();
-        thumbnails.reset();
-        return;
-    }
-    steps->cancelCarry();
-    // The palace in play is shown among the others as it is now.
-    inPlay->keepNow();
-    screen = std::make_unique<GalleryScreen>(!locked);
-    screen->show(gallery.names());
-    fillGalleryPage();
-}
-
-bool GameLevel::probe(const std::string& name, Palace& into)
-{
-    const std::string background = backgroundCatalogue->currentFile();
-    const std::string frame = frameCatalogue.currentFile();
-    bool read = true;
-    try
-    {
-        gallery.open(name, into, *backgroundCatalogue, frameCatalogue);
-    }
-    catch (const std::exception& failure)
-    {
-        gallery.damaged(name, failure.what());
-        read = false;
-    }
-    backgroundCatalogue->select(background);
-    frameCatalogue.select(frame);
-    return read;
-}
-
-bool GameLevel::makeThumbnail(const std::string& name)
-{
-    const std::string background = backgroundCatalogue->currentFile();
-    const std::string frame = frameCatalogue.currentFile();
-    Palace kept;
-    // The scene picture, as a saved picture shows it: background and pieces.
-    VideoEngine::OpenGL::ScenePictures scene;
-    bool read = true;
-    try
-    {
-        gallery.open(name, kept, *backgroundCatalogue, frameCatalogue);
-        scene.background.add(backgroundCatalogue->current);
-        scene.pieces = kept.batch(false);
-    }
-    catch (const std::exception& failure)
-    {
-        gallery.damaged(name, failure.what());
-        read = false;
-    }
-    backgroundCatalogue->select(background);
-    frameCatalogue.select(frame);
-    if (!read)
-        return false;
-    if (!thumbnails)
-        thumbnails = std::make_unique<VideoEngine::OpenGL::SceneTarget>();
-    if (!VideoEngine::OpenGL::saveThumbnail(*thumbnails, scene, gallery.thumbnail(name),
-                                            GalleryScreen::thumbnailWidth,
-                                            GalleryScreen::thumbnailHeight))
-        Platform::logLine("PalaceBuild", 913)
-            << " Unable to write " << gallery.thumbnail(name) << Platform::endLine;
-    return true;
-}
-
-void GameLevel::fillGalleryPage()
-{
-    screen->setThumbnails({});
-    std::vector<GalleryScreen::Picture> pictures;
-    const std::vector<std::string> page = screen->page();
-    for (const std::string& name : page)
-    {
-        GalleryScreen::Picture picture;
-        if (!loadThumbnail(name, picture))
-        {
-            // Damaged: the page closes up, and is filled again.
-            screen->remove(name);
-            fillGalleryPage();
-            return;
-        }
-        pictures.push_back(std::move(picture));
-    }
-    screen->setThumbnails(std::move(pictures));
-}
-
-bool GameLevel::loadThumbnail(const std::string& name, GalleryScreen::Picture& picture)
-{
-    if (!gallery.thumbnailCurrent(name) && !makeThumbnail(name))
-        return false;
-    try
-    {
-        picture.load(gallery.thumbnail(name));
-        return true;
-    }
-    catch (const std::exception&)
-    {
-        // A damaged thumbnail is made again from its palace.
-    }
-    if (!makeThumbnail(name))
-        return false;
-    try
-    {
-        picture.load(gallery.thumbnail(name));
-    }
-    catch (const std::exception&)
-    {
-        // No thumbnail can be written: the slot stays empty.
-    }
-    return true;
+    if (!gallery->shown())
+        steps->cancelCarry();
+    gallery->toggle();
 }
 
 void GameLevel::keepIfDue()
@@ -377,7 +261,7 @@ int GameLevel::msUntilKeep() const
 void GameLevel::endPlay()
 {
     inPlay->keepNow();
-    gallery.noteInPlay(pile->bricks().empty() ? std::string() : inPlay->name());
+    kept.noteInPlay(pile->bricks().empty() ? std::string() : inPlay->name());
 }
 
 MouseCursor& GameLevel::mouse()
@@ -397,104 +281,24 @@ void GameLevel::run(const Control& control)
         control.command(*this);
 }
 
-void GameLevel::openChosen()
+bool GameLevel::isGalleryKey(unsigned char key)
 {
-    const std::string name = screen->highlighted();
-    Palace probed;
-    if (name.empty() || name == inPlay->name())
-    {
-        toggleGallery();
-        return;
-    }
-    inPlay->keepNow();
-    if (!probe(name, probed))
-    {
-        screen->remove(name);
-        fillGalleryPage();
-        return;
-    }
-    try
-    {
-        gallery.open(name, *pile, *backgroundCatalogue, frameCatalogue);
-    }
-    catch (const std::exception& failure)
-    {
-        gallery.damaged(name, failure.what());
-        pile->clear();
-    }
-    inPlay->switchTo(name);
-    toggleGallery();
-}
-
-void GameLevel::trashChosen()
-{
-    const std::string name = screen->highlighted();
-    if (locked || name.empty())
-        return;
-    // The palace in play goes from the scene too: else its next step would
-    // bring its file back.
-    if (name == inPlay->name())
-    {
-        pile->clear();
-        inPlay->beginNew();
-    }
-    try
-    {
-        gallery.trash(name);
-    }
-    catch (const std::exception& failure)
-    {
-        Platform::logLine("PalaceBuild", 914) << " " << failure.what() << Platform::endLine;
-        return;
-    }
-    Platform::playSound("Sound/takeOff.wav");
-    screen->remove(name);
-    fillGalleryPage();
-}
-
-void GameLevel::act(GalleryScreen::Choice choice)
-{
-    switch (choice)
-    {
-    case GalleryScreen::Choice::page:
-        fillGalleryPage();
-        break;
-    case GalleryScreen::Choice::open:
-        openChosen();
-        break;
-    case GalleryScreen::Choice::trash:
-        trashChosen();
-        break;
-    case GalleryScreen::Choice::none:
-        break;
-    }
-}
-
-void GameLevel::onGalleryKey(unsigned char key)
-{
-    const Control* gallery = nullptr;
     for (const Control& control : controls())
         if (std::string(control.name) == "gallery")
-            gallery = &control;
-    if (key == escapeKey || (gallery && gallery->keys.find(char(key)) != std::string::npos))
-        toggleGallery();
-    else if (key == returnKey)
-        act(GalleryScreen::Choice::open);
-    else if (key == deleteKey)
-        act(GalleryScreen::Choice::trash);
+            return control.keys.find(char(key)) != std::string::npos;
+    return false;
 }
 
 void GameLevel::onGalleryMouse()
 {
-    const GalleryScreen::Choice choice = screen->handleMouse(handler);
-    act(choice);
-    if (screen)
+    gallery->onMouse(handler);
+    if (gallery->shown())
         bar->button("gallery").handleMouse(handler);
 }
 
 void GameLevel::onMouseButton()
 {
-    if (screen)
+    if (gallery->shown())
     {
         const std::shared_ptr<Brick> carried = handler->dragged;
         onGalleryMouse();
@@ -520,7 +324,7 @@ void GameLevel::onMouseButton()
 
 void GameLevel::onMouseMove()
 {
-    if (screen)
+    if (gallery->shown())
     {
         onGalleryMouse();
         return;
@@ -536,9 +340,9 @@ void GameLevel::onMouseMove()
 void GameLevel::onKey(unsigned char key)
 {
     const std::shared_ptr<Brick> carried = handler->dragged;
-    if (screen)
+    if (gallery->shown())
     {
-        onGalleryKey(key);
+        gallery->onKey(key, isGalleryKey(key));
         afterInput(carried);
         return;
     }
@@ -554,11 +358,9 @@ void GameLevel::onKey(unsigned char key)
 void GameLevel::onSpecialKey(int key)
 {
     const std::shared_ptr<Brick> carried = handler->dragged;
-    if (screen)
+    if (gallery->shown())
     {
-        const int dx = key == GLUT_KEY_LEFT ? -1 : key == GLUT_KEY_RIGHT ? 1 : 0;
-        const int dy = key == GLUT_KEY_UP ? -1 : key == GLUT_KEY_DOWN ? 1 : 0;
-        act(screen->move(dx, dy));
+        gallery->onSpecialKey(key);
         afterInput(carried);
         return;
     }

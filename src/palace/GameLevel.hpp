@@ -8,7 +8,7 @@
 // owned by the run's Game, which releases it when the game phase ends: every
 // GL texture the level made goes with it.
 
-#include "palace/GalleryScreen.hpp"
+#include "palace/Gallery.hpp"
 #include "palace/ImageManager.hpp"
 #include "palace/PalaceGallery.hpp"
 #include "palace/PalaceInPlay.hpp"
@@ -19,7 +19,6 @@
 #include "video/FastTextureData.hpp"
 #include "video/FrameTextureData.hpp"
 #include "video/SceneDrawing.hpp"
-#include "video/SceneTarget.hpp"
 #include "video/Texture.hpp"
 
 #include <memory>
@@ -44,10 +43,6 @@ public:
     // The keys that undo and redo: Ctrl+Z and Ctrl+Y.
     static constexpr unsigned char undoKey = 26;
     static constexpr unsigned char redoKey = 25;
-    // The keys the gallery screen answers besides the arrows.
-    static constexpr unsigned char escapeKey = 27;
-    static constexpr unsigned char returnKey = 13;
-    static constexpr unsigned char deleteKey = 127;
 
     using Background = VideoEngine::OpenGL::Texture<VideoEngine::OpenGL::FastTextureData>;
     using Frame = VideoEngine::OpenGL::Texture<VideoEngine::OpenGL::FrameTextureData>;
@@ -87,7 +82,7 @@ public:
     // saved game and the gallery must outlive the level. Every failure
     // passes on with nothing left bound; a termination signal ends the
     // building between its steps with "Terminated".
-    GameLevel(GameLogic::Keyboard& keyboard, SceneStore& savedGame, PalaceGallery& gallery,
+    GameLevel(GameLogic::Keyboard& keyboard, SceneStore& savedGame, PalaceGallery& kept,
               Options options);
 
     // Unbinds the keyboard, then releases the members. The palace in play
@@ -150,7 +145,7 @@ public:
     bool canUndo() const;
     bool canRedo() const;
     bool exitLocked() const { return locked; }
-    bool galleryOpen() const { return screen != nullptr; }
+    bool galleryOpen() const { return gallery->shown(); }
 
     // Input from the run's GLUT callbacks: the mouse cursor they move and
     // press (its callables run the level's mouse handling), and the keys.
@@ -168,7 +163,7 @@ public:
     FrameCatalogue& frames() { return frameCatalogue; }
     const PictureCapture& capture() const { return pictureCapture; }
     const PalaceInPlay& palaceInPlay() const { return *inPlay; }
-    const GalleryScreen* galleryScreen() const { return screen.get(); }
+    const Gallery& palaceGallery() const { return *gallery; }
 
 private:
     void onMouseButton();
@@ -180,31 +175,14 @@ private:
     // What a frame shows now.
     VideoEngine::OpenGL::ScenePictures describe() const;
 
-    // The gallery screen's input, and what it asks for.
-    void onGalleryKey(unsigned char key);
+    // The gallery's own input while it is shown: whether the key is the
+    // gallery control's, and the mouse, which also reaches that control.
+    static bool isGalleryKey(unsigned char key);
     void onGalleryMouse();
-    void act(GalleryScreen::Choice choice);
-    // Fills the page shown with thumbnails, made where missing or old;
-    // palaces found damaged leave the page.
-    void fillGalleryPage();
-    // Loads the kept palace's thumbnail into the picture, made first when
-    // missing, older than the palace or damaged; a thumbnail that cannot be
-    // written leaves the picture empty. False, with the palace noted as
-    // damaged, when the palace cannot be read.
-    bool loadThumbnail(const std::string& name, GalleryScreen::Picture& picture);
-    // Draws the kept palace's thumbnail; false, with the palace noted as
-    // damaged, when it cannot be read.
-    bool makeThumbnail(const std::string& name);
-    // Reads the kept palace into the probe and back: false, with the palace
-    // noted as damaged, when it cannot be read. The catalogues show what
-    // they showed.
-    bool probe(const std::string& name, Palace& into);
-    void openChosen();
-    void trashChosen();
 
     GameLogic::Keyboard& keyboard;
     SceneStore& savedGame;
-    PalaceGallery& gallery;
+    PalaceGallery& kept;
     bool locked;
     std::unique_ptr<ImageManager<Background>> backgroundCatalogue;
     ImageManager<Frame> frameCatalogue;
@@ -213,8 +191,7 @@ private:
     std::shared_ptr<MouseHandler> handler;
     std::unique_ptr<PalaceInPlay> inPlay;
     std::unique_ptr<Steps> steps;
-    std::unique_ptr<GalleryScreen> screen;
-    std::unique_ptr<VideoEngine::OpenGL::SceneTarget> thumbnails;
+    std::unique_ptr<Gallery> gallery;
     PictureCapture pictureCapture;
     VideoEngine::OpenGL::SceneDrawing drawing;
 };

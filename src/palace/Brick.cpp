@@ -144,9 +144,8 @@ bool Brick::hitTest(int x, int y) const
 void Brick::addTo(VideoEngine::OpenGL::PictureBatch& batch, bool clippingAllowed) const
 {
     if (clipped && clippingAllowed)
-        batch.addPart(picture, sourceRect.left, sourceRect.top, sourceRect.right,
-                      sourceRect.bottom, screenRect.left, screenRect.top, screenRect.right,
-                      screenRect.bottom);
+        batch.addPart(picture, sourceRect.left, sourceRect.top, sourceRect.right, sourceRect.bottom,
+                      screenRect.left, screenRect.top, screenRect.right, screenRect.bottom);
     else
         batch.add(picture);
 }

@@ -168,8 +168,7 @@ bool Gallery::makeThumbnail(const std::string& name)
     return true;
 }
 
-bool Gallery::probe(const std::string& name, Palace& into,
-                    const std::function<void()>& whileShown)
+bool Gallery::probe(const std::string& name, Palace& into, const std::function<void()>& whileShown)
 {
     const std::string background = backgrounds.currentFile();
     const std::string frame = frames.currentFile();

@@ -23,7 +23,8 @@ constexpr int highlightOutset = 8;
 GalleryScreen::GalleryScreen(bool binActive)
     : panel("BMP/gallery/panel.png"), slot("BMP/gallery/slot.png"),
       highlight("BMP/gallery/highlight.png"), previous(Button::pictures("page "), 40, 682, true),
-      next(Button::pictures("page "), 904, 682, false), bin(Button::pictures("bin "), 484, 674, false)
+      next(Button::pictures("page "), 904, 682, false),
+      bin(Button::pictures("bin "), 484, 674, false)
 {
     if (!binActive)
     {

@@ -49,8 +49,8 @@ GameLevel::Catalogues GameLevel::makeCatalogues()
     return made;
 }
 
-GameLevel::GameLevel(GameLogic::Keyboard& keyboard, SceneStore& savedGame,
-                     PalaceGallery& kept, Options options)
+GameLevel::GameLevel(GameLogic::Keyboard& keyboard, SceneStore& savedGame, PalaceGallery& kept,
+                     Options options)
     : keyboard(keyboard), savedGame(savedGame), kept(kept), locked(options.exitLocked),
       backgroundCatalogue(std::move(options.catalogues.backgrounds)),
       frameCatalogue(options.catalogues.frames ? std::move(*options.catalogues.frames)

@@ -84,9 +84,8 @@ void PalaceInPlay::write()
     catch (const std::exception& failure)
     {
         if (!failing)
-            Platform::logLine("PalaceBuild", 912)
-                << " Unable to keep palace " << current << ": " << failure.what()
-                << Platform::endLine;
+            Platform::logLine("PalaceBuild", 912) << " Unable to keep palace " << current << ": "
+                                                  << failure.what() << Platform::endLine;
         failing = true;
         pending = true;
         dueAt = now + writeEvery;

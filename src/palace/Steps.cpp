@@ -18,8 +18,7 @@ Steps::Steps(Palace& palace, MouseHandler& mouse, BackgroundCatalogue& backgroun
 
 History::Scene Steps::now() const
 {
-    return history.capture(palace, backgrounds.currentFile(), frames.currentFile(),
-                           inPlay.name());
+    return history.capture(palace, backgrounds.currentFile(), frames.currentFile(), inPlay.name());
 }
 
 void Steps::record()

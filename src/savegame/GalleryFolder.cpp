@@ -83,8 +83,8 @@ void GalleryFolder::keep(const std::string& name, const Palace& palace,
         lock.removeOnRelease(false);
 }
 
-void GalleryFolder::open(const std::string& name, Palace& palace,
-                         BackgroundCatalogue& backgrounds, FrameCatalogue& frames)
+void GalleryFolder::open(const std::string& name, Palace& palace, BackgroundCatalogue& backgrounds,
+                         FrameCatalogue& frames)
 {
     readSavedGame(palaceFile(name), palace, backgrounds, frames);
 }

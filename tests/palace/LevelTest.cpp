@@ -279,6 +279,56 @@ TEST_F(Level, UndoAndRedoFollowThePalaceInPlay)
     EXPECT_EQ(readFile("gallery/" + first + ".txt"), saved());
 }
 
+TEST_F(Level, GalleryPagesThroughTheKeptPalacesNewestFirst)
+{
+    // Fourteen palaces of an arch each, kept one by one by the clear button.
+    std::vector<std::string> made;
+    for (int i = 0; i < 14; ++i)
+    {
+        play("t m515,410 l515,410");
+        made.insert(made.begin(), level->palaceInPlay().name());
+        play("l160,675");
+    }
+    const std::string inPlay = level->palaceInPlay().name();
+    auto thumbnails = [] { return std::distance(fs::directory_iterator("gallery"), {}) - 15; };
+    auto shown = [&]() -> const GameLogic::PalaceBuild::GalleryScreen&
+    { return level->palaceGallery().page(); };
+    play("kg");
+    ASSERT_TRUE(level->galleryOpen());
+    EXPECT_EQ(shown().page(), std::vector<std::string>(made.begin(), made.begin() + 12))
+        << "newest first";
+    EXPECT_EQ(thumbnails(), 12) << "only the page shown gets thumbnails";
+    // The input, then the highlighted palace and the first of its page, in
+    // the order shown (newest first).
+    const struct
+    {
+        const char* input;
+        std::size_t highlighted, page;
+    } rows[] = {
+        {">", 1, 0},
+        {"v", 5, 0},
+        {"v v", 13, 12},
+        {"^", 9, 0},
+        {"< < < < < < < < < <", 0, 0},
+        {"l944,706", 12, 12},
+        {"l80,706", 0, 0},
+        {"l944,706 l80,706 l944,706 l944,706", 12, 12},
+    };
+    for (const auto& row : rows)
+    {
+        play(row.input);
+        EXPECT_EQ(shown().highlighted(), made[row.highlighted]) << row.input;
+        EXPECT_EQ(shown().page().front(), made[row.page]) << row.input;
+    }
+    EXPECT_EQ(thumbnails(), 14);
+    // A click on the sixth slot of the first page opens its palace.
+    play("l80,706 l400,350");
+    EXPECT_FALSE(level->galleryOpen());
+    EXPECT_EQ(level->palaceInPlay().name(), made[5]);
+    EXPECT_NE(level->palaceInPlay().name(), inPlay);
+    EXPECT_EQ(level->palace().bricks().size(), 1u);
+}
+
 TEST_F(Level, UndoCancelsACarryFirstAndGoesBackAHundredSteps)
 {
     play("t m515,410 l515,410 t m615,510 l615,510");
@@ -374,7 +424,8 @@ TEST_F(Level, KeptStillPartShowsWhatAWholeRedrawShows)
         const auto& s = brick.sourceRect;
         const auto& d = brick.screenRect;
         if (brick.clipped)
-            brick.picture.drawPart(s.left, s.top, s.right, s.bottom, d.left, d.top, d.right, d.bottom);
+            brick.picture.drawPart(s.left, s.top, s.right, s.bottom, d.left, d.top, d.right,
+                                   d.bottom);
         else
             brick.picture.draw();
     };

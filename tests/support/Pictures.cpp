@@ -58,16 +58,19 @@ void writeGameFolder()
     { writePicture(name, width, height, bits, [colour](int, int) { return colour; }); };
     for (const std::string stem : {"background ", "frame ", "clear ", "save picture ", "wallpaper ",
                                    "save ", "load ", "arrow color ", "folder 1.", "folder 2.",
-                                   "folder 3.", "mirror ", "gallery ", "dec size ", "arrow "})
+                                   "folder 3.", "mirror ", "gallery ", "dec size ", "arrow ", "page "})
         for (int k = 1; k <= 3; ++k)
             solid("BMP/button/" + stem + "0" + std::to_string(k) + ".png",
                   stem == "arrow " ? 60 : 40, stem == "arrow " ? 20 : 30, 32, controlColour(k));
-    for (const std::string stem : {"exit ", "undo ", "redo "})
+    for (const std::string stem : {"exit ", "undo ", "redo ", "bin "})
         for (int k = 1; k <= 4; ++k)
             solid("BMP/button/" + stem + "0" + std::to_string(k) + ".png", 40, 30, 32,
                   controlColour(k));
     for (int k = 1; k <= 5; ++k)
         solid("BMP/button/checkbox 0" + std::to_string(k) + ".png", 24, 36, 32, controlColour(k));
+    solid("BMP/gallery/panel.png", 1024, 768, 24, Rgba{250, 230, 200, 255});
+    solid("BMP/gallery/slot.png", 224, 172, 32, Rgba{120, 80, 40, 255});
+    solid("BMP/gallery/highlight.png", 240, 188, 32, Rgba{255, 210, 60, 128});
     solid("BMP/background/a.png", 1024, 768, 24, sky);
     solid("BMP/background/b.png", 16, 12, 24, Rgba{10, 90, 10, 255});
     solid("BMP/background/c.jpg", 16, 12, 24, Rgba{90, 10, 10, 255});

@@ -69,8 +69,8 @@ std::string reserveName(const fs::path& trash, const fs::path& file, const std::
     const std::string extension = file.extension().string();
     for (int n = 1; n < 10000; ++n)
     {
-        const std::string name = n == 1 ? file.filename().string()
-                                        : stem + " " + std::to_string(n) + extension;
+        const std::string name =
+            n == 1 ? file.filename().string() : stem + " " + std::to_string(n) + extension;
         const fs::path infoFile = trash / "info" / (name + ".trashinfo");
         if (fs::exists(trash / "files" / name))
             continue;
@@ -99,8 +99,8 @@ void moveToTrash(const std::string& file)
     std::error_code ignored;
     fs::create_directories(trash / "files", ignored);
     fs::create_directories(trash / "info", ignored);
-    const std::string info = "[Trash Info]\nPath=" + encoded(path.string()) +
-                             "\nDeletionDate=" + deletionDate() + "\n";
+    const std::string info =
+        "[Trash Info]\nPath=" + encoded(path.string()) + "\nDeletionDate=" + deletionDate() + "\n";
     const std::string name = reserveName(trash, path, info);
     const fs::path target = trash / "files" / name;
     std::error_code error;

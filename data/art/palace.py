@@ -338,7 +338,7 @@ def onion_dome(s):
                for dx in (-24, -12, 0, 12, 24)]
     s.add(group(stripes, clip_path=clip))
     s.add(path(d, "none"))
-    s.add(rect(1.5, 92, 77, 7, s.lit(GOLD, 0.3), sw=2.2))
+    s.add(rect(0, 92, 80, 8, s.lit(GOLD, 0.3), sw=2.2))
     s.add(line(40, 16, 40, 6, sw=3))
     s.add(circle(40, 6, 4.5, s.ball(GOLD), sw=1.8))
 
@@ -384,13 +384,17 @@ def tower_top(s):
 
 
 def canopy(s):
-    d = "M1.5,10 L118.5,10 L118.5,26 Q109,38 99,26 Q89,38 79,26 Q69,38 60,26 Q50,38 40,26 Q30,38 21,26 " \
-        "Q11,38 1.5,26 Z"
+    d = "M1.5,10 L118.5,10 L118.5,20 Q109,32 99,20 Q89,32 79,20 Q69,32 60,20 Q50,32 40,20 Q30,32 21,20 " \
+        "Q11,32 1.5,20 Z"
     clip = s.clip('<path d="%s"/>' % d)
     stripes = [rect(x, 0, 10, 40, "#e53950" if x % 20 == 0 else "#ffffff", sw=0) for x in range(0, 120, 10)]
     s.add(group(stripes, clip_path=clip))
     s.add(path(d, s.linear([(0, "#ffffff", 0.3), (1, "#000000", 0.15)]), sw=2.5))
     s.add(rect(0, 2, 120, 9, s.lit(GOLD, 0.3), sw=2.2, rx=3))
+    # The awning's two posts and its foot, which stands on the wall below.
+    for x in (2, 111):
+        s.add(rect(x, 10, 7, 24, s.lit(GOLD, 0.3), sw=1.8))
+    s.add(rect(0, 32, 120, 8, s.lit(darken(GOLD, 0.2), 0.3), sw=2.2, join="miter"))
 
 
 PIECES = {

@@ -124,7 +124,7 @@ class Session(unittest.TestCase):
             self.assertEqual(["BMP/%s/%d." % (folder, row) for row in (1, 2, 3)],
                              [name[:len(folder) + 7] for name in cells()[shown:]], action)
         # A row of nine: both ways round its ends.
-        for forward, picture in ((1, "chimney"), (0, "bridge"), (0, "turret"), (0, "tower-short"),
+        for forward, picture in ((1, "chimney"), (0, "bridge"), (0, "turret"), (0, "tower"),
                                  (1, "turret"), (1, "bridge")):
             shown = len(cells())
             x.click(158 if forward else 68, 474)  # the arrows under the second cell

@@ -145,9 +145,23 @@ int startup()
 
     std::vector<std::vector<std::string>> firstFolder;
     listPicturesByRow("BMP/palace/", firstFolder, GameLogic::PalaceBuild::Toolbar::picturePattern);
+    const std::size_t heapBefore = mallinfo2().uordblks;
+    const int texturesBefore = liveTextures();
     start = Clock::now();
     auto toolbar = std::make_shared<GameLogic::PalaceBuild::Toolbar>(GameLogic::PalaceBuild::controls(), firstFolder);
     std::printf("start-up: toolbar                     %8.1f ms\n", millisecondsSince(start));
+    // The toolbar's memory after every cell has shown every picture of
+    // every folder once.
+    for (std::size_t folder = 0; folder < toolbar->folders.size(); ++folder)
+    {
+        toolbar->showFolder(folder);
+        for (const auto& cell : toolbar->rows)
+            for (std::size_t k = 0; k < cell->pictures.size(); ++k)
+                cell->showNext();
+    }
+    toolbar->showFolder(0);
+    std::printf("start-up: toolbar's memory            %8.1f KiB heap, %d GL textures\n",
+                (mallinfo2().uordblks - heapBefore) / 1024.0, liveTextures() - texturesBefore);
     toolbar.reset();
 
     start = Clock::now();

@@ -8,6 +8,7 @@ Needs the build (BUILD, default build), Xvfb, xdotool and ImageMagick, as
 the tests do; the game is stopped by its id.
 """
 
+import glob
 import os
 import sys
 
@@ -16,20 +17,19 @@ os.environ.setdefault("GAME_DIR", os.path.join(ROOT, os.environ.get("BUILD", "bu
 sys.path.insert(0, os.path.join(ROOT, "tests", "e2e"))
 from harness import BUTTONS, REST, Game, Piece, XServer, wait_until  # noqa: E402
 
-# Folder button, then (picture, pages forward in its cell, where its middle goes):
-# a gate between walls and towers, a window wall, battlements and roofs above.
+# Folder button, then (picture, where its middle goes): a gate between walls,
+# towers and turrets, with domes, spires and battlements on top; a balloon and
+# a sunflower; a prince, a unicorn, a kitten and a fairy in the air.
 PALACE = [
-    ("palace", [("palace/1.gate.png", 0, (605, 555)), ("palace/1.wall.png", 1, (485, 585)),
-                ("palace/1.wall.png", 0, (725, 585)), ("palace/2.tower.png", 2, (385, 555)),
-                ("palace/2.tower.png", 0, (825, 555)), ("palace/1.window-wall.png", 1, (605, 465)),
-                ("palace/3.battlements.png", 0, (605, 420)),
-                ("palace/3.battlements.png", 0, (485, 540)),
-                ("palace/3.battlements.png", 0, (725, 540)), ("palace/3.roof.png", 2, (385, 445)),
-                ("palace/3.roof.png", 0, (825, 445))]),
-    ("decoration", [("decoration/1.flag.png", 1, (605, 355)), ("decoration/2.tree.png", 2, (915, 560)),
-                    ("decoration/3.flowers.png", 0, (480, 655))]),
-    ("person", [("person/1.princess.png", 1, (690, 640)), ("person/3.dog.png", 0, (780, 660)),
-                ("person/2.knight.png", 2, (300, 600))]),
+    ("palace", [("1.portcullis", (605, 640)), ("1.wall-arches", (485, 670)), ("1.rose-window", (485, 610)),
+                ("1.wall-clock", (725, 670)), ("1.wall-balcony", (725, 610)), ("2.tower-door", (385, 640)),
+                ("2.tower-door", (825, 640)), ("2.tower-short", (385, 550)), ("2.tower-short", (825, 550)),
+                ("2.turret", (325, 640)), ("2.turret", (885, 640)), ("3.onion-dome", (385, 470)),
+                ("3.cone-violet", (825, 470)), ("3.canopy", (485, 560)), ("3.battlements", (725, 565)),
+                ("3.dome", (605, 545)), ("3.spire", (325, 530)), ("3.spire", (885, 530))]),
+    ("decoration", [("1.hot-air-balloon", (470, 190)), ("2.sunflower", (280, 640))]),
+    ("person", [("1.prince", (545, 633)), ("3.unicorn", (700, 645)), ("3.kitten", (440, 666)),
+                ("1.winged-fairy", (690, 300))]),
 ]
 ARROW_Y = (291, 474, 657)  # the cells' arrows, by row
 
@@ -41,11 +41,15 @@ def main(out):
             game.wait_until_playing()
             for folder, pieces in PALACE:
                 x.click(*BUTTONS[folder])
-                for name, pages, centre in pieces:
-                    piece = Piece(game, name)
+                shown = [0, 0, 0]  # the picture each cell shows, by its place in the row
+                for name, centre in pieces:
+                    piece = Piece(game, "%s/%s.png" % (folder, name))
+                    row = sorted(os.path.basename(p) for p in glob.glob(game.path(
+                        "BMP/%s/%s.*.png" % (folder, name[0]))))
                     before = x.screenshot()
-                    for _ in range(pages):
+                    for _ in range((row.index(name + ".png") - shown[piece.row]) % len(row)):
                         x.click(158, ARROW_Y[piece.row])
+                    shown[piece.row] = row.index(name + ".png")
                     x.click(*piece.in_cell())
                     x.move(centre[0] - 30, centre[1])
                     x.click(*centre)

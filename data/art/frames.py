@@ -131,8 +131,62 @@ def flowers(s):
     s.add(group(parts, clip_path=clip))
 
 
+def gold(s):
+    clip = border_clip(s)
+    parts = [rect(0, 0, W, H, s.linear([(0, "#ffe680"), (0.5, "#e0a820"), (1, "#b07a10")], 0, 0, 1, 1), sw=0)]
+    # Scrolls along the borders, jewels at the corners.
+    for x in range(PANEL + 30, W - 20, 60):
+        for y in (30, H - 30):
+            parts.append(path("M%d,%d q12,-16 24,0 q12,16 24,0" % (x - 24, y), "none", stroke="#9a6a08", sw=3))
+    for y in range(BORDER + 30, H - BORDER, 60):
+        parts.append(path("M%d,%d q-16,12 0,24 q16,12 0,24" % (W - 30, y - 24), "none", stroke="#9a6a08", sw=3))
+    parts.append(rect(8, 8, PANEL - 16, H - 16, s.linear([(0, "#fff3c4"), (1, "#f2d27a")], 0, 0, 1, 1),
+                      stroke="#9a6a08", sw=3, rx=14))
+    parts += toolbar_slots(s, "#fffbe8", "#c9961c")
+    parts.append(inner_rim("#8a5a08", 8))
+    parts.append(inner_rim("#fff3c4", 2))
+    for (x, y), c in zip(((PANEL + 20, 30), (W - 30, 30), (PANEL + 20, H - 30), (W - 30, H - 30)),
+                         ("#e53950", "#3d7fe0", "#5fd35f", "#b06bff")):
+        parts.append(circle(x, y, 13, s.ball(c), stroke="#6b4a08", sw=2.5))
+    for x in range(PANEL + 80, TOP_RIGHT_CONTROLS - 10, 110):
+        parts.append(poly([(x, 18), (x + 10, 30), (x, 42), (x - 10, 30)], s.ball("#ff5b8a"), stroke="#6b4a08",
+                          sw=1.8))
+    s.add(group(parts, clip_path=clip))
+
+
+def sea(s):
+    clip = border_clip(s)
+    parts = [rect(0, 0, W, H, s.linear([(0, "#7fd4ff"), (1, "#2a8ad0")], 0, 0, 0, 1), sw=0)]
+    for i, y in enumerate(range(10, H, 24)):
+        for x in range(-40 + (i % 2) * 30, W, 60):
+            parts.append(path("M%d,%d q15,-10 30,0 q15,10 30,0" % (x, y), "none", stroke="#ffffff", sw=2.5,
+                              opacity=0.5))
+    parts.append(rect(8, 8, PANEL - 16, H - 16, s.linear([(0, "#fff6dc"), (1, "#f5d78a")], 0, 0, 1, 1),
+                      stroke="#c9a35a", sw=3, rx=18))
+    parts += toolbar_slots(s, "#fffdf4", "#6cb8e0")
+    parts.append(inner_rim("#1e6fa8", 6))
+    rnd = random.Random(61)
+    # Shells and starfish on the bottom border; fish on the right.
+    for x in range(PANEL + 40, W - 40, 80):
+        if rnd.random() < 0.5:
+            parts.append(poly(star_points(x, H - 30, 14, 6), s.ball("#ff8a3d"), stroke="#a8501e", sw=2))
+        else:
+            parts.append(path("M%d,%d a14,14 0 0 1 28,0 Z" % (x - 14, H - 22), s.ball("#ffb3c8"), stroke="#a8506e",
+                              sw=2))
+    for y in range(BORDER + 50, H - BORDER - 20, 110):
+        c = rnd.choice(("#ffd23f", "#ff7ab8", "#ff8a3d"))
+        parts.append(ellipse(W - 32, y, 16, 10, s.ball(c), stroke=darken(c, 0.45), sw=2))
+        parts.append(poly([(W - 16, y), (W - 6, y - 8), (W - 6, y + 8)], c, stroke=darken(c, 0.45), sw=2))
+        parts.append(circle(W - 40, y - 2, 2, "#3b2a20", sw=0))
+    for x in range(PANEL + 40, TOP_RIGHT_CONTROLS - 10, 90):
+        parts.append(circle(x, 30, 7, s.ball(lighten("#bfe6ff", 0.3)), stroke="#1e6fa8", sw=1.5))
+    s.add(group(parts, clip_path=clip))
+
+
 FRAMES = {
     "1.stone": stone,
     "2.wood": wood,
     "3.flowers": flowers,
+    "4.gold": gold,
+    "5.sea": sea,
 }

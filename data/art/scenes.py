@@ -6,6 +6,7 @@ stands on grass, sand or snow. Scenery stays low and to the sides; the sky
 above the middle is kept calm for the palace.
 """
 
+import math
 import random
 
 from svg import Svg, rect, path, circle, ellipse, poly, group, lighten, darken, star_points, OUTLINE
@@ -195,6 +196,86 @@ def snowman(s, x, ground_y):
                                                      -side * 8), "none", stroke="#8a5a2a", sw=3))
 
 
+def fir(s, x, base, k, colour="#2e9e47"):
+    """A fir tree of the forest, k times the size of a small one."""
+    s.add(rect(x - 6 * k, base - 24 * k, 12 * k, 24 * k, s.lit("#8a5a2a", 0.3), stroke="#5e3a1a", sw=2))
+    for i, (w, y) in enumerate(((44, 24), (34, 62), (24, 96))):
+        s.add(poly([(x - w * k, base - y * k), (x, base - (y + 56) * k), (x + w * k, base - y * k)],
+                   s.linear([(0, lighten(colour, 0.3)), (1, darken(colour, 0.3))], 0, 0, 1, 0.6),
+                   stroke=darken(colour, 0.45), sw=2.5))
+
+
+def forest(s):
+    sky(s, "#7fc8ff", "#e6f7ff")
+    sun(s, 560, 110, 46)
+    cloud(s, 760, 150, 1.0)
+    hills(s, GROUND - 30, "#5fb447", 6, 31)
+    for x, k, c in ((40, 1.6, "#2e9e47"), (130, 1.2, "#3fae4a"), (200, 1.8, "#2b8a3a"), (920, 1.7, "#2e9e47"),
+                    (990, 1.3, "#3fae4a"), (850, 1.1, "#2b8a3a")):
+        fir(s, x, GROUND + 20, k, c)
+    ground(s, "#4cbb47")
+    # A path of round stones winding up to the palace.
+    rnd = random.Random(33)
+    for i in range(12):
+        y = H - 20 - i * 16
+        x = 600 + 60 * math.sin(i * 0.7) + rnd.uniform(-6, 6)
+        s.add(ellipse(x, y, 24 - i, 8 - i * 0.4, s.ball("#d8d3e3"), stroke="#8f8a9e", sw=2))
+    for x, y in ((330, 650), (880, 700), (420, 720)):
+        s.add(rect(x - 4, y - 18, 8, 18, "#fff1dc", stroke=OUTLINE, sw=2))
+        s.add(path("M%d,%d Q%d,%d %d,%d Z" % (x - 16, y - 16, x, y - 40, x + 16, y - 16), s.ball("#e5304f"),
+                   stroke=OUTLINE, sw=2.5))
+        s.add(circle(x - 5, y - 25, 3, "#ffffff", sw=0))
+    grass_tufts(s, 34, "#2f7a2c", 50)
+
+
+def autumn(s):
+    sky(s, "#8ecbff", "#fff0d6")
+    sun(s, 880, 130, 56, "#ffc83f")
+    cloud(s, 420, 140, 1.1, "#fff8f0")
+    hills(s, GROUND - 20, "#e0b04a", 5, 41)
+    for x, k, c in ((90, 1.3, "#ff8a3d"), (190, 1.0, "#e5483f"), (960, 1.2, "#ffc83f"), (880, 0.9, "#ff8a3d")):
+        s.add(rect(x - 8 * k, GROUND - 90 * k, 16 * k, 100 * k, s.lit("#8a5a2a", 0.3), stroke="#5e3a1a", sw=2.5))
+        for dx, dy, r in ((-34, -100, 40), (30, -106, 40), (0, -140, 46), (-10, -84, 34)):
+            s.add(circle(x + dx * k, GROUND + dy * k, r * k, s.ball(c), stroke=darken(c, 0.4), sw=2.5))
+    ground(s, "#b8c94a")
+    rnd = random.Random(43)
+    for _ in range(60):
+        x, y = rnd.uniform(10, W - 10), rnd.uniform(GROUND + 30, H - 8)
+        c = rnd.choice(("#ff8a3d", "#e5483f", "#ffc83f"))
+        s.add(ellipse(x, y, 7, 3.5, c, stroke=darken(c, 0.4), sw=1, transform="rotate(%d %.1f %.1f)" % (
+            rnd.randint(0, 180), x, y)))
+    for x in (300, 960):
+        s.add(circle(x, GROUND + 120, 26, s.ball("#ff9a3d"), stroke=OUTLINE, sw=3))
+        s.add(path("M%d,%d q2,-12 8,-14" % (x, GROUND + 96), "none", stroke="#3f9a38", sw=4))
+
+
+def candy(s):
+    sky(s, "#ffb3d9", "#fff0f8")
+    for x, y, k in ((300, 120, 1.0), (760, 90, 1.3)):
+        cloud(s, x, y, k, "#ffffff")
+    rnd = random.Random(53)
+    for _ in range(30):
+        x, y = rnd.uniform(0, W), rnd.uniform(0, GROUND - 140)
+        s.add(poly(star_points(x, y, 6, 2.5), "#ffffff", stroke="#ff7ab8", sw=1))
+    hills(s, GROUND - 10, "#b5e8ff", 4, 51)
+    # Lollipops and candy canes at the sides.
+    for x, base, c in ((70, GROUND + 60, "#ff5b8a"), (200, GROUND + 20, "#b06bff"), (930, GROUND + 50, "#4da6ff")):
+        s.add(rect(x - 5, base - 150, 10, 150, "#ffffff", stroke=OUTLINE, sw=2.5))
+        s.add(circle(x, base - 170, 42, s.ball(c), stroke=darken(c, 0.4), sw=3))
+        s.add(path("M%d,%d m0,-6 a6,6 0 1 1 -6,6 a14,14 0 0 1 14,-14 a22,22 0 0 1 22,22 a30,30 0 0 1 -30,30" % (
+            x, base - 170), "none", stroke="#ffffff", sw=5, opacity=0.8))
+    for x in (820, 290):
+        s.add(path("M%d,%d L%d,%d Q%d,%d %d,%d" % (x, GROUND + 40, x, GROUND - 80, x, GROUND - 110, x + 30,
+                                                   GROUND - 110), "none", stroke=OUTLINE, sw=16))
+        s.add(path("M%d,%d L%d,%d Q%d,%d %d,%d" % (x, GROUND + 40, x, GROUND - 80, x, GROUND - 110, x + 30,
+                                                   GROUND - 110), "none", stroke="#ffffff", sw=10))
+        s.add(path("M%d,%d L%d,%d Q%d,%d %d,%d" % (x, GROUND + 40, x, GROUND - 80, x, GROUND - 110, x + 30,
+                                                   GROUND - 110), "none", stroke="#e53950", sw=10,
+                   stroke_dasharray="10 10"))
+    ground(s, "#ffd6ea", "#e58ab8")
+    flower_dots(s, 54, ["#ff5b8a", "#4da6ff", "#ffd23f", "#5fd35f", "#b06bff"], 80)
+
+
 # The castle of the banners, built from the palace pieces: (piece, x, y) with
 # y counted up from the ground, so it shows how the pieces stack.
 CASTLE = [("1.wall", 80, -60), ("1.window-wall", 80, -120), ("1.wall", 320, -60),
@@ -281,6 +362,9 @@ BACKGROUNDS = {
     "3.sunset": sunset,
     "4.night": night,
     "5.snow": snow,
+    "6.forest": forest,
+    "7.autumn": autumn,
+    "8.candy": candy,
 }
 
 BANNERS = {

@@ -1,5 +1,6 @@
 #include "palace/Toolbar.hpp"
 
+#include "palace/OwnPictures.hpp"
 #include "palace/PictureListing.hpp"
 #include "platform/GameLog.hpp"
 #include "video/MaskFile.hpp"
@@ -29,12 +30,14 @@ Utils::Array<std::string, 5> checkBoxPictures(const std::string& stem)
     return files;
 }
 
-// A toolbar row shows at most its first three pictures.
-void cutToRow(std::vector<std::string>& pictures)
+const char* const folderNames[] = {"palace", "decoration", "person"};
+
+// Each row of the game's own pictures followed by the same row of own ones.
+void appendOwn(std::vector<std::vector<std::string>>& rows,
+               const std::vector<std::vector<std::string>>& own)
 {
-    constexpr std::size_t picturesPerRow = 3;
-    if (pictures.size() > picturesPerRow)
-        pictures.resize(picturesPerRow);
+    for (std::size_t i = 0; i < rows.size() && i < own.size(); ++i)
+        rows[i].insert(rows[i].end(), own[i].begin(), own[i].end());
 }
 } // namespace
 
@@ -43,20 +46,21 @@ const char* const Toolbar::picturePattern = "^[1-3]\\.(.*)\\.(png|bmp)$";
 Toolbar::Toolbar(const std::vector<Control>& list,
                  std::vector<std::vector<std::string>>& firstFolder)
 {
-    folders = {"BMP/palace/", "BMP/decoration/", "BMP/person/"};
-    for (const std::string& folder : folders)
+    for (const char* name : folderNames)
     {
+        folders.push_back(std::string("BMP/") + name + "/");
         std::vector<std::vector<std::string>> lists;
-        listPicturesByRow(folder, lists, picturePattern);
+        listPicturesByRow(folders.back(), lists, picturePattern);
         for (const auto& pictures : lists)
             VideoEngine::OpenGL::prepareMasks(pictures);
+        own.push_back(ownPictures(name));
     }
+    appendOwn(firstFolder, own.front());
     const Button rightArrow(Button::pictures("arrow "), 149, 159, false);
     const Button leftArrow(Button::pictures("arrow "), 149, 159, true);
     rows.reserve(firstFolder.size());
     for (std::size_t i = 0; i < firstFolder.size(); ++i)
     {
-        cutToRow(firstFolder[i]);
         rows.push_back(std::make_shared<Cell>(firstFolder[i], 23, 120 + 183 * static_cast<int>(i),
                                               leftArrow, rightArrow));
     }
@@ -168,11 +172,13 @@ void Toolbar::selectFolder(const std::string& folder)
     {
         std::vector<std::vector<std::string>> lists;
         listPicturesByRow(folder, lists, picturePattern);
+        for (std::size_t k = 0; k < folders.size(); ++k)
+            if (folders[k] == folder)
+                appendOwn(lists, own[k]);
         for (std::size_t i = 0; i < rows.size(); ++i)
         {
             if (i >= lists.size())
                 throw std::out_of_range("invalid vector<T> subscript");
-            cutToRow(lists[i]);
             rows[i]->setPictures(lists[i]);
         }
     }

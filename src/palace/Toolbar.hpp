@@ -2,7 +2,9 @@
 // The game's control surface: the controls of the list in Controls.hpp (the
 // buttons and the size check box along the left edge; the undo, redo, mirror
 // and exit buttons at the top right, on the frame's top border), and three
-// picture cells, one per row of the picture folder shown. A control's place
+// picture cells, one per row of the picture folder shown: each pages through
+// all of its row, the game's own pictures and then the family's own ones
+// (OwnPictures.hpp, checked once, when the toolbar is built). A control's place
 // may be measured from one built before it, so the layout follows the
 // pictures. The level binds the commands.
 
@@ -42,9 +44,10 @@ public:
     };
 
     // Builds the controls of the list (it must outlive the toolbar) and a
-    // cell for each list of the first folder (cut to its first three
-    // pictures, in the argument itself), and writes the ".mask" files of all
-    // three folders. Picture and listing failures pass on; nothing is built
+    // cell for each list of the first folder (the first folder's own
+    // pictures appended to it, in the argument itself), and writes the
+    // ".mask" files of all three folders and their own pictures. Picture and
+    // listing failures of the game's own folders pass on; nothing is built
     // then.
     Toolbar(const std::vector<Control>& list, std::vector<std::vector<std::string>>& firstFolder);
 
@@ -76,8 +79,8 @@ public:
     // Shows every cell's picture at the size step.
     void setCellsSize(unsigned step);
 
-    // Fills the cells from the folder's rows (at most three pictures each).
-    // Failures are logged and passed on.
+    // Fills the cells from the folder's rows, each followed by the folder's
+    // own pictures. Failures are logged and passed on.
     void selectFolder(const std::string& folder);
     // Shows folder k of folders (0 palace, 1 decoration, 2 person).
     void showFolder(std::size_t k);
@@ -94,6 +97,8 @@ private:
     VideoEngine::OpenGL::Position placeOf(const Place& place) const;
 
     std::vector<Shown> shown;
+    // The own pictures of each of folders, by row.
+    std::vector<std::vector<std::vector<std::string>>> own;
 };
 
 } // namespace PalaceBuild

@@ -20,4 +20,15 @@ BitmapPtr loadImage(const std::string& fileName, int flags)
     return BitmapPtr(FreeImage_Load(format, fileName.c_str(), flags));
 }
 
+bool readImageHeader(const std::string& fileName, ImageHeader& header)
+{
+    const BitmapPtr bitmap = loadImage(fileName, FIF_LOAD_NOPIXELS);
+    if (!bitmap)
+        return false;
+    header.width = FreeImage_GetWidth(bitmap.get());
+    header.height = FreeImage_GetHeight(bitmap.get());
+    header.bitsPerPixel = FreeImage_GetBPP(bitmap.get());
+    return true;
+}
+
 } // namespace Platform

@@ -23,4 +23,16 @@ using BitmapPtr = std::unique_ptr<FIBITMAP, BitmapDeleter>;
 // the file cannot be loaded.
 BitmapPtr loadImage(const std::string& fileName, int flags);
 
+// What a picture's header tells without decoding its pixels.
+struct ImageHeader
+{
+    unsigned width = 0;
+    unsigned height = 0;
+    unsigned bitsPerPixel = 0;
+};
+
+// Reads only the picture's header, as loadImage recognises it. False when the
+// file cannot be read as a picture; header is then unchanged.
+bool readImageHeader(const std::string& fileName, ImageHeader& header);
+
 } // namespace Platform

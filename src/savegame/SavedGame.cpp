@@ -61,8 +61,17 @@ bool withinReach(const VideoEngine::OpenGL::Rectangl& rect)
     return true;
 }
 
-// The folders a saved game's pictures may come from.
+// The folders a saved game's pictures may come from: BMP/<folder>/ for the
+// game's own, own/<folder>/ for a family's own pieces.
 const char* const pictureFolders[] = {"palace", "decoration", "person", "background", "frame"};
+const char* const ownFolders[] = {"palace", "decoration", "person"};
+
+bool inFolder(const std::vector<std::filesystem::path>& parts, const char* top,
+              const char* const* first, const char* const* last)
+{
+    return parts.size() == 3 && parts[0] == top &&
+           std::any_of(first, last, [&](const char* folder) { return parts[1] == folder; });
+}
 
 [[noreturn]] void damaged(const std::string& what)
 {
@@ -82,12 +91,10 @@ void checkPictureName(const std::string& fileName)
     for (const std::filesystem::path& part : path)
         if (part == "..")
             damaged("picture outside the game folder");
-    // Only the game's own picture folders: BMP/<folder>/<picture>.
+    // Only the picture folders: BMP/<folder>/<picture> or own/<folder>/<picture>.
     const std::vector<std::filesystem::path> parts(path.begin(), path.end());
-    const bool ownFolder = parts.size() == 3 && parts[0] == "BMP" &&
-                           std::any_of(std::begin(pictureFolders), std::end(pictureFolders),
-                                       [&](const char* folder) { return parts[1] == folder; });
-    if (!ownFolder)
+    if (!inFolder(parts, "BMP", std::begin(pictureFolders), std::end(pictureFolders)) &&
+        !inFolder(parts, "own", std::begin(ownFolders), std::end(ownFolders)))
         damaged("picture outside the game's picture folders");
     std::error_code error;
     if (!std::filesystem::is_regular_file(path, error))

@@ -49,7 +49,8 @@ void writeRuns(std::ostream& mask, FIBITMAP* bitmap)
     }
 }
 
-// True when the picture's mask exists and is strictly newer than it.
+} // namespace
+
 bool maskIsFresh(const std::string& fileName)
 {
     namespace fs = boost::filesystem;
@@ -61,8 +62,6 @@ bool maskIsFresh(const std::string& fileName)
     const auto pictureTime = fs::last_write_time(fileName, error);
     return !error && maskTime > pictureTime;
 }
-
-} // namespace
 
 void prepareMask(const std::string& fileName, FIBITMAP* bitmap)
 {

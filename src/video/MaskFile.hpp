@@ -13,6 +13,9 @@ namespace VideoEngine
 namespace OpenGL
 {
 
+// True when fileName + ".mask" exists and is strictly newer than the picture.
+bool maskIsFresh(const std::string& fileName);
+
 // Writes fileName + ".mask" from the bitmap unless that file exists and is
 // newer than the picture. Throws std::invalid_argument when the picture file
 // is missing ("File `name` does not exists") or its depth is neither 24 nor

@@ -1,12 +1,14 @@
 // The built game folder's pictures and sounds against what a player relies
-// on: pieces for every toolbar row, cut out with a solid part; buttons whose
-// states share a size; full-screen banners, backgrounds and frames; short,
-// audible sounds.
+// on: nine pieces or more for every toolbar row, cut out with a solid part
+// inside a dark outline; palace pieces of widths that fit one another;
+// buttons whose states share a size; full-screen banners, eight backgrounds
+// and five frames; short, audible sounds.
 
 #include <FreeImage.h>
 #include <SDL.h>
 #include <algorithm>
 #include <filesystem>
+#include <fstream>
 #include <gtest/gtest.h>
 #include <map>
 #include <regex>
@@ -29,6 +31,7 @@ TEST(GameData, PicturesHaveTheShapesThePlayerSees)
         // Per button and state: the mean spread of the opaque pixels' channels.
         std::map<std::string, std::map<std::string, double>> colourful;
         std::string rows;
+        std::vector<std::string> outlineless;
         for (const auto& entry :
              std::filesystem::directory_iterator(GAME_DIR "/BMP/" + std::string(folder)))
         {
@@ -64,6 +67,55 @@ TEST(GameData, PicturesHaveTheShapesThePlayerSees)
             EXPECT_TRUE(shape != Figure || alpha(0, 0) == 0);
             EXPECT_TRUE(shape != Block ||
                         (alpha(0, height - 1) & alpha(width - 1, height - 1)) == 255);
+            // Palace pieces fit one another: widths in steps of 40 (walls 120,
+            // towers 80, turrets 40); walls and towers stack in steps of 30.
+            EXPECT_TRUE(shape != Block || (width % 40 == 0 &&
+                                           (name[0] == '3' || height % 30 == 0)))
+                << width << "x" << height;
+            // The picture's edge, where it meets the transparent or the border,
+            // is drawn in the dark outline: most edge pixels have one (spray and
+            // sparkles may go without) within three pixels inward.
+            if (shape == Block || shape == Figure)
+            {
+                // The mask the build wrote covers exactly the opaque pixels.
+                std::ifstream mask(file + ".mask");
+                unsigned maskWidth = 0, row = 0, first = 0, end = 0, covered = 0, opaque = 0;
+                EXPECT_TRUE(mask >> maskWidth) << "no mask";
+                EXPECT_EQ(width, maskWidth);
+                while (mask >> row >> first >> end)
+                    covered += end - first + (end + 1 == width && alpha(end, row) ? 1 : 0);
+                for (unsigned i = 0; i < width * height; ++i)
+                    opaque += alpha(i % width, i / width) != 0;
+                EXPECT_EQ(opaque, covered);
+                const auto dark = [&](unsigned x, unsigned y)
+                {
+                    RGBQUAD c{};
+                    FreeImage_GetPixelColor(p, x, height - 1 - y, &c);
+                    return alpha(x, y) >= 128 && c.rgbRed < 120 && c.rgbGreen < 100 &&
+                           c.rgbBlue < 100;
+                };
+                unsigned edges = 0, outlined = 0;
+                for (unsigned y = 0; y < height; ++y)
+                    for (unsigned x = 0; x < width; ++x)
+                    {
+                        const bool edge =
+                            alpha(x, y) >= 128 &&
+                            (x == 0 || y == 0 || x + 1 == width || y + 1 == height ||
+                             alpha(x - 1, y) < 128 || alpha(x + 1, y) < 128 ||
+                             alpha(x, y - 1) < 128 || alpha(x, y + 1) < 128);
+                        if (!edge)
+                            continue;
+                        ++edges;
+                        bool near = false;
+                        for (unsigned dy = 0; dy < 7 && !near; ++dy)
+                            for (unsigned dx = 0; dx < 7 && !near; ++dx)
+                                near = x + dx >= 3 && y + dy >= 3 && x + dx - 3 < width &&
+                                       y + dy - 3 < height && dark(x + dx - 3, y + dy - 3);
+                        outlined += near;
+                    }
+                if (outlined < 0.5 * edges)
+                    outlineless.push_back(name + " " + std::to_string(outlined * 100 / edges) + "%");
+            }
             if (shape == Button)
             {
                 buttonStates[name.substr(0, name.size() - 6)].push_back({width, height});
@@ -82,9 +134,14 @@ TEST(GameData, PicturesHaveTheShapesThePlayerSees)
             FreeImage_Unload(p);
         }
         EXPECT_FALSE(rows.empty());
+        for (const std::string& piece : outlineless)
+            ADD_FAILURE() << "no outline round " << piece;
         for (const char row : {'1', '2', '3'})
-            EXPECT_TRUE((shape != Block && shape != Figure) || rows.find(row) != std::string::npos)
-                << "no pictures for row " << row;
+            EXPECT_TRUE((shape != Block && shape != Figure) ||
+                        std::count(rows.begin(), rows.end(), row) >= 9)
+                << "fewer than nine pictures for row " << row;
+        EXPECT_TRUE(std::string(folder) != "background" || rows.size() >= 8) << rows.size();
+        EXPECT_TRUE(std::string(folder) != "frame" || rows.size() >= 5) << rows.size();
         // A button's fourth state (nothing to undo or redo, the locked exit) is grey.
         for (const auto& [button, states] : colourful)
             EXPECT_TRUE(states.size() != 4 || states.at("04") < 0.3 * states.at("01")) << button;

@@ -181,6 +181,50 @@ def garbage(folder):
         f.write(random.Random(7).randbytes(3000))
 
 
+OWN = "own/palace/1.zz-family.png"  # a family's own piece: shows after the game's own
+
+
+def own_pictures(*bad):
+    """A game folder with the family's magenta piece and the bad pictures
+    (name, ImageMagick size or None for garbage bytes)."""
+    def prepare(folder):
+        for name, size in ((OWN, "100x80"),) + bad:
+            os.makedirs(os.path.dirname(os.path.join(folder, name)), exist_ok=True)
+            if size:
+                subprocess.run(["convert", "-size", size, "xc:#ff00ff", "PNG32:" + os.path.join(
+                    folder, name)], check=True)
+            else:
+                pathlib.Path(folder, name).write_bytes(random.Random(5).randbytes(2000))
+    return prepare
+
+
+def skipped(name, why):
+    def check(game, x):
+        assert any(line.endswith(" Own picture %s skipped: %s" % (name, why))
+                   for line in game.log()), game.report()
+    return check
+
+
+def own_piece_played(game, x):
+    """The left arrow of the first cell wraps to the family's piece; it is
+    laid, saved, cleared and loaded again."""
+    magenta = lambda: (lambda r, g, b: r > 220 and g < 40 and b > 220)(*x.screenshot().pixel(600, 400))
+    x.click(68, 291)
+    assert wait_until(lambda: any(line.endswith(" " + OWN) and " Add brick to cell " in line
+                                  for line in game.log()), 20), game.report()
+    x.click(113, 199)
+    x.click(600, 400)
+    x.move(*REST)
+    assert wait_until(magenta, 20), "the family's piece was not laid"
+    x.key("s")
+    assert wait_until(lambda: OWN in pathlib.Path(game.path("savegame.txt")).read_text(), 20)
+    x.click(*BUTTONS["clear"])
+    x.move(*REST)
+    assert wait_until(lambda: not magenta(), 20), "not cleared"
+    x.key("l")
+    assert wait_until(magenta, 20), "the family's piece was not loaded"
+
+
 def fifos(folder):
     """The user's settings file and user-dirs.dirs as FIFOs nobody writes to."""
     for name in ("brickwork-garden/settings.conf", "user-dirs.dirs"):
@@ -561,6 +605,14 @@ ROWS = [
     ("closed by the window manager", "", 0, None, build, close, 0, "exit", False,
      {"then": comes_back}),
     ("destroyed by another client", "", 0, None, True, destroy, 0, "exit", False),
+    ("a family's own piece", "", 0, own_pictures(), own_piece_played, escape, 0, "exit", False),
+    ("a damaged own picture", "", 0, own_pictures(("own/decoration/2.broken.png", None)),
+     skipped("own/decoration/2.broken.png", "it cannot be read"), escape, 0, "exit", False),
+    ("an oversized own picture", "", 0, own_pictures(("own/person/3.huge.png", "1025x300")),
+     skipped("own/person/3.huge.png", "it is larger than 1024x768"), escape, 0, "exit", False),
+    ("a badly named own picture", "", 0, own_pictures(("own/palace/cat.png", "40x40")),
+     skipped("own/palace/cat.png", "it is not named <row 1, 2 or 3>.<name>.png or .bmp"),
+     escape, 0, "exit", False),
     ("damaged masks", "", 0, damage_masks, lay_pieces, send(TERM), 0, "Terminated", False),
     ("read-only game folder", "", 1, read_only, read_only_play, send(TERM), 0, None, False),
     ("full disk while saving", "", 1, small_disk, full_disk_play, send(TERM), 0, "Terminated",

@@ -136,8 +136,9 @@ class Session(unittest.TestCase):
             self.assertTrue(wait_until(lambda: len(cells()) == shown + 3, 20), action)
             self.assertEqual(["BMP/%s/%d." % (folder, row) for row in (1, 2, 3)],
                              [name[:len(folder) + 7] for name in cells()[shown:]], action)
-        for forward, picture in ((1, "stairs"), (1, "tower"), (1, "bridge"), (0, "tower"),
-                                 (1, "bridge")):
+        # A row of nine: both ways round its ends.
+        for forward, picture in ((1, "chimney"), (0, "bridge"), (0, "turret"), (0, "tower"),
+                                 (1, "turret"), (1, "bridge")):
             shown = len(cells())
             x.click(158 if forward else 68, 474)  # the arrows under the second cell
             self.assertTrue(wait_until(lambda: len(cells()) == shown + 1, 20))

@@ -124,10 +124,16 @@ TEST_F(SavedGame, DamagedFilesLeaveAnEmptyPalace)
     // of them pictures the game could show.
     ASSERT_EQ(mkfifo("BMP/palace/pipe.png", 0600), 0);
     const std::string inFolder = "BMP/palace/1.tower.png";
-    fs::create_directory("BMP/palace/old");
-    for (const char* copy : {"BMP/startup.png", "BMP/palace/old/1.tower.png"})
+    fs::create_directories("BMP/palace/old");
+    fs::create_directories("own/background");
+    fs::create_directories("mine/palace");
+    for (const char* copy : {"BMP/startup.png", "BMP/palace/old/1.tower.png",
+                             "own/background/1.tower.png", "own/1.tower.png",
+                             "mine/palace/1.tower.png"})
         fs::copy_file(inFolder, copy);
     for (const std::string& name : std::vector<std::string>{
+             "own/background/1.tower.png", "own/1.tower.png", "mine/palace/1.tower.png",
+             "own/palace/../../" + inFolder, "own/palace/1.none.png",
              "/dev/zero", "/etc/passwd", "", "BMP/palace", "BMP/palace/pipe.png",
              "BMP/palace/none.png", "BMP/button/clear 01.png", "BMP/startup.png",
              "BMP/palace/old/1.tower.png", "BMP/../" + inFolder, fs::absolute(inFolder).string(),
@@ -146,6 +152,21 @@ TEST_F(SavedGame, DamagedFilesLeaveAnEmptyPalace)
         EXPECT_TRUE(level->palace().bricks().empty()) << text.value_or("(no file)");
         EXPECT_FALSE(level->palace().selected()) << text.value_or("(no file)");
     }
+}
+
+TEST_F(SavedGame, FamilysOwnPiecesLoad)
+{
+    // "own/palace/1.tower.png" is as long as the name it replaces.
+    const std::string text = readFile(corpus + "stack.txt");
+    const std::string name = "BMP/palace/1.tower.png", own = "own/palace/1.tower.png";
+    ASSERT_NE(text.find("22 " + name), std::string::npos);
+    fs::create_directories("own/palace");
+    fs::copy_file(name, own);
+    writeFile("savegame.txt", std::string(text).replace(text.find(name), name.size(), own));
+    play("kl");
+    const auto& bricks = level->palace().bricks();
+    EXPECT_TRUE(std::any_of(bricks.begin(), bricks.end(),
+                            [&](const auto& brick) { return brick->picture.data->fileName == own; }));
 }
 
 TEST_F(SavedGame, FailedSaveKeepsTheOldFile)

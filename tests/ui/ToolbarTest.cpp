@@ -1,9 +1,13 @@
 // The toolbar of the running level: the cells paged by their arrows and
-// filled by the folder buttons, and what a button and the size box show.
+// filled by the folder buttons, a family's own pictures in them, and what a
+// button and the size box show.
 
 #include "palace/Toolbar.hpp"
 #include "support/Level.hpp"
 
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
 #include <gtest/gtest.h>
 
 using namespace TestSupport;
@@ -89,4 +93,57 @@ TEST_F(Toolbar, ButtonAndSizeBoxShowTheirStates)
         EXPECT_EQ(level->toolbar().checkBox->checked, row.ticked) << row.input;
         EXPECT_EQ(sounds.played, row.sounds) << row.input;
     }
+}
+
+TEST_F(Toolbar, FamilysOwnPicturesFollowTheGamesOwnInTheirRow)
+{
+    // file, bits (0: not a picture at all), size; the log's reason when it is
+    // left out, "" when it is shown, null when it is passed over silently.
+    const struct
+    {
+        const char* file;
+        int bits, width, height;
+        const char* left;
+    } rows[] = {
+        {"own/palace/1.zz.png", 32, 20, 20, ""},
+        {"own/palace/1.screen.bmp", 24, 1024, 768, ""},
+        {"own/palace/2.wide.png", 32, 1025, 10, "it is larger than 1024x768"},
+        {"own/palace/3.tall.png", 32, 10, 769, "it is larger than 1024x768"},
+        {"own/palace/3.grey.png", 8, 10, 10, "it cannot be read (24 or 32 bits a pixel are needed)"},
+        {"own/palace/2.junk.png", 0, 0, 0, "it cannot be read"},
+        {"own/palace/cat.png", 32, 10, 10, "it is not named <row 1, 2 or 3>.<name>.png or .bmp"},
+        {"own/palace/4.cat.png", 32, 10, 10, "it is not named <row 1, 2 or 3>.<name>.png or .bmp"},
+        {"own/palace/1.cat.PNG", 32, 10, 10, "it is not named <row 1, 2 or 3>.<name>.png or .bmp"},
+        {"own/palace/.1.hidden.png", 32, 10, 10, nullptr},
+        {"own/decoration/3.pond.png", 32, 30, 20, ""},
+        {"own/background/1.sky.png", 32, 10, 10, nullptr},
+    };
+    for (const auto& row : rows)
+        if (row.bits)
+            writePicture(row.file, row.width, row.height, row.bits, [](int, int) { return red; });
+        else
+            std::ofstream(row.file) << "not a picture";
+    game.buildLevel();
+
+    const std::string log = readFile("gameLog.txt");
+    for (const auto& row : rows)
+    {
+        const std::string line = std::string(" Own picture ") + row.file + " skipped: ";
+        EXPECT_EQ(row.left && *row.left, log.find(line + (row.left ? row.left : "") + "\n") !=
+                                             std::string::npos) << row.file;
+        EXPECT_EQ(row.left && !*row.left, std::filesystem::exists(row.file + std::string(".mask")))
+            << row.file;
+    }
+    const auto& bar = level->toolbar();
+    EXPECT_EQ(bar.rows[0]->pictures,
+              (std::vector<std::string>{"BMP/palace/1.arch.png", "BMP/palace/1.tower.png",
+                                        "BMP/palace/1.wall.png", "own/palace/1.screen.bmp",
+                                        "own/palace/1.zz.png"}));
+    play("l29,285");
+    EXPECT_EQ(shownInRow(0), "own/palace/1.zz.png") << "back from the first: the last own one";
+    play("l130,30");
+    EXPECT_EQ(bar.rows[2]->pictures.back(), "own/decoration/3.pond.png");
+    for (const auto& cell : bar.rows)
+        for (const std::string& picture : cell->pictures)
+            EXPECT_EQ(picture.rfind("own/palace/", 0), std::string::npos) << picture;
 }

@@ -73,14 +73,20 @@ def pine_tree(s):
     s.add(poly(star_points(40, 16, 12, 5), s.ball(GOLD), sw=2))
 
 
-def bush(s):
-    blobs = [(22, 38, 18), (50, 30, 24), (78, 38, 19)]
+def leafy(s, blobs, top, width, height, colour, shade):
+    """A bush's outlined body: round blobs of leaves on a rounded base from
+    (6, top), width x height."""
     for cx, cy, r in blobs:
         s.add(circle(cx, cy, r + 1.5, OUTLINE, sw=0))
-    s.add(rect(6, 38, 88, 20, OUTLINE, sw=0, rx=9))
+    s.add(rect(6, top, width, height, OUTLINE, sw=0, rx=height / 2 - 1))
     for cx, cy, r in blobs:
-        s.add(circle(cx, cy, r - 1, s.ball("#3fae4a"), sw=0))
-    s.add(rect(8.5, 38, 83, 17.5, s.linear([(0, "#3fae4a"), (1, "#2b8a3a")]), sw=0, rx=8))
+        s.add(circle(cx, cy, r - 1, s.ball(colour), sw=0))
+    s.add(rect(8.5, top, width - 5, height - 2.5, s.linear([(0, colour), (1, shade)]), sw=0,
+               rx=height / 2 - 2))
+
+
+def bush(s):
+    leafy(s, [(22, 38, 18), (50, 30, 24), (78, 38, 19)], 38, 88, 20, "#3fae4a", "#2b8a3a")
     for cx, cy, c in [(24, 32, "#ff7ab8"), (46, 22, "#ffffff"), (62, 36, "#ffd23f"), (80, 30, "#ff7ab8"),
                       (36, 46, "#ffd23f"), (70, 48, "#ffffff")]:
         for k in range(5):
@@ -219,13 +225,7 @@ def hot_air_balloon(s):
 
 
 def rose_bush(s):
-    blobs = [(24, 40, 20), (54, 30, 26), (84, 40, 20)]
-    for cx, cy, r in blobs:
-        s.add(circle(cx, cy, r + 1.5, OUTLINE, sw=0))
-    s.add(rect(6, 40, 96, 22, OUTLINE, sw=0, rx=10))
-    for cx, cy, r in blobs:
-        s.add(circle(cx, cy, r - 1, s.ball("#2e9e47"), sw=0))
-    s.add(rect(8.5, 40, 91, 19.5, s.linear([(0, "#2e9e47"), (1, "#1f7a35")]), sw=0, rx=9))
+    leafy(s, [(24, 40, 20), (54, 30, 26), (84, 40, 20)], 40, 96, 22, "#2e9e47", "#1f7a35")
     for cx, cy in ((24, 34), (50, 20), (66, 38), (86, 32), (36, 50), (76, 52)):
         s.add(circle(cx, cy, 7, s.ball("#e5304f"), stroke=darken("#e5304f", 0.45), sw=1.4))
         s.add(path("M%d,%d a3.5,3.5 0 1 1 3,3" % (cx - 3, cy), "none", stroke=darken("#e5304f", 0.45), sw=1.2))

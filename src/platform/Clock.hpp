@@ -16,7 +16,9 @@ std::uint32_t steadyMilliseconds();
 // Whole seconds since 1970.
 std::int32_t wallSeconds();
 
-// The local date and time now, "YYYY-MM-DD HH-MM-SS".
+// The local date and time now, in a strftime format, and as saved pictures
+// and palaces are named: "YYYY-MM-DD HH-MM-SS".
+std::string localTime(const char* format);
 std::string localTimeStamp();
 
 } // namespace Platform

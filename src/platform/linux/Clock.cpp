@@ -18,14 +18,19 @@ std::int32_t wallSeconds()
     return static_cast<std::int32_t>(std::time(nullptr));
 }
 
-std::string localTimeStamp()
+std::string localTime(const char* format)
 {
     const std::time_t now = std::time(nullptr);
     std::tm local{};
     localtime_r(&now, &local);
-    char stamp[32] = {};
-    std::strftime(stamp, sizeof stamp - 1, "%Y-%m-%d %H-%M-%S", &local);
-    return stamp;
+    char text[64] = {};
+    std::strftime(text, sizeof text - 1, format, &local);
+    return text;
+}
+
+std::string localTimeStamp()
+{
+    return localTime("%Y-%m-%d %H-%M-%S");
 }
 
 } // namespace Platform

@@ -1,11 +1,12 @@
 #include "platform/Trash.hpp"
 
+#include "platform/Clock.hpp"
+
 #include <cctype>
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <ctime>
 #include <fcntl.h>
 #include <filesystem>
 #include <stdexcept>
@@ -44,16 +45,6 @@ std::string encoded(const std::string& path)
         }
     }
     return out;
-}
-
-std::string deletionDate()
-{
-    const std::time_t now = std::time(nullptr);
-    std::tm local{};
-    localtime_r(&now, &local);
-    char date[32] = {};
-    std::strftime(date, sizeof date - 1, "%Y-%m-%dT%H:%M:%S", &local);
-    return date;
 }
 
 [[noreturn]] void fail(const std::string& what, const fs::path& file)
@@ -99,8 +90,8 @@ void moveToTrash(const std::string& file)
     std::error_code ignored;
     fs::create_directories(trash / "files", ignored);
     fs::create_directories(trash / "info", ignored);
-    const std::string info =
-        "[Trash Info]\nPath=" + encoded(path.string()) + "\nDeletionDate=" + deletionDate() + "\n";
+    const std::string info = "[Trash Info]\nPath=" + encoded(path.string()) +
+                             "\nDeletionDate=" + localTime("%Y-%m-%dT%H:%M:%S") + "\n";
     const std::string name = reserveName(trash, path, info);
     const fs::path target = trash / "files" / name;
     std::error_code error;

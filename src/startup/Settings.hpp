@@ -1,7 +1,7 @@
 #pragma once
 // The settings a family or a school gives the game: a child lock, sound, the
-// display mode, where copies of saved pictures go, and which palace a game
-// begins with. They come from the
+// display mode, where copies of saved pictures go, which palace a game
+// begins with, and printing. They come from the
 // system's settings files (brickwork-garden/settings.conf in each folder of
 // XDG_CONFIG_DIRS), then the user's ($XDG_CONFIG_HOME/brickwork-garden/
 // settings.conf), then the command line; a later source wins. A file holds
@@ -35,6 +35,10 @@ struct Settings
     // Begin with the palace in play when the last game ended ("start = last")
     // rather than an empty one.
     bool startWithLast = false;
+    // Printing on the default printer; off, the print control stays inactive.
+    bool print = true;
+    // Seconds after a print before the next one, 0 to 3600.
+    int printWait = 60;
 };
 
 // Looks up an environment variable; null when it is unset.

@@ -16,7 +16,6 @@ import shutil
 import signal
 import subprocess
 import tempfile
-import types
 import unittest
 from concurrent.futures import ThreadPoolExecutor
 
@@ -533,16 +532,16 @@ ROWS = [
 
 
 def print_server(kind):
-    """The print server a row asks for, started for it: a real one with the
-    PDF printer (the default one or not), one that never answers, or none
-    (a closed port)."""
+    """The print server a row asks for, started for it, and its address: a
+    real one with the PDF printer (the default one or not), one that never
+    answers, or none (a closed port)."""
     if kind in ("pdf", "no default"):
-        return printserver.PrintServer(default=kind == "pdf")
+        server = printserver.PrintServer(default=kind == "pdf")
+        return server, server.address
     if kind == "silent":
-        return printserver.SilentServer()
-    closed = contextlib.nullcontext(types.SimpleNamespace(
-        address="localhost:%d" % printserver.free_port()))
-    return closed
+        listener = printserver.silent_server()
+        return listener, "localhost:%d" % listener.getsockname()[1]
+    return contextlib.nullcontext(), "localhost:%d" % printserver.free_port()
 
 
 @functools.lru_cache(None)
@@ -564,9 +563,9 @@ def run(row):
         desktop = x.current_mode()
         env = dict({"SDL_AUDIODRIVER": "nowhere"} if server == "no RandR" else {},
                    **options.get("env", {}))
-        printer = print_server(options.get("printer"))
+        printer, address = print_server(options.get("printer"))
         if options.get("printer"):
-            env["CUPS_SERVER"] = printer.__enter__().address
+            env["CUPS_SERVER"] = address
         game = Game(x, prepare, env, options.get("arguments", ()), options.get("settings"))
         game.printer = printer
         try:

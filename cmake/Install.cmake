@@ -2,7 +2,7 @@
 #
 # The game reads and writes everything relative to its working directory, so
 # it is installed as one self-contained folder: the executable and its
-# message box program with BMP/ and Sound/ beside them, the ".mask" files
+# message box and print programs with BMP/ and Sound/ beside them, the ".mask" files
 # already made and dated after their pictures. It lies in <prefix>/lib/games/brickwork-garden, Debian's place for
 # a game's architecture-dependent files (an executable may not live under
 # share/). The launcher "brickwork-garden" goes to <prefix>/games, which
@@ -15,7 +15,7 @@ set(BRICKWORK_GAME_FOLDER lib/games/brickwork-garden CACHE STRING
 set(BRICKWORK_LAUNCHER_DIR games CACHE STRING
     "Folder below the install prefix for the launcher brickwork-garden")
 
-install(TARGETS brickwork-garden brickwork-garden-message-box
+install(TARGETS brickwork-garden brickwork-garden-message-box brickwork-garden-print
     RUNTIME DESTINATION ${BRICKWORK_GAME_FOLDER})
 # Only the shipped data: a developer's saved game, log or screenshots in the
 # build's game folder stay behind.
@@ -53,8 +53,11 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER ${BRICKWORK_MAINTAINER})
-# The runtime libraries the executable links, as Debian names them.
+# The runtime libraries the executables link, as Debian names them: the
+# print helper brings the CUPS library (libcups2). The print server itself
+# is only recommended: without one the game plays and does not print.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS cups)
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 # The long description; CPack puts the summary above it and indents it.
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
@@ -63,7 +66,7 @@ scene freely: towers, walls, roofs, trees, flags and friends come from a
 toolbar, follow the mouse, snap to the pieces already laid, and can be
 picked up again, stamped, mirrored, resized and tinted. Backgrounds and
 frames change the scene; the picture can be saved, loaded, kept as an image
-or made the desktop wallpaper.
+or made the desktop wallpaper, or printed.
 .
 Each player's saved game and pictures are kept in
 ~/.local/share/brickwork-garden.")

@@ -15,6 +15,7 @@ libfreeimage-dev libpng-dev
 libboost-serialization-dev libboost-regex-dev libboost-filesystem-dev
 libx11-dev libxrandr-dev
 libsdl2-dev libsdl2-mixer-dev
+libcups2-dev
 librsvg2-bin python3
 "
 PACKAGE="dpkg-dev fakeroot file"
@@ -27,6 +28,7 @@ clang libclang-rt-14-dev
 valgrind
 desktop-file-utils appstream man-db lintian debootstrap
 weston xwayland
+cups printer-driver-cups-pdf poppler-utils
 "
 
 case ${1:-run} in

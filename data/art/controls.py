@@ -6,8 +6,9 @@ States: 01 away; 02 the mouse over it (lighter, with a warm glow);
 The check box adds 04 and 05, the ticked box away and under the mouse. The
 exit button adds 04, faded and grey, shown in every state under the child
 lock; the undo and redo buttons add 04, greyed out, for when there is
-nothing to take back or bring again, and the gallery's bin adds 04 for the
-child lock.
+nothing to take back or bring again, the gallery's bin adds 04 for the
+child lock, and the print button adds 04, greyed out, for when there is no
+printer, printing is off, or the last print is too recent.
 
 Sizes follow the toolbar's layout, which places each button from the
 rectangles of the buttons built before it; tests/data/DataTest.cpp works the
@@ -284,6 +285,41 @@ def gallery_button(state):
     return draw
 
 
+def print_button(state):
+    """A little printer with a picture coming out of it: a sunny hill with a
+    red-roofed house, on a blue plate. Grey and still when it cannot print."""
+    def draw(s):
+        inactive = state == INACTIVE
+        dx, dy = plate(s, 48, 48, "#b9bec8" if inactive else "#4da6ff", AWAY if inactive else state,
+                       rx=10)
+        edge = "#8a8f99" if inactive else OUTLINE
+        body = "#d8dbe2" if inactive else "#ffb23f"
+
+        def tone(colour):
+            return "#e4e6ea" if inactive else colour
+
+        # The sheet waiting at the back, the body, then the picture coming
+        # out of the front slot, lower when the button is held.
+        out = 0 if inactive or state == AWAY else 2
+        parts = [rect(15, 7, 18, 12, "#ffffff", stroke=edge, sw=1.6, rx=1),
+                 rect(7, 15, 34, 16, s.lit(body, 0.4), stroke=edge, sw=2, rx=4),
+                 rect(10, 26, 28, 3, tone("#6b4a2a"), stroke=edge, sw=1, rx=1.5),
+                 circle(35, 20, 2, tone("#5fcf5a"), stroke=edge, sw=1)]
+        top = 27 + out
+        parts += [rect(13, top, 22, 15, "#ffffff", stroke=edge, sw=1.6, rx=1),
+                  rect(15, top + 2, 18, 11, tone("#8fd3ff"), sw=0),
+                  path("M15,%s Q22,%s 33,%s L33,%s L15,%s Z" % (top + 10, top + 6, top + 9, top + 13,
+                                                                top + 13), tone("#5fcf5a"), sw=0),
+                  circle(30, top + 5, 2.2, tone(GOLD), stroke=edge, sw=0.8),
+                  rect(18, top + 7, 6, 4, tone("#f2d49b"), stroke=edge, sw=0.8),
+                  poly([(17, top + 7.5), (21, top + 4), (25, top + 7.5)], tone("#ff4d4d"), stroke=edge,
+                       sw=0.8)]
+        s.add(group(parts, transform="translate(%d,%d)" % (dx, dy),
+                    opacity=0.75 if inactive else None))
+
+    return draw
+
+
 def page_button(state):
     """A big round-ended arrow pointing right, to the next page of the
     gallery; mirrored, to the page before."""
@@ -381,6 +417,7 @@ add_states(CONTROLS, "mirror", {n: mirror_button(n) for n in (AWAY, OVER, PRESSE
 add_states(CONTROLS, "undo", history_button(False), 48, 48)
 add_states(CONTROLS, "redo", history_button(True), 48, 48)
 add_states(CONTROLS, "gallery", {n: gallery_button(n) for n in (AWAY, OVER, PRESSED)}, 48, 48)
+add_states(CONTROLS, "print", {n: print_button(n) for n in (AWAY, OVER, PRESSED, INACTIVE)}, 48, 48)
 add_states(CONTROLS, "page", {n: page_button(n) for n in (AWAY, OVER, PRESSED)}, 80, 48)
 add_states(CONTROLS, "bin", {n: bin_button(n) for n in (AWAY, OVER, PRESSED, INACTIVE)}, 56, 56)
 add_states(CONTROLS, "dec size", {n: size_button(n) for n in (AWAY, OVER, PRESSED)}, 70, 28)

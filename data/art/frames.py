@@ -24,9 +24,9 @@ INNER = (PANEL, BORDER, W - BORDER, H - BORDER)
 CELLS = [(23, 120 + 183 * i, 180, 158) for i in range(3)]
 TOP_CONTROLS = (18, 18, 200, 103)
 BOTTOM_CONTROLS = (18, 665, 204, 99)
-# The gallery, undo, redo, mirror and exit buttons on the top border start
-# here.
-TOP_RIGHT_CONTROLS = 720
+# The print, gallery, undo, redo, mirror and exit buttons on the top border
+# start here.
+TOP_RIGHT_CONTROLS = 665
 
 
 def border_clip(s):

@@ -50,6 +50,10 @@ const std::vector<Control>& controls()
          [](L&) { requestExit(); }, [](const L& l) { return l.exitLocked(); }},
         {"mirror", button, "mirror ", at(890, 5), false, "", {},
          [](L& l) { l.palace().toggleMirror(); }, nullptr},
+        // Ctrl+P; an inactive print control logs why, and may look again.
+        {"print", button, "print ", at(670, 5), false, std::string(1, L::printKey), {},
+         [](L& l) { l.print(); }, [](const L& l) { return !l.canPrint(); },
+         [](L& l) { l.print(); }},
         {"gallery", button, "gallery ", at(725, 5), false, "g", {},
          [](L& l) { l.toggleGallery(); }, nullptr},
         {"undo", button, "undo ", at(780, 5), false, std::string(1, L::undoKey), {},

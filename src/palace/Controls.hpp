@@ -79,6 +79,9 @@ struct Control
     // True while the control shows its inactive picture and neither it nor
     // its keys do anything; null for never.
     bool (*inactive)(const GameLevel& level);
+    // What a click or a key does while the control is inactive, for a
+    // control that says why it does nothing; null for nothing.
+    void (*whenInactive)(GameLevel& level) = nullptr;
 };
 
 // The list, in the order the controls are built, placed, lit and drawn.

@@ -55,7 +55,8 @@ GameLevel::GameLevel(GameLogic::Keyboard& keyboard, SceneStore& savedGame, Palac
       backgroundCatalogue(std::move(options.catalogues.backgrounds)),
       frameCatalogue(options.catalogues.frames ? std::move(*options.catalogues.frames)
                                                : ImageManager<Frame>("BMP/frame/")),
-      pictureCapture(options.pictureCopies)
+      pictureCapture(options.pictureCopies),
+      printing(options.printing, options.printWaitSeconds)
 {
     if (!backgroundCatalogue)
         backgroundCatalogue = std::make_unique<ImageManager<Background>>("BMP/background/");
@@ -75,7 +76,12 @@ GameLevel::GameLevel(GameLogic::Keyboard& keyboard, SceneStore& savedGame, Palac
 
     for (const Toolbar::Shown& shown : bar->controls())
         if (shown.button && shown.control->command)
+        {
             shown.button->onClick = [this, command = shown.control->command] { command(*this); };
+            if (shown.control->whenInactive)
+                shown.button->onInactiveClick = [this, command = shown.control->whenInactive]
+                { command(*this); };
+        }
     bar->refresh(*this);
     handler->onButton = [this] { onMouseButton(); };
     handler->onMove = [this] { onMouseMove(); };
@@ -121,6 +127,8 @@ void GameLevel::draw()
     }
     describe().drawWhole();
     pictureCapture.frameDrawn();
+    if (const std::optional<std::string> printed = pictureCapture.takePrinted())
+        printing.send(*printed);
 }
 
 std::uint64_t GameLevel::frameSignature() const
@@ -195,6 +203,12 @@ void GameLevel::setWallpaper()
     pictureCapture.requestWallpaper();
 }
 
+void GameLevel::print()
+{
+    if (printing.ask())
+        pictureCapture.requestPrint(Printing::pictureFile);
+}
+
 void GameLevel::undo()
 {
     steps->undo();
@@ -258,6 +272,19 @@ int GameLevel::msUntilKeep() const
     return inPlay->msUntilDue();
 }
 
+bool GameLevel::followPrinter()
+{
+    if (!printing.poll())
+        return false;
+    bar->refresh(*this);
+    return true;
+}
+
+int GameLevel::msUntilPrinter() const
+{
+    return printing.msUntilDue();
+}
+
 void GameLevel::endPlay()
 {
     inPlay->keepNow();
@@ -277,7 +304,13 @@ void GameLevel::afterInput(const std::shared_ptr<Brick>& carriedBefore)
 
 void GameLevel::run(const Control& control)
 {
-    if (control.command && !(control.inactive && control.inactive(*this)))
+    if (control.inactive && control.inactive(*this))
+    {
+        if (control.whenInactive)
+            control.whenInactive(*this);
+        return;
+    }
+    if (control.command)
         control.command(*this);
 }
 

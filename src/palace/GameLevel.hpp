@@ -13,6 +13,7 @@
 #include "palace/PalaceGallery.hpp"
 #include "palace/PalaceInPlay.hpp"
 #include "palace/PictureCapture.hpp"
+#include "palace/Printing.hpp"
 #include "palace/SceneStore.hpp"
 #include "palace/Steps.hpp"
 #include "ui/Keyboard.hpp"
@@ -43,6 +44,8 @@ public:
     // The keys that undo and redo: Ctrl+Z and Ctrl+Y.
     static constexpr unsigned char undoKey = 26;
     static constexpr unsigned char redoKey = 25;
+    // The key that prints: Ctrl+P.
+    static constexpr unsigned char printKey = 16;
 
     using Background = VideoEngine::OpenGL::Texture<VideoEngine::OpenGL::FastTextureData>;
     using Frame = VideoEngine::OpenGL::Texture<VideoEngine::OpenGL::FrameTextureData>;
@@ -71,6 +74,10 @@ public:
         // Begin with the palace in play when the last run ended, not a new
         // one.
         bool startWithLast = false;
+        // Printing on (the control inactive for good when off), and the wait
+        // in seconds after each print.
+        bool printing = true;
+        int printWaitSeconds = 60;
         // Catalogues made ahead, taken over by the level; it makes those
         // missing itself.
         Catalogues catalogues;
@@ -120,6 +127,9 @@ public:
     void savePicture();
     void savePlainPicture();
     void setWallpaper();
+    // Prints the scene picture, as a saved picture shows it, when printing
+    // is available; else logs why not. See Printing.
+    void print();
     // One step back or forward; see Steps.
     void undo();
     void redo();
@@ -140,12 +150,18 @@ public:
     // Milliseconds until the next write of the palace falls due; -1 for
     // none.
     int msUntilKeep() const;
+    // Follows the printer without waiting; true when the print control has
+    // changed between active and inactive (the controls show it already).
+    bool followPrinter();
+    // Milliseconds until followPrinter has something to do; -1 for nothing.
+    int msUntilPrinter() const;
 
     // What decides whether a control is active.
     bool canUndo() const;
     bool canRedo() const;
     bool exitLocked() const { return locked; }
     bool galleryOpen() const { return gallery->shown(); }
+    bool canPrint() const { return printing.available(); }
 
     // Input from the run's GLUT callbacks: the mouse cursor they move and
     // press (its callables run the level's mouse handling), and the keys.
@@ -193,6 +209,7 @@ private:
     std::unique_ptr<Steps> steps;
     std::unique_ptr<Gallery> gallery;
     PictureCapture pictureCapture;
+    Printing printing;
     VideoEngine::OpenGL::SceneDrawing drawing;
 };
 

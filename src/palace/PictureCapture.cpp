@@ -25,6 +25,7 @@ PictureCapture::PictureCapture(std::string pictureCopies) : pictureCopies(std::m
 
 void PictureCapture::request()
 {
+    picture = true;
     counted = 1;
 }
 
@@ -40,6 +41,17 @@ void PictureCapture::requestWallpaper()
     request();
 }
 
+void PictureCapture::requestPrint(std::string file)
+{
+    printFile = std::move(file);
+    counted = 1;
+}
+
+std::optional<std::string> PictureCapture::takePrinted()
+{
+    return std::exchange(printed, std::nullopt);
+}
+
 void PictureCapture::frameDrawn()
 {
     if (!pending() || ++counted != captureDue)
@@ -50,6 +62,18 @@ void PictureCapture::frameDrawn()
 
 void PictureCapture::capture()
 {
+    if (!printFile.empty())
+    {
+        const bool written = VideoEngine::OpenGL::saveScreen("", printFile);
+        printed = written ? printFile : std::string();
+        if (!written)
+            Platform::logLine("PalaceBuild", 537)
+                << " Unable to write " << printFile << ": nothing printed" << Platform::endLine;
+        printFile.clear();
+    }
+    if (!picture)
+        return;
+    picture = false;
     Platform::logLine("PalaceBuild", 535) << " " << Platform::endLine;
     const std::string stamp = Platform::localTimeStamp();
     const std::string fileName = "PrintScreen/" + stamp + ".bmp";

@@ -2,9 +2,12 @@
 // A picture of the scene, asked for by the player and taken a few frames
 // later: the frames in between show the background and the pieces alone, and
 // the one the capture is due on is read back before it is shown. The frames
-// are counted here alone, however the frame came to be drawn.
+// are counted here alone, however the frame came to be drawn. A picture for
+// the printer is taken the same way, on the same frames as a saved picture
+// asked for with it.
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
 namespace GameLogic
@@ -25,6 +28,9 @@ public:
     void requestPlain();
     // Asks for a picture that also becomes the desktop wallpaper.
     void requestWallpaper();
+    // Asks for a picture for the printer, written as a PNG file to
+    // printFile, beside a saved picture asked for before; see takePrinted.
+    void requestPrint(std::string printFile);
 
     // True while a capture is asked for and not yet taken.
     bool pending() const { return counted != 0; }
@@ -37,15 +43,25 @@ public:
     // "PrintScreen/<local time>.bmp" and, with the same pixels, to
     // "<local time>.png" in the folder for copies (making the folders when
     // missing), and for a wallpaper hands the picture to the desktop. A copy
-    // that cannot be written is logged and play goes on.
+    // that cannot be written is logged and play goes on. A picture for the
+    // printer goes to its own file alone.
     void frameDrawn();
+    // The file of a picture for the printer taken since the last call, once:
+    // empty when it could not be written (that is logged); nothing when no
+    // such picture was taken.
+    std::optional<std::string> takePrinted();
 
 private:
     void capture();
 
     std::string pictureCopies;
     int counted = 0;
+    // What the capture makes: a saved picture, the wallpaper, a picture for
+    // the printer (its file; empty for none).
+    bool picture = false;
     bool wallpaper = false;
+    std::string printFile;
+    std::optional<std::string> printed;
 };
 
 } // namespace PalaceBuild

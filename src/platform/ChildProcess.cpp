@@ -106,27 +106,8 @@ std::optional<int> ChildProcess::wait(std::chrono::milliseconds timeout)
                                            : Clock::now() + timeout;
     for (;;)
     {
-        if (pid == -1)
-            return std::nullopt;
-
-        int status = 0;
-        const pid_t finished = waitpid(pid, &status, WNOHANG);
-        if (finished == pid || (finished == -1 && errno != EINTR))
-        {
-            const bool exited = finished == pid;
-            pid = -1;
-            // Take what the child left in the pipe without waiting for
-            // anything it may have started and left running.
-            if (outputPipe != -1)
-            {
-                fcntl(outputPipe, F_SETFL, O_NONBLOCK);
-                char buffer[4096];
-                ssize_t count;
-                while ((count = read(outputPipe, buffer, sizeof buffer)) > 0)
-                    keep(buffer, count);
-            }
-            return exited ? exitCodeOf(status) : std::nullopt;
-        }
+        if (collect())
+            return exitCode;
 
         const Clock::time_point now = Clock::now();
         if (now >= deadline || terminationRequested())
@@ -157,6 +138,45 @@ std::optional<int> ChildProcess::wait(std::chrono::milliseconds timeout)
             }
         }
     }
+}
+
+bool ChildProcess::running()
+{
+    if (collect())
+        return false;
+    // A child that writes more than the pipe holds must not stall on it.
+    drainOutput();
+    return true;
+}
+
+bool ChildProcess::collect()
+{
+    if (pid == -1)
+        return true;
+    int status = 0;
+    pid_t finished;
+    while ((finished = waitpid(pid, &status, WNOHANG)) == -1 && errno == EINTR)
+        ;
+    if (finished == 0)
+        return false;
+    const bool exited = finished == pid;
+    pid = -1;
+    // Take what the child left in the pipe without waiting for anything it
+    // may have started and left running.
+    drainOutput();
+    exitCode = exited ? exitCodeOf(status) : std::nullopt;
+    return true;
+}
+
+void ChildProcess::drainOutput()
+{
+    if (outputPipe == -1)
+        return;
+    fcntl(outputPipe, F_SETFL, O_NONBLOCK);
+    char buffer[4096];
+    ssize_t count;
+    while ((count = read(outputPipe, buffer, sizeof buffer)) > 0)
+        keep(buffer, count);
 }
 
 void ChildProcess::keep(const char* bytes, long count)

@@ -32,6 +32,11 @@ public:
     // of std::chrono::milliseconds::max() waits without limit. Call once.
     std::optional<int> wait(std::chrono::milliseconds timeout);
 
+    // Looks without waiting: true while the child runs. Once it has ended it
+    // is collected with what it left in its output, and wait() then returns
+    // its exit code at once.
+    bool running();
+
     // What the child wrote on its standard output so far, cut at outputLimit
     // bytes.
     static constexpr std::size_t outputLimit = 65536;
@@ -41,8 +46,14 @@ private:
     void keep(const char* bytes, long count);
     void kill();
 
+    // Collects the child if it has ended, without waiting; true when it has
+    // been collected.
+    bool collect();
+    void drainOutput();
+
     pid_t pid = -1;
     int outputPipe = -1;
+    std::optional<int> exitCode;
     std::string collected;
 };
 

@@ -41,6 +41,8 @@ void Game::buildLevel()
     options.exitLocked = settings.lock;
     options.pictureCopies = settings.pictures;
     options.startWithLast = settings.startWithLast;
+    options.printing = settings.print;
+    options.printWaitSeconds = settings.printWait;
     options.catalogues = std::move(prepared);
     level = std::make_unique<GameLogic::PalaceBuild::GameLevel>(keyboard, savedGame, gallery,
                                                                 std::move(options));

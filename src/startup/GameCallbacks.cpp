@@ -153,7 +153,11 @@ void onIdle()
         []
         {
             if (GameLogic::PalaceBuild::GameLevel* level = currentLevel())
+            {
                 level->keepIfDue();
+                if (level->followPrinter())
+                    noteSceneChange();
+            }
             // An unchanged scene is not drawn again: a game left alone
             // costs next to nothing. A change waits for the pacing, never
             // longer.
@@ -169,9 +173,13 @@ void onIdle()
 
 int idleWakeAfterMs()
 {
-    // The palace in play falls due to be kept, too.
+    // The palace in play falls due to be kept, and the printer to be looked
+    // at, too.
     GameLogic::PalaceBuild::GameLevel* level = currentLevel();
-    const int keep = level ? level->msUntilKeep() : -1;
+    int keep = level ? level->msUntilKeep() : -1;
+    const int printer = level ? level->msUntilPrinter() : -1;
+    if (printer >= 0 && (keep < 0 || printer < keep))
+        keep = printer;
     if (!sceneChangePending())
         return keep;
     int redraw = 0;

@@ -79,6 +79,17 @@ std::string applySetting(Settings& settings, const std::string& key, const std::
         return readFlag(value, settings.lock) ? "" : bad + "yes or no";
     if (key == "sound")
         return readFlag(value, settings.sound) ? "" : bad + "yes or no";
+    if (key == "print")
+        return readFlag(value, settings.print) ? "" : bad + "yes or no";
+    if (key == "print-wait")
+    {
+        // Plain digits only: no sign, no blanks, no fraction.
+        if (value.empty() || value.size() > 4 ||
+            value.find_first_not_of("0123456789") != std::string::npos || std::stoi(value) > 3600)
+            return bad + "a number of seconds from 0 to 3600";
+        settings.printWait = std::stoi(value);
+        return "";
+    }
     if (key == "display")
     {
         if (value != "switch" && value != "keep")
@@ -144,12 +155,12 @@ std::string readOption(const std::vector<std::string>& arguments, std::size_t& i
     const std::string& argument = arguments[i];
     const std::size_t equals = argument.find('=');
     const std::string option = argument.substr(0, equals);
-    if (argument == "--lock" || argument == "--sound")
+    if (argument == "--lock" || argument == "--sound" || argument == "--print")
         given.emplace_back(argument.substr(2), "yes");
-    else if (argument == "--no-lock" || argument == "--no-sound")
+    else if (argument == "--no-lock" || argument == "--no-sound" || argument == "--no-print")
         given.emplace_back(argument.substr(5), "no");
     else if (option != "--display" && option != "--pictures" && option != "--start" &&
-             option != "--pointer")
+             option != "--pointer" && option != "--print-wait")
         return "unknown option \"" + argument + "\"";
     else if (equals != std::string::npos)
         given.emplace_back(option.substr(2), argument.substr(equals + 1));
@@ -179,14 +190,19 @@ void writeUsage(std::ostream& stream, const Environment& env)
            << "  --start=last       begin with the palace in play when the last game ended\n"
            << "  --pointer=show     show the pointer over the game (the default)\n"
            << "  --pointer=hide     show no pointer over the game, as for a touch screen\n"
+           << "  --print            print on the default printer with Ctrl+P or the printer\n"
+           << "                     button (the default)\n"
+           << "  --no-print         never print: the printer button stays grey\n"
+           << "  --print-wait=N     seconds after a print before the next one, 0 to 3600\n"
+           << "                     (default 60)\n"
            << "  --help             show this help and exit\n"
            << "  --version          show the version and exit\n\n"
            << "Settings files, read in this order, then the options; later ones win:\n";
     for (const std::string& file : settingsFiles(env))
         stream << "  " << file << "\n";
     stream << "Each line is \"key = value\" with the keys lock (no, yes), sound (yes, no),\n"
-           << "display (switch, keep), pictures (a folder), start (empty, last) and pointer\n"
-           << "(show, hide); # starts a comment.\n";
+           << "display (switch, keep), pictures (a folder), start (empty, last), pointer\n"
+           << "(show, hide), print (yes, no) and print-wait (seconds); # starts a comment.\n";
 }
 
 } // namespace

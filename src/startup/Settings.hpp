@@ -1,7 +1,7 @@
 #pragma once
 // The settings a family or a school gives the game: a child lock, sound, the
 // display mode, where copies of saved pictures go, which palace a game
-// begins with, and whether the pointer shows. They come from the
+// begins with, whether the pointer shows, and printing. They come from the
 // system's settings files (brickwork-garden/settings.conf in each folder of
 // XDG_CONFIG_DIRS), then the user's ($XDG_CONFIG_HOME/brickwork-garden/
 // settings.conf), then the command line; a later source wins. A file holds
@@ -38,6 +38,10 @@ struct Settings
     // The desktop's pointer over the game's window ("pointer = show"); a
     // touch screen needs none ("pointer = hide").
     bool showPointer = true;
+    // Printing on the default printer; off, the print control stays inactive.
+    bool print = true;
+    // Seconds after a print before the next one, 0 to 3600.
+    int printWait = 60;
 };
 
 // Looks up an environment variable; null when it is unset.

@@ -68,9 +68,13 @@ bool Button::contains(int x, int y) const
 
 void Button::handleMouse(const std::shared_ptr<MouseCursor>& cursor)
 {
-    if (!active)
-        return;
     const VideoEngine::OpenGL::Position at = cursor->picture.position;
+    if (!active)
+    {
+        if (onInactiveClick && cursor->leftDown && !cursor->leftWasDown && contains(at.x, at.y))
+            onInactiveClick();
+        return;
+    }
     if (!contains(at.x, at.y))
     {
         current = &normal;

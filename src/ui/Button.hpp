@@ -53,7 +53,8 @@ public:
     // Shows the picture for where the cursor is and what its left button does;
     // on a fresh left press over the button runs onClick and then plays the
     // click. Whatever onClick throws passes on, and no click sounds. An
-    // inactive button keeps its inactive picture and does nothing.
+    // inactive button keeps its inactive picture and runs onInactiveClick,
+    // when it has one, on a fresh left press over it, without a click.
     void handleMouse(const std::shared_ptr<MouseCursor>& cursor);
 
     Picture normal;
@@ -63,6 +64,7 @@ public:
     bool active = true;
     Picture* current;
     std::function<void()> onClick;
+    std::function<void()> onInactiveClick;
 };
 
 } // namespace GameLogic

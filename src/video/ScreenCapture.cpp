@@ -122,7 +122,8 @@ bool saveScreen(const std::string& bmpFile, const std::string& pngFile)
         });
     if (!bitmap)
         return pngFile.empty();
-    FreeImage_Save(FIF_BMP, bitmap.get(), bmpFile.c_str(), 0);
+    if (!bmpFile.empty())
+        FreeImage_Save(FIF_BMP, bitmap.get(), bmpFile.c_str(), 0);
     return pngFile.empty() || savePng(bitmap.get(), pngFile);
 }
 

@@ -14,8 +14,8 @@ namespace OpenGL
 {
 
 // Reads the viewport's pixels of the finished frame back from OpenGL and
-// writes them as a 24-bit BMP file (silently not written when it cannot be)
-// and, unless pngFile is empty, as a PNG file with the same pixels, written
+// writes them as a 24-bit BMP file (silently not written when it cannot be;
+// none when bmpFile is empty) and, unless pngFile is empty, as a PNG file with the same pixels, written
 // whole or not at all; logs the GL error code. False when the read-back
 // failed (then neither file is written, and the log says so) or the PNG file
 // could not be written.

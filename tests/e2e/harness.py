@@ -22,7 +22,8 @@ BUTTONS = {"background": (56, 684), "frame": (121, 684), "clear": (186, 684),
            "load": (168, 745), "previous colour": (69, 108), "next colour": (159, 108),
            "person": (58, 43), "palace": (122, 43), "decoration": (186, 43), "exit": (1012, 12),
            "mirror": (914, 29), "smaller": (60, 79), "check box": (117, 79), "larger": (174, 79),
-           "undo": (804, 29), "redo": (859, 29), "gallery": (749, 29)}
+           "undo": (804, 29), "redo": (859, 29), "gallery": (749, 29),
+           "print": (694, 29)}
 
 
 class Game:
@@ -48,8 +49,10 @@ class Game:
                 f.write(settings)
         if prepare:
             prepare(self.folder)
+        # No print server unless the test starts one: no test prints on the
+        # machine's own printer.
         env = dict(server.env, HOME=self.path("home"), XDG_CONFIG_DIRS=self.path("xdg"),
-                   **(env or {}))
+                   **dict({"CUPS_SERVER": self.path("no-cups.sock")}, **(env or {})))
         env.pop("XDG_CONFIG_HOME", None)
         self.process = subprocess.Popen(list(wrapper) + [os.path.join(GAME_DIR, "brickwork-garden")]
                                         + list(arguments), cwd=self.folder, env=env,

@@ -4,11 +4,13 @@ Each row is a game of its own under an X server of its own; rows run side by
 side, since most of their time is the eight seconds of the shutdown
 picture."""
 
+import contextlib
 import functools
 import glob
 import os
 import pathlib
 import random
+import re
 import resource
 import shutil
 import signal
@@ -19,6 +21,7 @@ from concurrent.futures import ThreadPoolExecutor
 
 from harness import (BUTTONS, GAME_DIR, MIDDLE, REST, Game, Picture, Piece, Scene, XServer, fit,
                      wait_until)
+import printserver
 
 
 def mount(*arguments):
@@ -482,7 +485,7 @@ def kept(game, x):
     bars(game, x)
     gate, centre = Piece(game, "palace/1.gate.png"), (600, 400)
     x.click(*gate.in_cell())
-    x.move(560, 380)
+    x.move(centre[0] - 40, centre[1] - 20)
     x.click(*centre)
     x.move(*REST)
     assert wait_until(lambda: x.screenshot().differs(game.empty, gate.at(centre)) > 0.8, 20)
@@ -527,6 +530,127 @@ def pointer_hidden(game, x):
     x.move(*REST)
     around = [(500 + dx, 400 + dy) for dx in (-20, 0, 20) for dy in (-20, 0, 20)]
     assert wait_until(lambda: x.screenshot().differs(game.empty, around) > 0.3, 20), "not laid"
+
+
+def print_button(x, state):
+    """The print button on screen shows its picture of the state."""
+    drawn = picture("button/print %s.png" % state)
+    inside = [(i, j) for i in range(8, 41, 4) for j in range(8, 41, 4)]
+    shot = x.screenshot()
+    return shot and not any(max(abs(a - b) for a, b in zip(
+        shot.pixel(670 + i, 5 + j), drawn.pixel(i, j))) > 24 for i, j in inside)
+
+
+def logs(game, text, timeout=30):
+    return wait_until(lambda: any(text in line for line in game.log()), timeout)
+
+
+def lay_gate(game, x, centre=(600, 400)):
+    """Lays a gate there: the step reaches the screen."""
+    gate = Piece(game, "palace/1.gate.png")
+    before = x.screenshot()
+    x.click(*gate.in_cell())
+    x.move(centre[0] - 40, centre[1] - 20)
+    x.click(*centre)
+    x.move(*REST)
+    assert wait_until(lambda: x.screenshot().differs(before, gate.at(centre)) > 0.5, 20), \
+        "the step did not reach the screen\n" + game.report()
+
+
+def shrunk(path, page=False):
+    """The picture reduced to 32x24, or for a page its non-white part turned
+    a quarter clockwise; and where that part lay on the page (width, height,
+    left, top) with the page's size."""
+    box = subprocess.run(["convert", path, "-fuzz", "4%", "-format", "%@ %w %h", "info:"],
+                         check=True, stdout=subprocess.PIPE, text=True).stdout.split()
+    small = os.path.join(tempfile.mkdtemp(prefix="brickwork-shrunk-"), "small.ppm")
+    turn = ["-fuzz", "4%", "-trim", "+repage", "-rotate", "90"] if page else []
+    subprocess.run(["convert", path] + turn + ["-resize", "32x24!", small], check=True)
+    size = [int(n) for n in box[0].replace("x", "+").split("+")] + [int(box[1]), int(box[2])]
+    reduced = Picture.from_file(small)
+    shutil.rmtree(os.path.dirname(small))
+    return reduced, size
+
+
+def printed(game, x):
+    """Ctrl+P prints the scene picture, the one p saves, on the default
+    printer as a landscape page, fitted and centred, titled "Brickwork
+    Garden"; the button is grey for the wait, and a print asked for in it is
+    dropped."""
+    server = game.printer
+    assert logs(game, "printer: pdf"), game.report()
+    assert wait_until(lambda: print_button(x, "01"), 20), "the print button is not lit"
+    lay_gate(game, x)
+    x.key("p")
+    assert wait_until(game.copies, 20), "no picture saved\n" + game.report()
+    x.key("ctrl+p")
+    assert wait_until(lambda: print_button(x, "04"), 20), "the print button is not grey"
+    assert wait_until(lambda: server.completed() and server.pdfs(), 90), \
+        "nothing printed\n" + game.report() + server.errors()
+    page = server.pdfs()[0]
+    info = subprocess.run(["pdfinfo", page], stdout=subprocess.PIPE, text=True).stdout
+    assert re.search(r"^Title: +\(?Brickwork Garden\)?$", info, re.M), info
+    image = page[:-4]
+    subprocess.run(["pdftoppm", "-r", "40", "-singlefile", "-png", page, image], check=True)
+    on_paper, (w, h, left, top, page_w, page_h) = shrunk(image + ".png", page=True)
+    saved, _ = shrunk(glob.glob(game.path("PrintScreen/*.bmp"))[0])
+    grid = [(i, j) for i in range(32) for j in range(24)]
+    assert on_paper.differs(saved, grid, 40) < 0.05, "the page is not the saved picture"
+    # Landscape on the portrait page, as large as the page allows, centred.
+    assert abs(h / w - 1024 / 768) < 0.05 and max(w / page_w, h / page_h) > 0.9, (w, h)
+    assert abs(2 * left + w - page_w) <= 3 and abs(2 * top + h - page_h) <= 3, (left, top)
+    x.click(*BUTTONS["print"])
+    x.key("ctrl+p")
+    assert logs(game, "print dropped: the last print was less than 60 s ago"), game.report()
+    keys_then_redrawn(x)
+    assert len(server.pdfs()) == 1 and len(server.completed()) == 1, server.completed()
+    assert print_button(x, "04"), "the print button woke within the wait"
+
+
+def printed_twice(game, x):
+    """With no wait, a second print goes out once the first has."""
+    assert logs(game, "printer: pdf"), game.report()
+    x.key("ctrl+p")
+    assert wait_until(lambda: len(game.printer.completed()) == 1, 90), \
+        "nothing printed\n" + game.report() + "\n".join(game.printer.completed())
+    assert logs(game, "printed: job 1") and wait_until(lambda: print_button(x, "01"), 30)
+    x.click(*BUTTONS["print"])
+    assert wait_until(lambda: len(game.printer.completed()) == 2, 90), \
+        "no second print\n" + game.report()
+
+
+def no_printer(why):
+    """The print button stays grey, Ctrl+P logs why, and play goes on."""
+    def play(game, x):
+        assert logs(game, "no printer: " + why), game.report()
+        x.key("ctrl+p")
+        assert logs(game, "print dropped: " + why), game.report()
+        lay_gate(game, x)
+        assert print_button(x, "04"), "the print button is lit"
+    return play
+
+
+def hung_server(game, x):
+    """A server that never answers: play goes on while the game looks for a
+    printer, until it gives up and says so."""
+    assert print_button(x, "04"), "the print button is lit"
+    x.key("ctrl+p")
+    lay_gate(game, x)
+    assert logs(game, "print dropped: still looking for a printer", 0), game.report()
+    assert not logs(game, "given up", 0), "gave up before the step"
+    assert logs(game, "look for a printer given up: no answer from the print server in 10 s"), \
+        game.report()
+    lay_gate(game, x, (450, 250))
+
+
+def print_off(game, x):
+    """print = no: the button is grey, Ctrl+P says printing is off, and the
+    print server is never asked."""
+    x.key("ctrl+p")
+    assert logs(game, "print dropped: printing is off (print = no)"), game.report()
+    keys_then_redrawn(x)
+    assert print_button(x, "04") and not any("Printer" in line for line in game.log()), \
+        game.report()
 
 
 escape = lambda game, x: x.key("Escape")
@@ -617,7 +741,32 @@ ROWS = [
     ("read-only game folder", "", 1, read_only, read_only_play, send(TERM), 0, None, False),
     ("full disk while saving", "", 1, small_disk, full_disk_play, send(TERM), 0, "Terminated",
      False),
+    ("printed, a second print within the wait dropped", "", 1, None, printed, escape, 0, "exit",
+     False, {"printer": "pdf"}),
+    ("print-wait 0: printed twice", "", 1, None, printed_twice, escape, 0, "exit", False,
+     {"printer": "pdf", "arguments": ["--print-wait=0"]}),
+    ("no print server", "", 0, None, no_printer("no print server at localhost:"), escape, 0,
+     "exit", False, {"printer": "closed"}),
+    ("no default printer", "", 1, None, no_printer("no default printer at localhost:"), escape,
+     0, "exit", False, {"printer": "no default"}),
+    ("a print server that never answers", "", 0, None, hung_server, escape, 0, "exit", False,
+     {"printer": "silent"}),
+    ("printing off by --no-print, though a printer is there", "", 1, None, print_off, escape, 0,
+     "exit", False, {"printer": "pdf", "settings": "print = yes\n", "arguments": ["--no-print"]}),
 ]
+
+
+def print_server(kind):
+    """The print server a row asks for, started for it, and its address: a
+    real one with the PDF printer (the default one or not), one that never
+    answers, or none (a closed port)."""
+    if kind in ("pdf", "no default"):
+        server = printserver.PrintServer(default=kind == "pdf")
+        return server, server.address
+    if kind == "silent":
+        listener = printserver.silent_server()
+        return listener, "localhost:%d" % listener.getsockname()[1]
+    return contextlib.nullcontext(), "localhost:%d" % printserver.free_port()
 
 
 @functools.lru_cache(None)
@@ -639,7 +788,11 @@ def run(row):
         desktop = x.current_mode()
         env = dict({"SDL_AUDIODRIVER": "nowhere"} if server == "no RandR" else {},
                    **options.get("env", {}))
+        printer, address = print_server(options.get("printer"))
+        if options.get("printer"):
+            env["CUPS_SERVER"] = address
         game = Game(x, prepare, env, options.get("arguments", ()), options.get("settings"))
+        game.printer = printer
         try:
             if play and server == "XWayland":
                 # Its root window shows nothing of the game's.
@@ -669,6 +822,7 @@ def run(row):
                 options["then"](game, x)
         finally:
             game.close()
+            printer.__exit__(None, None, None)
             if prepare in (read_only, small_disk):
                 subprocess.run(["umount", game.folder])
                 shutil.rmtree(game.folder, ignore_errors=True)
@@ -678,13 +832,16 @@ class Endings(unittest.TestCase):
     def test_every_way_a_game_ends(self):
         runnable = lambda row: (not row[2] or (
             XServer.dummy_available() if "dummy" in row[1] else os.geteuid() == 0)) and (
-            row[1] != "XWayland" or XServer.xwayland_available())
+            row[1] != "XWayland" or XServer.xwayland_available()) and (
+            (row[10] if len(row) > 10 else {}).get("printer") not in ("pdf", "no default")
+            or printserver.available())
         with ThreadPoolExecutor(4) as pool:
             results = [(row, runnable(row) and pool.submit(run, row)) for row in ROWS]
             for row, result in results:
                 with self.subTest(row[0]):
                     if not result:
                         self.skipTest("needs root" + " and the dummy Xorg" * ("dummy" in row[1])
+                                      + " and CUPS with cups-pdf" * ("print" in row[0])
                                       if row[2] else "needs weston and Xwayland")
                     result.result()
 

@@ -54,6 +54,9 @@ in_root() { chroot "$root" env -i PATH=/usr/sbin:/usr/bin:/sbin:/bin DEBIAN_FRON
     in_root useradd --create-home child; } >>"$work/log" 2>&1 || fail "apt could not install it"
 game=/usr/lib/games/brickwork-garden
 [ -x "$root$game/brickwork-garden-message-box" ] || fail "the package has no message box"
+# The CUPS library comes with the game; the print server is only recommended.
+dpkg-deb -f "$deb" Depends | grep -q 'libcups2' || fail "the package does not depend on libcups2"
+[ "$(dpkg-deb -f "$deb" Recommends)" = cups ] || fail "the package does not recommend cups"
 find "$root$game" -printf '%P %T@ %s\n' | sort >"$work/before"
 
 # The Exec command split into words, as the desktop splits it.

@@ -33,10 +33,10 @@ class InstallTree(unittest.TestCase):
                        check=True, stdout=subprocess.DEVNULL)
         game, share = os.path.join(prefix, "lib/games/brickwork-garden"), prefix + "/share/"
 
-        # The game and its message box, its data with a mask newer than each
+        # The game, its message box and print helper, its data with a mask newer than each
         # toolbar picture (the game would rewrite an older one), the launcher,
         # the entry, icons.
-        for path in ("brickwork-garden", "brickwork-garden-message-box",
+        for path in ("brickwork-garden", "brickwork-garden-message-box", "brickwork-garden-print",
                      "../../../games/brickwork-garden"):
             self.assertTrue(os.access(os.path.join(game, path), os.X_OK), path)
         for path in ("BMP/startup.jpg", "BMP/shutdown.jpg", "Sound/drop.wav"):

@@ -28,6 +28,8 @@ struct Expected
     bool sound = true;
     DisplayChoice display = DisplayChoice::Switch;
     std::string pictures = "@/home/Pictures/Brickwork Garden";
+    bool print = true;
+    int printWait = 60;
     bool startWithLast = false;
     bool showPointer = true;
 };
@@ -50,8 +52,9 @@ const std::string second = "second/brickwork-garden/settings.conf";
 const std::string user = "home/.config/brickwork-garden/settings.conf";
 const std::string userAt = "@/" + user;
 const Expected defaults{};
-const Expected opposite{true, false, DisplayChoice::Keep, "/srv/pictures", true, false};
+const Expected opposite{true, false, DisplayChoice::Keep, "/srv/pictures", true, 60, true, false};
 const std::string usage = "Usage: brickwork-garden [OPTION]...";
+const std::string picturesAt = "@/home/Pictures/Brickwork Garden";
 
 const Row rows[] = {
     {"nothing given", {}},
@@ -87,6 +90,30 @@ const Row rows[] = {
      {"--lock", "--no-lock", "--no-sound", "--sound", "--pictures=~/A", "--pictures=~"},
      -1,
      {false, true, DisplayChoice::Switch, "@/home"}},
+    {"printing off, and the longest wait, from a file",
+     {},
+     -1,
+     {false, true, DisplayChoice::Switch, picturesAt, false, 3600},
+     {{second, "print = no\nprint-wait = 3600\n"}}},
+    {"the print options win over the user's file",
+     {"--print", "--print-wait=0"},
+     -1,
+     {false, true, DisplayChoice::Switch, picturesAt, true, 0},
+     {{user, "print = no\nprint-wait = 300\n"}}},
+    {"--no-print, and --print-wait with its value next",
+     {"--no-print", "--print-wait", "5"},
+     -1,
+     {false, true, DisplayChoice::Switch, picturesAt, false, 5}},
+    {"bad print lines are skipped; a wait of plain digits is read",
+     {},
+     -1,
+     {false, true, DisplayChoice::Switch, picturesAt, true, 120},
+     {{user, "print-wait = 3601\nprint-wait = -1\nprint-wait = 1.5\nprint-wait = 60 s\n"
+             "print = off\nprint-wait =\nprint-wait = 0120\n"}},
+     {userAt + ":1: bad value \"3601\" for print-wait: a number of seconds from 0 to 3600",
+      userAt + ":2: bad value \"-1\" for print-wait", userAt + ":3: bad value \"1.5\"",
+      userAt + ":4: bad value \"60 s\"", userAt + ":5: bad value \"off\" for print: yes or no",
+      userAt + ":6: bad value \"\" for print-wait"}},
     {"comments, blank lines and spacing",
      {},
      -1,
@@ -140,7 +167,8 @@ const Row rows[] = {
      0,
      defaults,
      {{user, "lock = maybe\n"}},
-     {usage, "--display=keep", "--no-sound", "--pointer=hide",
+     {usage, "--display=keep", "--no-sound", "--pointer=hide", "--no-print", "--print-wait=N",
+      "print (yes, no) and print-wait (seconds)",
       "by default\n                     @/home/Pictures/Brickwork Garden\n",
       "  /etc/xdg/brickwork-garden/settings.conf\n  " + userAt + "\n"},
      {{"XDG_CONFIG_DIRS", ""}}},
@@ -162,6 +190,12 @@ const Row rows[] = {
      defaults,
      {},
      {"bad value \"wide\" for display: switch or keep", usage}},
+    {"a wait too long on the command line",
+     {"--print-wait=3601"},
+     2,
+     defaults,
+     {},
+     {"bad value \"3601\" for print-wait: a number of seconds from 0 to 3600", usage}},
     {"an option without its value",
      {"--pictures"},
      2,
@@ -253,6 +287,8 @@ TEST(Settings, FilesThenCommandLine)
             EXPECT_EQ(at(row.expected.pictures, dir.path()), loaded.settings.pictures);
             EXPECT_EQ(row.expected.startWithLast, loaded.settings.startWithLast);
             EXPECT_EQ(row.expected.showPointer, loaded.settings.showPointer);
+            EXPECT_EQ(row.expected.print, loaded.settings.print);
+            EXPECT_EQ(row.expected.printWait, loaded.settings.printWait);
             EXPECT_EQ("", out.str() + err.str());
             ASSERT_EQ(row.lines.size(), loaded.warnings.size());
             for (std::size_t i = 0; i < row.lines.size(); ++i)

@@ -62,7 +62,7 @@ void writeGameFolder()
         for (int k = 1; k <= 3; ++k)
             solid("BMP/button/" + stem + "0" + std::to_string(k) + ".png",
                   stem == "arrow " ? 60 : 40, stem == "arrow " ? 20 : 30, 32, controlColour(k));
-    for (const std::string stem : {"exit ", "undo ", "redo ", "bin "})
+    for (const std::string stem : {"exit ", "undo ", "redo ", "bin ", "print "})
         for (int k = 1; k <= 4; ++k)
             solid("BMP/button/" + stem + "0" + std::to_string(k) + ".png", 40, 30, 32,
                   controlColour(k));

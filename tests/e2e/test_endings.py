@@ -55,10 +55,12 @@ def read_only(folder):
 
 
 def small_disk(folder):
-    """The folder on a file system with half a megabyte to spare."""
+    """The folder on a file system with half a megabyte to spare (beyond the
+    pages its files take, and the masks the game writes)."""
     aside = tempfile.mkdtemp(prefix="brickwork-aside-")
     subprocess.run(["cp", "-a", folder + "/.", aside], check=True)
-    size = int(subprocess.run(["du", "-sb", aside], stdout=subprocess.PIPE).stdout.split()[0])
+    size = int(subprocess.run(["du", "-s", "-B1", aside], stdout=subprocess.PIPE).stdout.split()[0])
+    size += 4096 * len(glob.glob(aside + "/BMP/*/*.png"))
     mount("-t", "tmpfs", "-o", "size=%d" % (size + 512 * 1024), "tmpfs", folder)
     subprocess.run(["cp", "-a", aside + "/.", folder], check=True)
     shutil.rmtree(aside)

@@ -7,7 +7,8 @@
 //                             piece and after a control lit; the first two
 //                             also drawn the old way, everything every
 //                             frame), snap and save with N pieces
-//   bench-game load           loading that saved game: time, textures, memory
+//   bench-game load N         loading that saved game of N pieces: time,
+//                             textures, memory
 //   bench-game soak ROUNDS    scripted play; memory and GL textures per phase
 //   bench-game history N      100 steps of play over N pieces: the heap the
 //                             undo history keeps, undo and redo times
@@ -327,8 +328,9 @@ int scene(int pieces)
     return 0;
 }
 
-// Loads "savegame.txt" into a fresh level, as the load button does.
-int load()
+// Loads "savegame.txt" into a fresh level, as the load button does; fails
+// when it does not hold the pieces the scene step laid.
+int load(std::size_t pieces)
 {
     GameLevel& level = newLevel();
     drawFrame(level);
@@ -349,7 +351,10 @@ int load()
                 "%.1f MiB loaded, %.1f MiB drawn, %.1f MiB once idle\n",
                 level.palace().bricks().size(), loadMs, pictures.size(), emptyTextures,
                 liveTextures(), emptyMiB, loadedMiB, drawnMiB, residentMiB());
-    return level.palace().bricks().empty() ? 1 : 0;
+    if (level.palace().bricks().size() == pieces)
+        return 0;
+    std::fprintf(stderr, "loaded %zu pieces of %zu\n", level.palace().bricks().size(), pieces);
+    return 1;
 }
 
 // The mouse as GLUT delivers it, in window pixels (1:1 with the logical
@@ -567,12 +572,12 @@ int main(int argc, char** argv)
 {
     const std::string mode = argc > 1 ? argv[1] : "";
     const int count = argc > 2 ? std::atoi(argv[2]) : 0;
-    if (mode != "startup" && mode != "load" &&
-        !(count >= 0 &&
-          (mode == "scene" || mode == "soak" || mode == "history" || mode == "gallery")))
+    if (mode != "startup" &&
+        !(count >= 0 && (mode == "scene" || mode == "load" || mode == "soak" ||
+                         mode == "history" || mode == "gallery")))
     {
         std::fprintf(stderr,
-                     "usage: bench-game startup | scene PIECES | load | soak ROUNDS | history N "
+                     "usage: bench-game startup | scene PIECES | load PIECES | soak ROUNDS | history N "
                      "| gallery PALACES\n");
         return 2;
     }
@@ -580,7 +585,7 @@ int main(int argc, char** argv)
     openGame(game);
     const int status = mode == "startup"   ? startup()
                        : mode == "scene"   ? scene(count)
-                       : mode == "load"    ? load()
+                       : mode == "load"    ? load(std::size_t(count))
                        : mode == "history" ? history(count)
                        : mode == "gallery" ? gallery(count)
                                            : soak(count);

@@ -17,5 +17,5 @@ done
 echo "Loading each saved game into a fresh level (one picture per file, shared)"
 for pieces in ${@:-10 100 1000}; do
     cp "saved-$pieces.txt" savegame.txt
-    python3 "$root/tests/support/xserver.py" "$build/bench/bench-game" load
+    python3 "$root/tests/support/xserver.py" "$build/bench/bench-game" load "$pieces"
 done

@@ -4,9 +4,10 @@
 //
 //   bench-game startup        start-up parts: catalogues, masks, toolbar, level
 //   bench-game scene N        frames (carrying a piece, after a change to a
-//                             piece and after a control lit; the first two
-//                             also drawn the old way, everything every
-//                             frame), snap and save with N pieces
+//                             piece and after a control lit, each also drawn
+//                             the old way, everything every frame), snap and
+//                             save with N pieces, full screen at the X
+//                             screen's size
 //   bench-game load N         loading that saved game of N pieces: time,
 //                             textures, memory
 //   bench-game soak ROUNDS    scripted play; memory and GL textures per phase
@@ -24,6 +25,7 @@
 #include "palace/Palace.hpp"
 #include "palace/PictureListing.hpp"
 #include "palace/Toolbar.hpp"
+#include "platform/DisplayMode.hpp"
 #include "platform/Memory.hpp"
 #include "platform/Sound.hpp"
 #include "savegame/GalleryFolder.hpp"
@@ -105,12 +107,18 @@ std::vector<std::string> toolbarPictures()
     return files;
 }
 
-// The window and GL state the game sets up before its level.
+// The window and GL state the game sets up before its level, full screen
+// at the X screen's size (the scene fitted into it as the game fits it).
 void openGame(StartUp::Game& game)
 {
-    game.windowWidth = game.screenWidth = 1024;
-    game.windowHeight = game.screenHeight = 768;
+    Platform::DisplayMode mode;
+    mode.width = 1024;
+    mode.height = 768;
+    Platform::readCurrentMode(mode);
+    game.windowWidth = game.screenWidth = int(mode.width);
+    game.windowHeight = game.screenHeight = int(mode.height);
     StartUp::initGraphics();
+    StartUp::onReshape(game.windowWidth, game.windowHeight);
     Platform::setSoundSink([](const std::string&) {});
 }
 
@@ -282,10 +290,10 @@ int scene(int pieces)
     const double changeMs = perFrame(
         frames, [&] { drawFrame(level); }, tint);
     // A control lit and unlit under the mouse every frame: the still part is
-    // drawn anew whole.
+    // drawn anew within the control's box.
     GameLogic::Button& mirror = level.toolbar().button("mirror");
     auto light = [&](int i) { mirror.current = i % 2 ? &mirror.normal : mirror.hover.get(); };
-    const double wholeMs = perFrame(
+    const double litMs = perFrame(
         frames, [&] { drawFrame(level); }, light);
     mirror.current = &mirror.normal;
     const int textures = liveTextures();
@@ -299,6 +307,9 @@ int scene(int pieces)
         frames, [&] { drawEverything(level); }, carry);
     const double changeOldMs = perFrame(
         frames, [&] { drawEverything(level); }, tint);
+    const double lightOldMs = perFrame(
+        frames, [&] { drawEverything(level); }, light);
+    mirror.current = &mirror.normal;
     level.mouseHandler().dragged.reset();
 
     auto dragged = std::make_shared<Brick>(level.toolbar().rows[0]->brick);
@@ -318,12 +329,14 @@ int scene(int pieces)
     std::ifstream saved("savegame.txt", std::ios::binary | std::ios::ate);
 
     std::printf(
-        "%5zu pieces: carrying %5.1f ms (drawing everything %6.1f) | after a change "
-        "%5.1f ms (%6.1f), after a control lit %5.1f ms | snap %6.2f us/move | save %5.1f ms "
+        "%5zu pieces at %dx%d: carrying %5.1f ms (drawing everything %6.1f) | after a change "
+        "%5.1f ms (%6.1f), after a control lit %5.1f ms (%6.1f) | snap %6.2f us/move | save %5.1f ms "
         "(%ld bytes) | as played: "
         "%4d textures, %6.1f MiB (%6.1f once idle, given back in %.1f ms), taking the pieces "
         "%6.1f ms\n",
-        level.palace().bricks().size(), carryMs, carryOldMs, changeMs, changeOldMs, wholeMs, snapUs,
+        level.palace().bricks().size(), StartUp::Game::current->windowWidth,
+        StartUp::Game::current->windowHeight, carryMs, carryOldMs, changeMs, changeOldMs, litMs,
+        lightOldMs, snapUs,
         saveMs, long(saved.tellg()), textures, memoryMiB, idleMiB, releaseMs, buildMs);
     return 0;
 }

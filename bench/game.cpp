@@ -4,10 +4,12 @@
 //
 //   bench-game startup        start-up parts: catalogues, masks, toolbar, level
 //   bench-game scene N        frames (carrying a piece, after a change to a
-//                             piece and after a control lit; the first two
-//                             also drawn the old way, everything every
-//                             frame), snap and save with N pieces
-//   bench-game load           loading that saved game: time, textures, memory
+//                             piece and after a control lit, each also drawn
+//                             the old way, everything every frame), snap and
+//                             save with N pieces, full screen at the X
+//                             screen's size
+//   bench-game load N         loading that saved game of N pieces: time,
+//                             textures, memory
 //   bench-game soak ROUNDS    scripted play; memory and GL textures per phase
 //   bench-game history N      100 steps of play over N pieces: the heap the
 //                             undo history keeps, undo and redo times
@@ -23,6 +25,7 @@
 #include "palace/Palace.hpp"
 #include "palace/PictureListing.hpp"
 #include "palace/Toolbar.hpp"
+#include "platform/DisplayMode.hpp"
 #include "platform/Memory.hpp"
 #include "platform/Sound.hpp"
 #include "savegame/GalleryFolder.hpp"
@@ -104,12 +107,18 @@ std::vector<std::string> toolbarPictures()
     return files;
 }
 
-// The window and GL state the game sets up before its level.
+// The window and GL state the game sets up before its level, full screen
+// at the X screen's size (the scene fitted into it as the game fits it).
 void openGame(StartUp::Game& game)
 {
-    game.windowWidth = game.screenWidth = 1024;
-    game.windowHeight = game.screenHeight = 768;
+    Platform::DisplayMode mode;
+    mode.width = 1024;
+    mode.height = 768;
+    Platform::readCurrentMode(mode);
+    game.windowWidth = game.screenWidth = int(mode.width);
+    game.windowHeight = game.screenHeight = int(mode.height);
     StartUp::initGraphics();
+    StartUp::onReshape(game.windowWidth, game.windowHeight);
     Platform::setSoundSink([](const std::string&) {});
 }
 
@@ -281,10 +290,10 @@ int scene(int pieces)
     const double changeMs = perFrame(
         frames, [&] { drawFrame(level); }, tint);
     // A control lit and unlit under the mouse every frame: the still part is
-    // drawn anew whole.
+    // drawn anew within the control's box.
     GameLogic::Button& mirror = level.toolbar().button("mirror");
     auto light = [&](int i) { mirror.current = i % 2 ? &mirror.normal : mirror.hover.get(); };
-    const double wholeMs = perFrame(
+    const double litMs = perFrame(
         frames, [&] { drawFrame(level); }, light);
     mirror.current = &mirror.normal;
     const int textures = liveTextures();
@@ -298,6 +307,9 @@ int scene(int pieces)
         frames, [&] { drawEverything(level); }, carry);
     const double changeOldMs = perFrame(
         frames, [&] { drawEverything(level); }, tint);
+    const double lightOldMs = perFrame(
+        frames, [&] { drawEverything(level); }, light);
+    mirror.current = &mirror.normal;
     level.mouseHandler().dragged.reset();
 
     auto dragged = std::make_shared<Brick>(level.toolbar().rows[0]->brick);
@@ -317,18 +329,21 @@ int scene(int pieces)
     std::ifstream saved("savegame.txt", std::ios::binary | std::ios::ate);
 
     std::printf(
-        "%5zu pieces: carrying %5.1f ms (drawing everything %6.1f) | after a change "
-        "%5.1f ms (%6.1f), after a control lit %5.1f ms | snap %6.2f us/move | save %5.1f ms "
+        "%5zu pieces at %dx%d: carrying %5.1f ms (drawing everything %6.1f) | after a change "
+        "%5.1f ms (%6.1f), after a control lit %5.1f ms (%6.1f) | snap %6.2f us/move | save %5.1f ms "
         "(%ld bytes) | as played: "
         "%4d textures, %6.1f MiB (%6.1f once idle, given back in %.1f ms), taking the pieces "
         "%6.1f ms\n",
-        level.palace().bricks().size(), carryMs, carryOldMs, changeMs, changeOldMs, wholeMs, snapUs,
+        level.palace().bricks().size(), StartUp::Game::current->windowWidth,
+        StartUp::Game::current->windowHeight, carryMs, carryOldMs, changeMs, changeOldMs, litMs,
+        lightOldMs, snapUs,
         saveMs, long(saved.tellg()), textures, memoryMiB, idleMiB, releaseMs, buildMs);
     return 0;
 }
 
-// Loads "savegame.txt" into a fresh level, as the load button does.
-int load()
+// Loads "savegame.txt" into a fresh level, as the load button does; fails
+// when it does not hold the pieces the scene step laid.
+int load(std::size_t pieces)
 {
     GameLevel& level = newLevel();
     drawFrame(level);
@@ -349,7 +364,10 @@ int load()
                 "%.1f MiB loaded, %.1f MiB drawn, %.1f MiB once idle\n",
                 level.palace().bricks().size(), loadMs, pictures.size(), emptyTextures,
                 liveTextures(), emptyMiB, loadedMiB, drawnMiB, residentMiB());
-    return level.palace().bricks().empty() ? 1 : 0;
+    if (level.palace().bricks().size() == pieces)
+        return 0;
+    std::fprintf(stderr, "loaded %zu pieces of %zu\n", level.palace().bricks().size(), pieces);
+    return 1;
 }
 
 // The mouse as GLUT delivers it, in window pixels (1:1 with the logical
@@ -567,12 +585,12 @@ int main(int argc, char** argv)
 {
     const std::string mode = argc > 1 ? argv[1] : "";
     const int count = argc > 2 ? std::atoi(argv[2]) : 0;
-    if (mode != "startup" && mode != "load" &&
-        !(count >= 0 &&
-          (mode == "scene" || mode == "soak" || mode == "history" || mode == "gallery")))
+    if (mode != "startup" &&
+        !(count >= 0 && (mode == "scene" || mode == "load" || mode == "soak" ||
+                         mode == "history" || mode == "gallery")))
     {
         std::fprintf(stderr,
-                     "usage: bench-game startup | scene PIECES | load | soak ROUNDS | history N "
+                     "usage: bench-game startup | scene PIECES | load PIECES | soak ROUNDS | history N "
                      "| gallery PALACES\n");
         return 2;
     }
@@ -580,7 +598,7 @@ int main(int argc, char** argv)
     openGame(game);
     const int status = mode == "startup"   ? startup()
                        : mode == "scene"   ? scene(count)
-                       : mode == "load"    ? load()
+                       : mode == "load"    ? load(std::size_t(count))
                        : mode == "history" ? history(count)
                        : mode == "gallery" ? gallery(count)
                                            : soak(count);

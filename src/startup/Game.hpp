@@ -61,6 +61,10 @@ struct Game
     // Size of the game window, as last reported by GLUT.
     int windowWidth = 1024;
     int windowHeight = 768;
+    // True while the window covers the screen. A window of its own
+    // ("display = window", or after F11) goes where windowed says.
+    bool fullScreen = true;
+    VideoEngine::OpenGL::WindowPlace windowed;
 
     // The signature of what the screen shows: onIdle redraws only when what
     // the level would draw now differs from it. And the time of the last

@@ -4,6 +4,7 @@
 #include "platform/Clock.hpp"
 #include "platform/KeyModifiers.hpp"
 #include "platform/WindowClass.hpp"
+#include "platform/WorkArea.hpp"
 #include "startup/CallbackGuard.hpp"
 #include "startup/Game.hpp"
 #include "startup/PhaseLoop.hpp"
@@ -81,6 +82,49 @@ template <class Body> void withMouse(int x, int y, Body&& body)
         });
 }
 
+// A window for the scene in the screen's work area (see placeWindow).
+VideoEngine::OpenGL::WindowPlace placeInWorkArea(const Game& game)
+{
+    Platform::WorkArea area{0, 0, game.screenWidth, game.screenHeight};
+    Platform::readWorkArea(area);
+    return VideoEngine::OpenGL::placeWindow(area.left, area.top, area.width, area.height);
+}
+
+// Puts the window where Game::windowed says.
+void placeWindowed(int)
+{
+    if (const Game* game = Game::current)
+    {
+        glutPositionWindow(game->windowed.left, game->windowed.top);
+        glutReshapeWindow(game->windowed.width, game->windowed.height);
+    }
+}
+
+// F11 with "display = window": the window fills the screen, or becomes the
+// window again at its size and place, the display mode never changing.
+// Nothing happens under the child lock, nor with another display setting.
+void toggleFullScreen(Game& game)
+{
+    if (game.settings.lock || game.settings.display != DisplayChoice::Window)
+        return;
+    if (game.fullScreen)
+    {
+        // freeglut gives the window back the size it had before it filled
+        // the screen once this callback returns; then it goes where it goes.
+        glutLeaveFullScreen();
+        glutTimerFunc(0, placeWindowed, 0);
+    }
+    else
+    {
+        game.windowed = {glutGet(GLUT_WINDOW_X), glutGet(GLUT_WINDOW_Y), game.windowWidth,
+                         game.windowHeight};
+        // From the origin, as at the start (see initGraphics).
+        glutPositionWindow(0, 0);
+        glutFullScreen();
+    }
+    game.fullScreen = !game.fullScreen;
+}
+
 // Ctrl+Shift+Z reaches the level as Ctrl+Y: both redo.
 unsigned char redoByShift(unsigned char key, const Platform::KeyModifiers& held)
 {
@@ -98,23 +142,30 @@ void initGraphics()
     glutInit(&argc, argv);
     glutSetOption(GLUT_ACTION_ON_WINDOW_CLOSE, GLUT_ACTION_CONTINUE_EXECUTION);
     glutInitDisplayMode(GLUT_DOUBLE | GLUT_RGB);
-    // At the display mode's size: a smaller window would show the start-up
-    // picture shrunk until the full-screen switch arrives, and the level's
-    // building holds up the redraw after it.
+    // Full screen at the display mode's size: a smaller window would show the
+    // start-up picture shrunk until the full-screen switch arrives, and the
+    // level's building holds up the redraw after it.
     Game& game = *Game::current;
-    game.windowWidth = game.screenWidth;
-    game.windowHeight = game.screenHeight;
+    game.windowed = placeInWorkArea(game);
+    game.fullScreen = game.settings.display != DisplayChoice::Window;
+    game.windowWidth = game.fullScreen ? game.screenWidth : game.windowed.width;
+    game.windowHeight = game.fullScreen ? game.screenHeight : game.windowed.height;
     glutInitWindowSize(game.windowWidth, game.windowHeight);
-    // At the origin: without a window manager, freeglut's full-screen switch
-    // shifts the window off screen by any other starting position.
-    glutInitWindowPosition(0, 0);
+    // Full screen at the origin: without a window manager, freeglut's
+    // full-screen switch shifts the window off screen by any other starting
+    // position.
+    if (game.fullScreen)
+        glutInitWindowPosition(0, 0);
+    else
+        glutInitWindowPosition(game.windowed.left, game.windowed.top);
     glutCreateWindow("123");
     // An empty cursor: on a touch screen the pointer only gets in the way.
     if (!game.settings.showPointer)
         glutSetCursor(GLUT_CURSOR_NONE);
     // The desktop finds the game's entry and icon by the window's class.
     Platform::setWindowClass("brickwork-garden");
-    glutFullScreen();
+    if (game.fullScreen)
+        glutFullScreen();
     glutDisplayFunc(blankDisplay);
     glutCloseFunc(onWindowClosed);
     glutReshapeFunc(onReshape);
@@ -237,6 +288,11 @@ void onSpecial(int key, int, int)
         [key]
         {
             noteSceneChange();
+            if (key == GLUT_KEY_F11)
+            {
+                toggleFullScreen(*Game::current);
+                return;
+            }
             GameLogic::Keyboard& keyboard = Game::current->keyboard;
             if (keyboard.specialFunc)
                 keyboard.specialFunc(key);

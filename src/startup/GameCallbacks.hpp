@@ -10,7 +10,9 @@ namespace StartUp
 {
 
 // Initialises GLUT (with a command line of its own, never the real one),
-// creates the full-screen window titled "123", of class "brickwork-garden",
+// creates the full-screen window titled "123", of class "brickwork-garden"
+// (with "display = window" a window placed in the screen's work area, see
+// placeWindow),
 // and sets the fixed GL state: texturing, alpha blending, the 1024 x 768
 // logical projection with the origin top left, fitted into the window (see
 // SceneFit). With the pointer hidden by the settings, the window's cursor is
@@ -41,8 +43,10 @@ int idleWakeAfterMs();
 void onReshape(int width, int height);
 
 // Keyboard callbacks: Escape is the exit request (under the child lock only
-// with Ctrl and Shift held); every other key goes to the callables of the
-// current game's keyboard, if set.
+// with Ctrl and Shift held); with "display = window" F11 switches between
+// the window and the full screen, not under the child lock;
+// every other key goes to the callables of the current game's keyboard, if
+// set.
 void onKeyboard(unsigned char key, int x, int y);
 void onSpecial(int key, int x, int y);
 

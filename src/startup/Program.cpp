@@ -64,7 +64,8 @@ int runProgram(const ProgramSetup& setup)
             setup.showError("Brickwork Garden", "Unfortunately some of the images was removed or "
                                                 "changed. Try to reinstall the application.");
             glutShowWindow();
-            glutFullScreen();
+            if (game.fullScreen)
+                glutFullScreen();
             throw;
         }
         catch (const InitCompleted&)

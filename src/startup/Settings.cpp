@@ -92,9 +92,11 @@ std::string applySetting(Settings& settings, const std::string& key, const std::
     }
     if (key == "display")
     {
-        if (value != "switch" && value != "keep")
-            return bad + "switch or keep";
-        settings.display = value == "keep" ? DisplayChoice::Keep : DisplayChoice::Switch;
+        if (value != "switch" && value != "keep" && value != "window")
+            return bad + "switch, keep or window";
+        settings.display = value == "keep"     ? DisplayChoice::Keep
+                           : value == "window" ? DisplayChoice::Window
+                                               : DisplayChoice::Switch;
         return "";
     }
     if (key == "start")
@@ -184,6 +186,7 @@ void writeUsage(std::ostream& stream, const Environment& env)
            << "  --no-sound         play no sound and leave the audio device alone\n"
            << "  --display=switch   switch the screen to 1024x768 for the game (the default)\n"
            << "  --display=keep     keep the desktop's screen mode, the game scaled to fit\n"
+           << "  --display=window   play in a window, the desktop's screen mode kept\n"
            << "  --pictures=FOLDER  where PNG copies of saved pictures go, by default\n"
            << "                     " << defaultPicturesFolder(env, ignored) << "\n"
            << "  --start=empty      begin with an empty palace (the default)\n"
@@ -201,8 +204,9 @@ void writeUsage(std::ostream& stream, const Environment& env)
     for (const std::string& file : settingsFiles(env))
         stream << "  " << file << "\n";
     stream << "Each line is \"key = value\" with the keys lock (no, yes), sound (yes, no),\n"
-           << "display (switch, keep), pictures (a folder), start (empty, last), pointer\n"
-           << "(show, hide), print (yes, no) and print-wait (seconds); # starts a comment.\n";
+           << "display (switch, keep, window), pictures (a folder), start (empty, last),\n"
+           << "pointer (show, hide), print (yes, no) and print-wait (seconds); # starts a\n"
+           << "comment.\n";
 }
 
 } // namespace

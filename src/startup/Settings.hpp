@@ -20,7 +20,10 @@ enum class DisplayChoice
     // Switch the screen to the game's own mode for the run.
     Switch,
     // Leave the desktop's mode alone and scale the scene to fit it.
-    Keep
+    Keep,
+    // Leave the desktop's mode alone and play in a window of 1024x768, or
+    // less where the screen is smaller.
+    Window
 };
 
 struct Settings

@@ -3,12 +3,28 @@
 #include "video/SceneSignature.hpp"
 
 #include <GL/gl.h>
+#include <algorithm>
 #include <utility>
 
 namespace VideoEngine
 {
 namespace OpenGL
 {
+namespace
+{
+
+// The box around both; an empty box (right < left) adds nothing.
+Rectangl unite(const Rectangl& a, const Rectangl& b)
+{
+    if (a.right < a.left)
+        return b;
+    if (b.right < b.left)
+        return a;
+    return {std::min(a.left, b.left), std::min(a.top, b.top), std::max(a.right, b.right),
+            std::max(a.bottom, b.bottom)};
+}
+
+} // namespace
 
 std::uint64_t ScenePictures::signature() const
 {
@@ -50,18 +66,20 @@ void SceneDrawing::draw(ScenePictures scene)
         scene.carried.draw();
         return;
     }
-    // When only pieces changed, the kept layer stays as it is outside the box
-    // around them.
-    const std::uint64_t besidePieces = scene.besidePiecesSignature();
-    Rectangl changed;
-    if (still.fits() && scene.backgroundCovers && besidePieces == keptBesidePieces &&
-        scene.pieces.changedArea(keptPieces, changed))
-        still.redrawWithin(changed, [&] { drawStillOf(scene); });
+    // When the background stays, the kept layer stays as it is outside the
+    // box around the pieces and the pictures over them that changed.
+    const std::uint64_t background = scene.background.signature();
+    Rectangl changedPieces, changedOver;
+    if (still.fits() && scene.backgroundCovers && background == keptBackground &&
+        scene.pieces.changedArea(keptPieces, changedPieces) &&
+        scene.over.changedArea(keptOver, changedOver))
+        still.redrawWithin(unite(changedPieces, changedOver), [&] { drawStillOf(scene); });
     else
         drawStillOf(scene);
     still.keep(signature);
     keptPieces = std::move(scene.pieces);
-    keptBesidePieces = besidePieces;
+    keptOver = std::move(scene.over);
+    keptBackground = background;
     scene.carried.draw();
 }
 

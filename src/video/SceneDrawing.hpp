@@ -6,8 +6,8 @@
 //
 // SceneDrawing draws such frames over a kept still layer: a frame whose
 // still part (all but the carried piece) is unchanged copies the layer back;
-// one where only pieces changed redraws within their box; anything else is
-// drawn whole and kept. Owns the layer's GL texture through SceneLayer.
+// one where only pieces, cells or controls changed redraws within the box
+// around what changed; anything else is drawn whole and kept. Owns the layer's GL texture through SceneLayer.
 
 #include "video/PictureBatch.hpp"
 #include "video/SceneLayer.hpp"
@@ -52,9 +52,11 @@ public:
 
 private:
     SceneLayer still;
-    // The pieces the still layer shows, and the signature of all beside them.
+    // The pieces and the pictures over them that the still layer shows, and
+    // the signature of its background.
     PictureBatch keptPieces;
-    std::uint64_t keptBesidePieces = 0;
+    PictureBatch keptOver;
+    std::uint64_t keptBackground = 0;
 };
 
 } // namespace OpenGL

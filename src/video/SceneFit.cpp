@@ -29,6 +29,17 @@ SceneFit fitScene(int windowWidth, int windowHeight)
     return fit;
 }
 
+WindowPlace placeWindow(int left, int top, int width, int height)
+{
+    const int step = std::clamp(std::min(width / 4, height / 3), 1, 256);
+    WindowPlace place;
+    place.width = step * 4;
+    place.height = step * 3;
+    place.left = left + std::max(width - place.width, 0) / 2;
+    place.top = top + std::max(height - place.height, 0) / 2;
+    return place;
+}
+
 Position SceneFit::toScene(int x, int y) const
 {
     const auto scale = [](int pixel, int offset, int pixels, int units)

@@ -2,7 +2,7 @@
 // Where the 1024 x 768 scene lies in a window: as large as the window allows
 // without changing its shape, centred, with bars on the two sides left over.
 // A window of the scene's shape is filled whole, as the scene was always
-// drawn.
+// drawn. Also where a window of the game's own goes on a screen.
 
 #include "video/Position.hpp"
 
@@ -39,6 +39,20 @@ struct SceneFit
 // The fit of the scene into a window of this size (at least one pixel each
 // way).
 SceneFit fitScene(int windowWidth, int windowHeight);
+
+// A window for the scene, in screen pixels from the screen's top left.
+struct WindowPlace
+{
+    int left = 0;
+    int top = 0;
+    int width = 1024;
+    int height = 768;
+};
+
+// A window of 1024 x 768, or of the largest exact 4:3 size that fits where
+// the area (a work area of the screen) is smaller, centred in the area; at
+// least 4 x 3.
+WindowPlace placeWindow(int left, int top, int width, int height);
 
 } // namespace OpenGL
 } // namespace VideoEngine

@@ -3,6 +3,7 @@ its own (tests/support/xserver.py), driven the way a child drives it."""
 
 import glob
 import os
+import re
 import shutil
 import struct
 import subprocess
@@ -138,9 +139,9 @@ def fit(width, height):
 class SceneView(Picture):
     """A screenshot seen as the 1024x768 scene the game scaled into it."""
 
-    def __init__(self, shot):
+    def __init__(self, shot, box=None):
         super().__init__(1024, 768, shot.data, shot.bpp, shot.rgb)
-        self.shot, self.box = shot, fit(shot.width, shot.height)
+        self.shot, self.box = shot, box or fit(shot.width, shot.height)
 
     def pixel(self, x, y):
         left, top, w, h = self.box
@@ -158,19 +159,34 @@ class SceneView(Picture):
 
 
 class Scene:
-    """An X server whose screen shows the game's scene scaled to fit: moves,
-    clicks and screenshots in scene units. Everything else is the server's."""
+    """An X server whose screen shows the game's scene scaled to fit (window:
+    scaled to fit the game's window, wherever it is): moves, clicks and
+    screenshots in scene units. Everything else is the server's."""
 
-    def __init__(self, server):
-        self.server = server
+    def __init__(self, server, window=False):
+        self.server, self.window = server, window
 
     def __getattr__(self, name):
         return getattr(self.server, name)
 
+    def geometry(self):
+        """The game window's left, top, width and height on the screen."""
+        info = self.server.run("xwininfo", "-id", self.server.find_window("123"))
+        return tuple(int(re.search(r"%s:\s+(-?\d+)" % field, info).group(1)) for field in (
+            "Absolute upper-left X", "Absolute upper-left Y", "Width", "Height"))
+
+    def box(self):
+        """Where the scene lies on the screen: left, top, width and height."""
+        if not self.window:
+            return fit(*self.server.xlib(
+                lambda x11, d: (x11.XDisplayWidth(d, 0), x11.XDisplayHeight(d, 0))))
+        left, top, width, height = self.geometry()
+        inner = fit(width, height)
+        return (left + inner[0], top + inner[1]) + inner[2:]
+
     def point(self, x, y):
         """The screen pixel that the game maps to the scene point (x, y)."""
-        size = self.server.xlib(lambda x11, d: (x11.XDisplayWidth(d, 0), x11.XDisplayHeight(d, 0)))
-        left, top, w, h = fit(*size)
+        left, top, w, h = self.box()
         return left + (x * w + 1023) // 1024, top + (y * h + 767) // 768
 
     def move(self, x, y):
@@ -180,5 +196,6 @@ class Scene:
         self.server.click(*self.point(x, y), button=button)
 
     def screenshot(self):
+        box = self.box() if self.window else None
         shot = self.server.screenshot()
-        return shot and SceneView(shot)
+        return shot and SceneView(shot, box)

@@ -505,6 +505,46 @@ def kept(game, x):
     assert Picture.from_file(game.copies()[0]).data == saved.data, "the copy differs"
 
 
+def saved_at(game, piece, centre):
+    """The saved game holds the piece laid with its middle at centre."""
+    try:
+        text = pathlib.Path(game.path("savegame.txt")).read_text()
+    except FileNotFoundError:
+        return False
+    return " %s 0 0 %d %d " % (piece.name, centre[0] - piece.width // 2,
+                               centre[1] - piece.height // 2) in text
+
+
+def resized(game, x):
+    """A window of 1024x768 in the middle of the screen. Resized, the scene
+    fits it with bars and a gate laid at a scene point is saved at that
+    point; F11 fills the screen and brings the window back as it was."""
+    assert x.geometry() == (128, 128, 1024, 768), x.geometry()
+    x.run("xdotool", "windowsize", x.find_window("123"), "1200", "800")
+    assert wait_until(lambda: x.geometry() == (128, 128, 1200, 800), 20), x.geometry()
+    first_background = picture("background/1.meadow.jpg")
+    assert wait_until(lambda: x.screenshot().matches(first_background, MIDDLE), 20), "not fitted"
+    gate, centre = Piece(game, "palace/1.gate.png"), (600, 400)
+    x.click(*gate.in_cell())
+    x.move(560, 380)
+    x.click(*centre)
+    x.move(*REST)
+    x.key("s")
+    assert wait_until(lambda: saved_at(game, gate, centre), 20), "the gate is not where it was laid"
+    for geometry in ((0, 0, 1280, 1024), (128, 128, 1200, 800)):
+        x.key("F11")
+        assert wait_until(lambda: x.geometry() == geometry, 20), (geometry, x.geometry())
+    assert x.current_mode() == game.desktop, x.current_mode()
+
+
+def work_area_locked(game, x):
+    """In a work area smaller than 1024x768 the window is the largest 4:3
+    that fits, in its middle; under the child lock F11 leaves it so."""
+    assert x.geometry() == (54, 40, 692, 519), x.geometry()
+    keys_then_redrawn(x, "F11")
+    assert x.geometry() == (54, 40, 692, 519), x.geometry()
+
+
 def copy_refused(game, x):
     """A PNG copy that cannot be written is logged; the picture is saved and
     play goes on."""
@@ -669,7 +709,8 @@ DISK = {"SDL_AUDIODRIVER": "disk", "SDL_DISKAUDIOFILE": "audio.raw"}
 # "no RandR" Xvfb, Xvfb of a size "WxH"; "" Xvfb), root needed, prepare, play
 # (True: only waits for it; None: the game ends before), end, exit code, last
 # log line (None: not looked at), shutdown picture shown; then maybe the
-# game's arguments, settings and environment.
+# game's arguments, settings and environment, and the root window's
+# "workarea" as a window manager sets it.
 ROWS = [
     ("child lock", "", 0, None, steps(locked, logged(':2: unknown key "volume"'), undeletable),
      unlock, 0, "exit", True, {"settings": "lock = yes\nvolume = 3\n"}),
@@ -691,6 +732,11 @@ ROWS = [
     ("FIFO settings files", "", 0, fifos, logged(": not a regular file"), escape, 0, "exit", False),
     ("display kept, dummy Xorg", "dummy", 1, None, kept, escape, 0, "exit", True,
      {"arguments": ["--display=keep"]}),
+    ("a window, resized, F11 both ways", "1280x1024", 0, None, resized, escape, 0, "exit", False,
+     {"arguments": ["--display=window"]}),
+    ("a window in a panel's work area, child lock: F11 does nothing", "800x600", 0, None,
+     work_area_locked, unlock, 0, "exit", False,
+     {"settings": "display = window\nlock = yes\n", "workarea": "0,40,800,520"}),
     ("no 1024x768 mode, picture copy refused", "1280x1024", 0, None, steps(bars, copy_refused),
      escape, 0, "exit", True, {"arguments": ["--pictures=/proc/brickwork"]}),
     ("only a wide 1024 mode, dummy Xorg", "dummy wide", 1, None, bars, escape, 0, "exit", False),
@@ -786,8 +832,13 @@ def run(row):
     with servers[server]() if server in servers else XServer.xvfb(
             size=server + "x24" if "x" in server else "1024x768x24",
             randr=server != "no RandR") as screen:
-        x = Scene(screen)
+        window = "--display=window" in options.get("arguments", ()) or (
+            "display = window" in (options.get("settings") or ""))
+        x = Scene(screen, window)
         desktop = x.current_mode()
+        if "workarea" in options:
+            screen.run("xprop", "-root", "-f", "_NET_WORKAREA", "32c", "-set", "_NET_WORKAREA",
+                       options["workarea"])
         env = dict({"SDL_AUDIODRIVER": "nowhere"} if server == "no RandR" else {},
                    **options.get("env", {}))
         printer, address = print_server(options.get("printer"))
@@ -795,6 +846,7 @@ def run(row):
             env["CUPS_SERVER"] = address
         game = Game(x, prepare, env, options.get("arguments", ()), options.get("settings"))
         game.printer = printer
+        game.desktop = desktop
         try:
             if play and server == "XWayland":
                 # Its root window shows nothing of the game's.

@@ -183,3 +183,28 @@ TEST(SceneFit, TheSceneKeepsItsShapeInAnyWindowAndTheMouseFindsIt)
         EXPECT_EQ(row.sceneY, point.y) << row.x << "," << row.y;
     }
 }
+
+TEST(SceneFit, AWindowIs1024x768OrTheLargest4To3ThatFitsTheWorkArea)
+{
+    const struct
+    {
+        int left, top, width, height; // the work area
+        int placedLeft, placedTop, placedWidth, placedHeight;
+    } rows[] = {
+        {0, 0, 1920, 1080, 448, 156, 1024, 768},
+        {0, 0, 1024, 768, 0, 0, 1024, 768},
+        {0, 0, 800, 600, 0, 0, 800, 600},
+        {0, 40, 800, 520, 54, 40, 692, 519}, // a panel at the top
+        {70, 0, 1296, 700, 252, 0, 932, 699}, // a dock at the left
+        {0, 0, 2, 2, 0, 0, 4, 3},
+    };
+    for (const auto& row : rows)
+    {
+        const auto place = VideoEngine::OpenGL::placeWindow(row.left, row.top, row.width, row.height);
+        SCOPED_TRACE(std::to_string(row.width) + "x" + std::to_string(row.height));
+        EXPECT_EQ(row.placedLeft, place.left);
+        EXPECT_EQ(row.placedTop, place.top);
+        EXPECT_EQ(row.placedWidth, place.width);
+        EXPECT_EQ(row.placedHeight, place.height);
+    }
+}

@@ -476,8 +476,11 @@ TEST_F(Level, KeptStillPartShowsWhatAWholeRedrawShows)
         {"tint", [&] { level->palace().nextColor(); }},
         {"mirror", [&] { level->palace().toggleMirror(); }},
         {"size", [&] { level->palace().increaseSize(false); }},
-        {"background key", [&] { play("kb"); }},
         {"cell paged", [&] { level->toolbar().rows[1]->showNext(); }},
+        {"a lit control", [&] { play("m914,29"); }},
+        {"the control unlit, another lit", [&] { play("m804,29"); }},
+        // The first background covers the screen; the next does not.
+        {"background key", [&] { play("kb"); }},
         {"palace cleared", [&] { level->clearPalace(); }},
     };
     // The whole window, and the scene fitted into a window of another shape.

@@ -4,7 +4,8 @@
 # toolbar pictures), each step in a fresh process and a scratch copy of the
 # game folder, under a private Xvfb. Loading includes the background and
 # frame pictures the saved game names. The frames are measured full screen
-# at each screen size of SIZES (default 1024x768 1920x1080), side by side.
+# at each screen size of SIZES (default 1024x768 1920x1080), side by side;
+# above 1024x768 also without the larger pictures of BMP2x/.
 # Usage: bench/scene.sh [pieces...]    (BUILD selects the build folder)
 set -e
 . "$(dirname "$0")/preamble.inc"
@@ -15,6 +16,14 @@ for pieces in ${@:-10 100 1000}; do
     for size in ${SIZES:-1024x768 1920x1080}; do
         python3 "$root/tests/support/xserver.py" --size "${size}x24" \
             "$build/bench/bench-game" scene "$pieces"
+        # Above 1024x768 the game draws from BMP2x/; the same without it.
+        if [ "$size" != 1024x768 ]; then
+            mv BMP2x BMP2x.aside
+            printf '  (BMP/ only:) '
+            python3 "$root/tests/support/xserver.py" --size "${size}x24" \
+                "$build/bench/bench-game" scene "$pieces"
+            mv BMP2x.aside BMP2x
+        fi
     done
     mv savegame.txt "saved-$pieces.txt"
 done

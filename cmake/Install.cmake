@@ -2,8 +2,8 @@
 #
 # The game reads and writes everything relative to its working directory, so
 # it is installed as one self-contained folder: the executable and its
-# message box and print programs with BMP/ and Sound/ beside them, the ".mask" files
-# already made and dated after their pictures. It lies in <prefix>/lib/games/brickwork-garden, Debian's place for
+# message box and print programs with BMP/, its larger twin BMP2x/ and
+# Sound/ beside them, the ".mask" files already made and dated after their pictures. It lies in <prefix>/lib/games/brickwork-garden, Debian's place for
 # a game's architecture-dependent files (an executable may not live under
 # share/). The launcher "brickwork-garden" goes to <prefix>/games, which
 # Debian puts on every user's PATH for /usr and /usr/local; for a prefix in
@@ -19,7 +19,7 @@ install(TARGETS brickwork-garden brickwork-garden-message-box brickwork-garden-p
     RUNTIME DESTINATION ${BRICKWORK_GAME_FOLDER})
 # Only the shipped data: a developer's saved game, log or screenshots in the
 # build's game folder stay behind.
-install(DIRECTORY ${GAME_DIR}/BMP ${GAME_DIR}/Sound
+install(DIRECTORY ${GAME_DIR}/BMP ${GAME_DIR}/BMP2x ${GAME_DIR}/Sound
     DESTINATION ${BRICKWORK_GAME_FOLDER}
     FILE_PERMISSIONS OWNER_READ OWNER_WRITE GROUP_READ WORLD_READ
     DIRECTORY_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE

@@ -1,11 +1,15 @@
 #!/usr/bin/python3
 """Writes the sources of the game's pictures and sounds.
 
-  render.py list              one line per output: path|width|height|format|module
+  render.py list              one line per output: path|width|height|format|module|twin
   render.py svg PATH OUT.svg  the drawing of one picture, as SVG
   render.py wav PATH OUT.wav  one synthesised sound
 
 PATH is the output's path below the game folder, e.g. "BMP/palace/1.wall.png".
+A twin of "yes" asks the build to render the same drawing at twice the size
+into BMP2x/ as well (e.g. "BMP2x/palace/1.wall.png"), for screens larger than
+the scene; the banners have none, since the game checks the very files it
+shows.
 The build renders the SVG with rsvg-convert and normalises the result; see
 data/CMakeLists.txt. Nothing here reads the clock or unseeded randomness, so
 every output is the same on every build.
@@ -57,7 +61,9 @@ def main(argv):
     if len(argv) == 2 and argv[1] == "list":
         for key in sorted(items):
             w, h, form, module, _ = items[key]
-            print("%s|%d|%d|%s|%s" % (key, w, h, form, module))
+            # Sounds and the banners ("BMP/startup.jpg") lie directly in their folder.
+            twin = "yes" if key.startswith("BMP/") and key.count("/") > 1 else "no"
+            print("%s|%d|%d|%s|%s|%s" % (key, w, h, form, module, twin))
         return 0
     if len(argv) == 4 and argv[1] in ("svg", "wav") and argv[2] in items:
         w, h, form, _, make = items[argv[2]]

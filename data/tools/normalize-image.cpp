@@ -1,6 +1,6 @@
 // Turns a rendered PNG into the exact file the game reads.
 //
-//   normalize-image png|trim|jpg WIDTH HEIGHT INPUT OUTPUT
+//   normalize-image png|trim|jpg WIDTH HEIGHT INPUT OUTPUT [SMALLER]
 //
 // "png" writes a 32-bit RGBA PNG (palace pieces, frames, controls), even when
 // every pixel is opaque; "trim" does the same after cutting away the fully
@@ -9,8 +9,11 @@
 // JPEG (banners, backgrounds). The input must have the given size, so a
 // drawing of the wrong size fails the build instead of reaching the game. No
 // palette image ever leaves this tool, and no output carries a time stamp:
-// the same input gives the same bytes. Exit code 0 on success, 1 with a
-// message otherwise.
+// the same input gives the same bytes. SMALLER, a rendering of the same
+// drawing at a whole fraction of the size, makes "trim" cut the margins of
+// that rendering, scaled up, instead of the input's own, so that a picture
+// and its larger twin cover exactly one area. Exit code 0 on success, 1 with
+// a message otherwise.
 //
 // FreeImage reads every input and writes the JPEGs. PNGs are written with
 // libpng because FreeImage stores a fully opaque 32-bit picture as 24-bit.
@@ -149,8 +152,8 @@ Bitmap flattenOntoWhite(FIBITMAP* rgba)
 
 int main(int argc, char** argv)
 {
-    if (argc != 6)
-        return fail("usage: normalize-image png|trim|jpg WIDTH HEIGHT INPUT OUTPUT");
+    if (argc != 6 && argc != 7)
+        return fail("usage: normalize-image png|trim|jpg WIDTH HEIGHT INPUT OUTPUT [SMALLER]");
     const std::string format = argv[1];
     const unsigned width = static_cast<unsigned>(std::atoi(argv[2]));
     const unsigned height = static_cast<unsigned>(std::atoi(argv[3]));
@@ -183,8 +186,20 @@ int main(int argc, char** argv)
     }
     else
     {
-        const Region region =
-            format == "trim" ? opaqueBounds(rgba.get()) : Region{0, 0, width, height};
+        Region region{0, 0, width, height};
+        if (format == "trim" && argc == 7)
+        {
+            const Bitmap smaller(FreeImage_Load(FIF_PNG, argv[6], PNG_DEFAULT));
+            const Bitmap smallerRgba(smaller ? FreeImage_ConvertTo32Bits(smaller.get()) : nullptr);
+            if (!smallerRgba || width % FreeImage_GetWidth(smaller.get()) != 0)
+                return fail(std::string("cannot read ") + argv[6] + " as a smaller rendering");
+            const unsigned factor = width / FreeImage_GetWidth(smaller.get());
+            const Region small = opaqueBounds(smallerRgba.get());
+            region = Region{small.left * factor, small.top * factor, small.right * factor,
+                            small.bottom * factor};
+        }
+        else if (format == "trim")
+            region = opaqueBounds(rgba.get());
         if (region.right == region.left)
             return fail(input + " is fully transparent");
         saved = writeRgbaPng(rgba.get(), region, output);

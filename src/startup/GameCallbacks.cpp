@@ -9,6 +9,7 @@
 #include "startup/Game.hpp"
 #include "startup/PhaseLoop.hpp"
 #include "ui/ExitRequest.hpp"
+#include "video/PictureDetail.hpp"
 
 #include <GL/freeglut.h>
 #include <GL/glu.h>
@@ -177,7 +178,10 @@ void initGraphics()
     glEnable(GL_BLEND);
     glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
     setLogicalProjection();
-    game.sceneFit().setViewport();
+    const VideoEngine::OpenGL::SceneFit fit = game.sceneFit();
+    fit.setViewport();
+    // Once a run: a window resized later keeps the pictures it began with.
+    VideoEngine::OpenGL::choosePictureDetail(fit.width, fit.height);
 }
 
 std::string rendererName()

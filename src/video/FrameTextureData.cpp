@@ -1,6 +1,6 @@
 // A frame picture kept as four drawable pieces: the left panel, the top and
 // bottom borders and the right border. The frame's own sizes are the whole
-// picture's; it has no GL texture of its own.
+// picture's, in units (see pixelsPerUnit); it has no GL texture of its own.
 
 #include "video/FrameTextureData.hpp"
 
@@ -28,16 +28,19 @@ void FrameTextureData::loadFromBitmap(FIBITMAP* bitmap, int, int, int width, int
     if (height < 1)
         height = int(FreeImage_GetHeight(bitmap));
     // Smaller pictures would give pieces without area.
-    if (width <= panelWidth || height < borderSize)
+    const int panel = panelWidth * pixelsPerUnit;
+    const int border = borderSize * pixelsPerUnit;
+    if (width <= panel || height < border)
         throw std::invalid_argument("A frame picture must be at least 255 x 60 pixels");
 
-    imageWidth = textureWidth = unsigned(width);
-    imageHeight = textureHeight = unsigned(height);
-    pieces[0].loadFromBitmap(bitmap, 0, 0, panelWidth, height);
-    pieces[1].loadFromBitmap(bitmap, panelWidth, 0, width - panelWidth, borderSize);
-    pieces[2].loadFromBitmap(bitmap, panelWidth, height - borderSize, width - panelWidth,
-                             borderSize);
-    pieces[3].loadFromBitmap(bitmap, width - borderSize, 0, borderSize, height);
+    imageWidth = textureWidth = unsigned(width / pixelsPerUnit);
+    imageHeight = textureHeight = unsigned(height / pixelsPerUnit);
+    for (unsigned k = 0; k < pieces.size(); ++k)
+        pieces[k].pixelsPerUnit = pixelsPerUnit;
+    pieces[0].loadFromBitmap(bitmap, 0, 0, panel, height);
+    pieces[1].loadFromBitmap(bitmap, panel, 0, width - panel, border);
+    pieces[2].loadFromBitmap(bitmap, panel, height - border, width - panel, border);
+    pieces[3].loadFromBitmap(bitmap, width - border, 0, border, height);
 }
 
 void FrameTextureData::drawPart(int, int, int, int, int, int, int, int, bool, float) {}

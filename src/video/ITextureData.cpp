@@ -1,7 +1,9 @@
 #include "video/ITextureData.hpp"
 
 #include "platform/Image.hpp"
+#include "video/PictureDetail.hpp"
 
+#include <FreeImage.h>
 #include <stdexcept>
 
 namespace VideoEngine
@@ -17,10 +19,20 @@ std::uint64_t ITextureData::nextGeneration()
 
 void ITextureData::loadFromFile(const std::string& name, int x, int y, int width, int height)
 {
-    Platform::BitmapPtr bitmap = Platform::loadImage(name, 0);
+    int detail = 1;
+    Platform::BitmapPtr bitmap = Platform::loadImage(detailedPictureFile(name, detail), 0);
+    // A twin that cannot be read, or of an odd size, is no twin: the picture
+    // itself serves.
+    if (detail > 1 && (!bitmap || FreeImage_GetWidth(bitmap.get()) % detail != 0 ||
+                       FreeImage_GetHeight(bitmap.get()) % detail != 0))
+    {
+        detail = 1;
+        bitmap = Platform::loadImage(name, 0);
+    }
     if (!bitmap)
         throw std::invalid_argument("Unable to load " + name);
-    loadFromBitmap(bitmap.get(), x, y, width, height);
+    pixelsPerUnit = detail;
+    loadFromBitmap(bitmap.get(), x * detail, y * detail, width * detail, height * detail);
     fileName = name;
 }
 

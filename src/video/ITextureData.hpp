@@ -21,9 +21,11 @@ public:
     // below 1 stands for the whole picture. The caller keeps the bitmap.
     virtual void loadFromBitmap(FIBITMAP* bitmap, int x, int y, int width, int height) = 0;
 
-    // Reads the file and loads the region from it. Throws std::invalid_argument
-    // "Unable to load <fileName>" when the file cannot be read; fileName
-    // changes only after a successful load.
+    // Reads the file and loads the region (in units) from it: the file's
+    // twin of twice the size where the run's detail asks for it (see
+    // PictureDetail), its sizes still in the file's own units. Throws
+    // std::invalid_argument "Unable to load <fileName>" when the file cannot
+    // be read; fileName changes only after a successful load.
     virtual void loadFromFile(const std::string& fileName, int x, int y, int width, int height);
 
     // Draws the source rectangle (picture pixels) into the destination
@@ -40,6 +42,9 @@ public:
     std::uint32_t imageHeight = 0;
     std::uint32_t imageWidth = 0;
     std::string fileName;
+    // Bitmap pixels per unit of the sizes above, for the next loadFromBitmap
+    // and since the last: 1, or 2 for a twin of twice the size.
+    int pixelsPerUnit = 1;
 
     // Changes whenever the pixels may change (every load), so
     // that a drawing kept from them can tell it is out of date.

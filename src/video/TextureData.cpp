@@ -1,5 +1,6 @@
 // A picture region as padded RGBA rows, and the one GL texture made from them.
-// Invariant: pixels holds textureWidth x textureHeight x 4 bytes, or is null
+// Invariant: pixels holds textureWidth x textureHeight x 4 bytes, every size
+// times pixelsPerUnit (the texture's pixels; the sizes are units), or is null
 // (before the first load, or once a drawable picture has handed them to the
 // GL); textureId is either noTexture or a live GL texture that only
 // releaseTexture deletes.
@@ -83,27 +84,30 @@ void TextureData::loadFromBitmap(FIBITMAP* bitmap, int x, int y, int width, int 
 
     // Both sizes are checked before anything changes, so that "Too large"
     // leaves the sizes and the buffer consistent with each other.
-    const std::uint32_t newTextureWidth = nextPowerOfTwo(unsigned(width));
-    const std::uint32_t newTextureHeight = nextPowerOfTwo(unsigned(height));
+    const unsigned perUnit = unsigned(pixelsPerUnit);
+    const std::uint32_t newTextureWidth = nextPowerOfTwo(unsigned(width) / perUnit);
+    const std::uint32_t newTextureHeight = nextPowerOfTwo(unsigned(height) / perUnit);
 
-    imageWidth = unsigned(width);
-    imageHeight = unsigned(height);
+    imageWidth = unsigned(width) / perUnit;
+    imageHeight = unsigned(height) / perUnit;
     textureWidth = newTextureWidth;
     textureHeight = newTextureHeight;
-    const std::size_t bytes = std::size_t(textureWidth) * textureHeight * 4;
+    const std::size_t rowPixels = std::size_t(textureWidth) * perUnit;
+    const std::size_t bytes = rowPixels * textureHeight * perUnit * 4;
     pixels.reset(new std::uint8_t[bytes]());
 
     if (depth != 24 && depth != 32)
         throw std::invalid_argument("Bad image format");
     const unsigned bytesPerPixel = depth / 8;
     opaque = true;
-    for (unsigned row = 0; row < imageHeight; ++row)
+    for (unsigned row = 0; row < imageHeight * perUnit; ++row)
     {
         // FreeImage counts scan lines from the bottom of the picture.
         const BYTE* line = FreeImage_GetScanLine(bitmap, int(pictureHeight - 1 - y - row));
-        std::uint8_t* target = pixels.get() + std::size_t(row) * textureWidth * 4;
-        convertRow(line + std::size_t(x) * bytesPerPixel, target, imageWidth, bytesPerPixel);
-        for (unsigned column = 0; column < imageWidth && opaque; ++column)
+        std::uint8_t* target = pixels.get() + row * rowPixels * 4;
+        const unsigned columns = imageWidth * perUnit;
+        convertRow(line + std::size_t(x) * bytesPerPixel, target, columns, bytesPerPixel);
+        for (unsigned column = 0; column < columns && opaque; ++column)
             opaque = target[column * 4 + 3] == 255;
     }
 }
@@ -127,8 +131,9 @@ void TextureData::upload()
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_CLAMP);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP);
-    glTexImage2D(GL_TEXTURE_2D, 0, 4, GLsizei(textureWidth), GLsizei(textureHeight), 0, GL_RGBA,
-                 GL_UNSIGNED_BYTE, pixels.get());
+    const GLsizei perUnit = pixelsPerUnit;
+    glTexImage2D(GL_TEXTURE_2D, 0, 4, GLsizei(textureWidth) * perUnit,
+                 GLsizei(textureHeight) * perUnit, 0, GL_RGBA, GL_UNSIGNED_BYTE, pixels.get());
     const GLenum error = glGetError();
     glBindTexture(GL_TEXTURE_2D, GLuint(previousBinding));
 
@@ -138,8 +143,9 @@ void TextureData::upload()
     {
         releaseTexture();
         throw std::runtime_error(std::string("Unable to create a texture of ") +
-                                 std::to_string(textureWidth) + " x " +
-                                 std::to_string(textureHeight) + " pixels: " + errorName(error));
+                                 std::to_string(textureWidth * pixelsPerUnit) + " x " +
+                                 std::to_string(textureHeight * pixelsPerUnit) +
+                                 " pixels: " + errorName(error));
     }
 }
 

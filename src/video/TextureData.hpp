@@ -22,13 +22,15 @@ public:
     TextureData(const TextureData&) = delete;
     TextureData& operator=(const TextureData&) = delete;
 
-    // Converts the region into a new power-of-two RGBA buffer. Throws
+    // Converts the region (bitmap pixels) into a new power-of-two RGBA
+    // buffer, its sizes pixelsPerUnit times the units kept. Throws
     // std::invalid_argument "Bad image format" for depths other than 24 and 32
     // bits (sizes set, buffer zeroed), "Too large" for sizes above 65536 and
     // "Region outside the picture" (both leaving the data unchanged).
     void loadFromBitmap(FIBITMAP* bitmap, int x, int y, int width, int height) override;
 
-    // textureWidth x textureHeight x 4 bytes, top row first, red green blue
+    // textureWidth x textureHeight x 4 bytes (each size times pixelsPerUnit),
+    // top row first, red green blue
     // alpha; zero outside the picture. Null before the first load, and once
     // a drawable picture has uploaded them.
     std::shared_ptr<std::uint8_t[]> pixels;

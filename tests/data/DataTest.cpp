@@ -2,7 +2,8 @@
 // on: nine pieces or more for every toolbar row, cut out with a solid part
 // inside a dark outline; palace pieces of widths that fit one another;
 // buttons whose states share a size; full-screen banners, eight backgrounds
-// and five frames; short, audible sounds.
+// and five frames; twins of twice the size of all but the banners; short,
+// audible sounds.
 
 #include <FreeImage.h>
 #include <SDL.h>
@@ -131,6 +132,15 @@ TEST(GameData, PicturesHaveTheShapesThePlayerSees)
                 colourful[name.substr(0, name.size() - 6)][name.substr(name.size() - 6, 2)] =
                     spread / opaque;
             }
+            // Every picture but a banner has its twin of twice the size under BMP2x/.
+            const std::string twinFile = GAME_DIR "/BMP2x/" + std::string(folder) + "/" + name;
+            FIBITMAP* twin =
+                FreeImage_Load(FreeImage_GetFileType(twinFile.c_str(), 0), twinFile.c_str(), 0);
+            EXPECT_EQ(*folder == '\0', twin == nullptr);
+            EXPECT_TRUE(!twin || (FreeImage_GetBPP(p) == FreeImage_GetBPP(twin) &&
+                                  2 * width == FreeImage_GetWidth(twin) &&
+                                  2 * height == FreeImage_GetHeight(twin)));
+            FreeImage_Unload(twin);
             FreeImage_Unload(p);
         }
         EXPECT_FALSE(rows.empty());

@@ -537,6 +537,46 @@ def resized(game, x):
     assert x.current_mode() == game.desktop, x.current_mode()
 
 
+def with_twins(folder):
+    """The game folder with the larger pictures of BMP2x/ beside BMP/."""
+    shutil.copytree(os.path.join(GAME_DIR, "BMP2x"), os.path.join(folder, "BMP2x"))
+
+
+def detail(shot, box):
+    """Edge energy: the mean squared difference between each pixel's colour
+    and its right and lower neighbours' within the box (left, top, w, h).
+    Squared, since a softened edge spreads the same step over more pixels."""
+    left, top, w, h = box
+    return sum((a - b) ** 2 + (a - c) ** 2 for j in range(top, top + h - 1)
+               for i in range(left, left + w - 1) for a, b, c in zip(
+                   shot.pixel(i, j), shot.pixel(i + 1, j), shot.pixel(i, j + 1))) / (w * h)
+
+
+def sharp(game, x):
+    """At 2048x1536 a cell's gate, a laid gate and the frame's top border
+    show the detail of their pictures of twice the size, not of the 1024x768
+    pictures enlarged; the gate is saved where it was laid."""
+    gate, centre = Piece(game, "palace/1.gate.png"), (600, 400)
+    lay(game, x, "palace/1.gate.png", centre)
+    x.key("s")
+    assert wait_until(lambda: saved_at(game, gate, centre), 20), "the gate is not where it was laid"
+    shot, enlarged = x.server.screenshot(), game.path("enlarged.png")
+    # The picture, its part (left, top, w, h), where it shows in scene units,
+    # and whether drawn unscaled (a cell stretches its picture by a column).
+    for name, (left, top, w, h), at, unscaled in (
+            ("palace/1.gate.png", (10, 10, 100, 100), (63, 149), False),
+            ("palace/1.gate.png", (10, 10, 100, 100), (550, 350), True),
+            ("frame/1.stone.png", (300, 5, 360, 45), (300, 5), True)):
+        subprocess.run(["convert", os.path.join(GAME_DIR, "BMP", name), "-filter", "Triangle",
+                        "-resize", "200%", "PNG24:" + enlarged], check=True)
+        part = (2 * left, 2 * top, 2 * w, 2 * h)
+        drawn = detail(shot, (2 * at[0], 2 * at[1], 2 * w, 2 * h))
+        twin = detail(Picture.from_file(os.path.join(GAME_DIR, "BMP2x", name)), part)
+        soft = detail(Picture.from_file(enlarged), part)
+        assert drawn > 1.5 * soft and (not unscaled or abs(drawn - twin) < 0.05 * twin), \
+            (name, at, drawn, twin, soft)
+
+
 def work_area_locked(game, x):
     """In a work area smaller than 1024x768 the window is the largest 4:3
     that fits, in its middle; under the child lock F11 leaves it so."""
@@ -734,6 +774,8 @@ ROWS = [
      {"arguments": ["--display=keep"]}),
     ("a window, resized, F11 both ways", "1280x1024", 0, None, resized, escape, 0, "exit", False,
      {"arguments": ["--display=window"]}),
+    ("2048x1536, display kept: the pictures of twice the size", "2048x1536", 0, with_twins,
+     sharp, escape, 0, "exit", False, {"arguments": ["--display=keep"]}),
     ("a window in a panel's work area, child lock: F11 does nothing", "800x600", 0, None,
      work_area_locked, unlock, 0, "exit", False,
      {"settings": "display = window\nlock = yes\n", "workarea": "0,40,800,520"}),

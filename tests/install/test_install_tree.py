@@ -39,7 +39,8 @@ class InstallTree(unittest.TestCase):
         for path in ("brickwork-garden", "brickwork-garden-message-box", "brickwork-garden-print",
                      "../../../games/brickwork-garden"):
             self.assertTrue(os.access(os.path.join(game, path), os.X_OK), path)
-        for path in ("BMP/startup.jpg", "BMP/shutdown.jpg", "Sound/drop.wav"):
+        for path in ("BMP/startup.jpg", "BMP/shutdown.jpg", "Sound/drop.wav",
+                     "BMP2x/palace/1.gate.png", "BMP2x/frame/1.stone.png"):
             self.assertTrue(os.path.isfile(os.path.join(game, path)), path)
         pictures = [p for folder in ("palace", "decoration", "person")
                     for p in glob.glob(os.path.join(game, "BMP", folder, "[123].*.png"))]
@@ -128,7 +129,7 @@ class InstallTree(unittest.TestCase):
                 finally:
                     player.kill()
                     player.wait()
-                for data in ("BMP", "Sound"):
+                for data in ("BMP", "BMP2x", "Sound"):
                     self.assertEqual(os.path.join(os.path.realpath(game), data),
                                      os.readlink(folder / data))
         self.assertFalse(os.path.exists(top + "/home two/.local"))

@@ -1,9 +1,11 @@
-// Picture files into textures, drawn in a real GL context and read back; the
-// frame read back into a picture file and its PNG copy.
+// Picture files into textures (or their twins of twice the size), drawn in a
+// real GL context and read back; the frame read back into a picture file and
+// its PNG copy.
 
 #include "platform/GameLog.hpp"
 #include "support/Level.hpp"
 #include "video/FastTextureData.hpp"
+#include "video/PictureDetail.hpp"
 #include "video/ScreenCapture.hpp"
 #include "video/Texture.hpp"
 
@@ -72,6 +74,31 @@ TEST_F(Pictures, FormatsAcceptedAndRefused)
             ASSERT_TRUE(row.refusal) << refused.what();
             EXPECT_EQ(std::string(refused.what()).rfind(row.refusal, 0), 0u) << refused.what();
         }
+    }
+}
+
+TEST_F(Pictures, TwinsOfTwiceTheSizeWhereTheSceneIsLarger)
+{
+    // BMP/pN.png is plum, 40 x 20; its twin BMP2x/pN.png of the row's width
+    // sky blue: shown only on a larger scene and at twice the size, in units.
+    constexpr Rgba plum{200, 40, 90, 255}, skyBlue{30, 160, 220, 255};
+    const std::tuple<int, int, Rgba> rows[] = {
+        {2048, 80, skyBlue}, {1920, 80, skyBlue}, {1024, 80, plum}, {2048, 79, plum}};
+    const WorkingDirectory inside(dir.path());
+    std::filesystem::create_directories("BMP2x");
+    int n = 0;
+    for (const auto& [sceneWidth, twinWidth, shown] : rows)
+    {
+        const std::string name = "p" + std::to_string(n++) + ".png";
+        writePicture("BMP/" + name, 40, 20, 32, [&](int, int) { return plum; });
+        writePicture("BMP2x/" + name, twinWidth, 40, 32, [&](int, int) { return skyBlue; });
+        VideoEngine::OpenGL::choosePictureDetail(sceneWidth, sceneWidth * 3 / 4);
+        Picture picture("BMP/" + name);
+        VideoEngine::OpenGL::choosePictureDetail(1024, 768);
+        picture.position = {100, 100};
+        gl.clear(grey);
+        picture.draw();
+        EXPECT_TRUE(near(gl.pixel(138, 118), shown, 8) && near(gl.pixel(141, 121), grey, 8)) << n;
     }
 }
 

@@ -91,9 +91,18 @@ VideoEngine::OpenGL::WindowPlace placeInWorkArea(const Game& game)
     return VideoEngine::OpenGL::placeWindow(area.left, area.top, area.width, area.height);
 }
 
-// Puts the window where Game::windowed says.
+// Puts the window where Game::windowed says, once freeglut has left the full
+// screen: when it does, it gives the window back its size from before, the
+// whole screen where the game began full screen.
 void placeWindowed(int)
 {
+    if (glutGet(GLUT_FULL_SCREEN))
+    {
+        // Also keeps the loop awake for the timer.
+        noteSceneChange();
+        glutTimerFunc(0, placeWindowed, 0);
+        return;
+    }
     if (const Game* game = Game::current)
     {
         glutPositionWindow(game->windowed.left, game->windowed.top);
@@ -101,12 +110,14 @@ void placeWindowed(int)
     }
 }
 
-// F11 with "display = window": the window fills the screen, or becomes the
-// window again at its size and place, the display mode never changing.
-// Nothing happens under the child lock, nor with another display setting.
+// F11 where the display mode was kept ("display = window" or "keep", or a
+// switch that did not happen): the window fills the screen, or becomes the
+// window again at its size and place (at first the window "display =
+// window" would open), the display mode never changing. Nothing happens
+// under the child lock, nor on a switched mode.
 void toggleFullScreen(Game& game)
 {
-    if (game.settings.lock || game.settings.display != DisplayChoice::Window)
+    if (game.settings.lock || game.modeSwitched)
         return;
     if (game.fullScreen)
     {

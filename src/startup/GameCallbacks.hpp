@@ -43,8 +43,8 @@ int idleWakeAfterMs();
 void onReshape(int width, int height);
 
 // Keyboard callbacks: Escape is the exit request (under the child lock only
-// with Ctrl and Shift held); with "display = window" F11 switches between
-// the window and the full screen, not under the child lock;
+// with Ctrl and Shift held); where the display mode was kept, F11 switches
+// between the window and the full screen, not under the child lock;
 // every other key goes to the callables of the current game's keyboard, if
 // set.
 void onKeyboard(unsigned char key, int x, int y);

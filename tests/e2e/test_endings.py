@@ -577,12 +577,26 @@ def sharp(game, x):
             (name, at, drawn, twin, soft)
 
 
-def work_area_locked(game, x):
-    """In a work area smaller than 1024x768 the window is the largest 4:3
-    that fits, in its middle; under the child lock F11 leaves it so."""
-    assert x.geometry() == (54, 40, 692, 519), x.geometry()
-    keys_then_redrawn(x, "F11")
-    assert x.geometry() == (54, 40, 692, 519), x.geometry()
+def kept_f11(game, x):
+    """With the mode kept, F11 makes the full screen the window of 1024x768
+    "display = window" opens, and back."""
+    for geometry in ((128, 128, 1024, 768), (0, 0, 1280, 1024)):
+        x.key("F11")
+        assert wait_until(lambda: x.geometry() == geometry, 20), (geometry, x.geometry())
+
+
+def locked_f11(geometry):
+    """The window has its geometry, and under the child lock F11 leaves it so."""
+    def play(game, x):
+        assert x.geometry() == geometry, x.geometry()
+        keys_then_redrawn(x, "F11")
+        assert x.geometry() == geometry, x.geometry()
+    return play
+
+
+# In a work area smaller than 1024x768 the window is the largest 4:3 that
+# fits, in its middle.
+work_area_locked = locked_f11((54, 40, 692, 519))
 
 
 def copy_refused(game, x):
@@ -776,6 +790,11 @@ ROWS = [
      {"arguments": ["--display=window"]}),
     ("2048x1536, display kept: the pictures of twice the size", "2048x1536", 0, with_twins,
      sharp, escape, 0, "exit", False, {"arguments": ["--display=keep"]}),
+    ("display kept, F11 both ways", "1280x1024", 0, None, kept_f11, escape, 0, "exit", False,
+     {"arguments": ["--display=keep"]}),
+    ("display kept, child lock: F11 does nothing", "1280x1024", 0, None,
+     locked_f11((0, 0, 1280, 1024)), unlock, 0, "exit", False,
+     {"arguments": ["--display=keep", "--lock"]}),
     ("a window in a panel's work area, child lock: F11 does nothing", "800x600", 0, None,
      work_area_locked, unlock, 0, "exit", False,
      {"settings": "display = window\nlock = yes\n", "workarea": "0,40,800,520"}),

@@ -55,8 +55,7 @@ GameLevel::GameLevel(GameLogic::Keyboard& keyboard, SceneStore& savedGame, Palac
       backgroundCatalogue(std::move(options.catalogues.backgrounds)),
       frameCatalogue(options.catalogues.frames ? std::move(*options.catalogues.frames)
                                                : ImageManager<Frame>("BMP/frame/")),
-      pictureCapture(options.pictureCopies),
-      printing(options.printing, options.printWaitSeconds)
+      pictureCapture(options.pictureCopies), printing(options.printing, options.printWaitSeconds)
 {
     if (!backgroundCatalogue)
         backgroundCatalogue = std::make_unique<ImageManager<Background>>("BMP/background/");
@@ -70,8 +69,9 @@ GameLevel::GameLevel(GameLogic::Keyboard& keyboard, SceneStore& savedGame, Palac
     inPlay = std::make_unique<PalaceInPlay>(kept, *pile, *backgroundCatalogue, frameCatalogue);
     gallery = std::make_unique<Gallery>(kept, *pile, *backgroundCatalogue, frameCatalogue, *inPlay,
                                         locked);
-    if (options.startWithLast && !kept.lastInPlay().empty())
-        gallery->begin(kept.lastInPlay());
+    const std::string last = options.startWithLast ? kept.lastInPlay() : std::string();
+    if (!last.empty())
+        gallery->begin(last);
     steps = std::make_unique<Steps>(*pile, *handler, *backgroundCatalogue, frameCatalogue, *inPlay);
 
     for (const Toolbar::Shown& shown : bar->controls())

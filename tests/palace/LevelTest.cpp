@@ -10,6 +10,7 @@
 #include "video/SceneFit.hpp"
 
 #include <boost/filesystem.hpp>
+#include <fstream>
 #include <functional>
 #include <gtest/gtest.h>
 #include <map>
@@ -321,6 +322,11 @@ TEST_F(Level, GalleryPagesThroughTheKeptPalacesNewestFirst)
         EXPECT_EQ(shown().page().front(), made[row.page]) << row.input;
     }
     EXPECT_EQ(thumbnails(), 14);
+    // A damaged thumbnail is made again from its palace when it is shown.
+    const std::string damaged = "gallery/" + made[3] + ".png";
+    std::ofstream(damaged) << "not a picture";
+    play("kg kg");
+    EXPECT_EQ(readFile(damaged).substr(1, 3), "PNG");
     // A click on the sixth slot of the first page opens its palace.
     play("l80,706 l400,350");
     EXPECT_FALSE(level->galleryOpen());

@@ -11,11 +11,6 @@ MouseCursor::MouseCursor(const std::string& pictureFile) : picture(pictureFile)
     picture.position.y += 700;
 }
 
-void MouseCursor::draw()
-{
-    picture.drawAt(position.x, position.y);
-}
-
 void MouseCursor::moveTo(VideoEngine::OpenGL::Position point)
 {
     if (point == picture.position)

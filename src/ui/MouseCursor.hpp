@@ -36,9 +36,6 @@ public:
     MouseCursor(const MouseCursor&) = delete;
     MouseCursor& operator=(const MouseCursor&) = delete;
 
-    // Draws the cursor picture at the cursor position.
-    virtual void draw();
-
     // A move with no button held: on a new point stores it and runs onMove.
     void moveTo(VideoEngine::OpenGL::Position point);
 

@@ -191,7 +191,6 @@ void initGraphics()
     setLogicalProjection();
     const VideoEngine::OpenGL::SceneFit fit = game.sceneFit();
     fit.setViewport();
-    // Once a run: a window resized later keeps the pictures it began with.
     VideoEngine::OpenGL::choosePictureDetail(fit.width, fit.height);
 }
 
@@ -268,7 +267,11 @@ void onReshape(int width, int height)
             Game::current->windowWidth = width;
             Game::current->windowHeight = height;
             setLogicalProjection();
-            Game::current->sceneFit().setViewport();
+            const VideoEngine::OpenGL::SceneFit fit = Game::current->sceneFit();
+            fit.setViewport();
+            // A window enlarged past 1024x768, or shrunk back, reads its
+            // pictures again at the detail of its new size.
+            VideoEngine::OpenGL::choosePictureDetail(fit.width, fit.height);
         });
 }
 

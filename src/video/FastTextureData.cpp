@@ -55,9 +55,13 @@ void FastTextureData::loadFromBitmap(FIBITMAP* bitmap, int x, int y, int width, 
 void FastTextureData::loadFromFile(const std::string& name, int x, int y, int width, int height)
 {
     generation = nextGeneration();
-    releaseTexture();
     if (name.empty())
+    {
+        releaseTexture();
         return;
+    }
+    // Filling the pixels releases the old texture; a file that cannot be
+    // read leaves it.
     ITextureData::loadFromFile(name, x, y, width, height);
     upload();
 }

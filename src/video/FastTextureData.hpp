@@ -37,11 +37,12 @@ public:
     // Releases the old GL texture, fills the pixels, uploads them and lets
     // them go.
     void loadFromBitmap(FIBITMAP* bitmap, int x, int y, int width, int height) override;
-    // Releases the old GL texture; a non-empty name then loads and uploads.
+    // An empty name releases the GL texture; any other loads and uploads,
+    // and keeps the old texture when the file cannot be read.
     void loadFromFile(const std::string& fileName, int x, int y, int width, int height) override;
 
     // Both draw nothing while there is no GL texture (before a load, after a
-    // failed one or an empty name). The scale is not used by drawPart.
+    // failed first one or an empty name). The scale is not used by drawPart.
     void drawPart(int sourceLeft, int sourceTop, int sourceRight, int sourceBottom, int destLeft,
                   int destTop, int destRight, int destBottom, bool mirror, float scale) override;
     void draw(int x, int y, bool mirror, float scale) override;

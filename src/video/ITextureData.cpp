@@ -11,6 +11,11 @@ namespace VideoEngine
 namespace OpenGL
 {
 
+ITextureData::~ITextureData()
+{
+    forgetPictureFile(*this);
+}
+
 std::uint64_t ITextureData::nextGeneration()
 {
     static std::uint64_t last = 0;
@@ -34,6 +39,16 @@ void ITextureData::loadFromFile(const std::string& name, int x, int y, int width
     pixelsPerUnit = detail;
     loadFromBitmap(bitmap.get(), x * detail, y * detail, width * detail, height * detail);
     fileName = name;
+    fileLeft = x;
+    fileTop = y;
+    fileWidth = width;
+    fileHeight = height;
+    notePictureFile(*this);
+}
+
+void ITextureData::reload()
+{
+    loadFromFile(fileName, fileLeft, fileTop, fileWidth, fileHeight);
 }
 
 } // namespace OpenGL

@@ -15,7 +15,10 @@ namespace OpenGL
 class ITextureData
 {
 public:
-    virtual ~ITextureData() = default;
+    ITextureData() = default;
+    ITextureData(const ITextureData&) = delete;
+    ITextureData& operator=(const ITextureData&) = delete;
+    virtual ~ITextureData();
 
     // Takes the region (x, y, width, height) of the bitmap; a width or height
     // below 1 stands for the whole picture. The caller keeps the bitmap.
@@ -27,6 +30,11 @@ public:
     // std::invalid_argument "Unable to load <fileName>" when the file cannot
     // be read; fileName changes only after a successful load.
     virtual void loadFromFile(const std::string& fileName, int x, int y, int width, int height);
+
+    // Reads the file of the last successful loadFromFile again, with its
+    // region, at the detail asked for now. Throws as loadFromFile does,
+    // the pictures kept as they were.
+    void reload();
 
     // Draws the source rectangle (picture pixels) into the destination
     // rectangle (logical units).
@@ -53,6 +61,13 @@ public:
 protected:
     // A number never handed out before.
     static std::uint64_t nextGeneration();
+
+private:
+    // The region of the last successful loadFromFile.
+    int fileLeft = 0;
+    int fileTop = 0;
+    int fileWidth = 0;
+    int fileHeight = 0;
 };
 
 } // namespace OpenGL

@@ -1,8 +1,8 @@
 #pragma once
-// How many picture pixels one scene unit gets this run: 1, the pictures of
-// BMP/, or 2, their twins of twice the size under BMP2x/ (same paths below
-// it), for a scene drawn larger than 1024 x 768. Sizes, places and file names
-// stay in the BMP/ pictures' units whichever is read.
+// How many picture pixels one scene unit gets: 1, the pictures of BMP/, or 2,
+// their twins of twice the size under BMP2x/ (same paths below it), for a
+// scene drawn larger than 1024 x 768. Sizes, places and file names stay in
+// the BMP/ pictures' units whichever is read.
 
 #include <string>
 
@@ -11,14 +11,25 @@ namespace VideoEngine
 namespace OpenGL
 {
 
-// Chooses the detail for the pictures loaded from now on: 2 when the scene
-// is drawn larger than 1024 x 768 pixels, else 1. At start, 1.
-void choosePictureDetail(int sceneWidth, int sceneHeight);
+class ITextureData;
+
+// Chooses the detail for a scene drawn at sceneWidth x sceneHeight pixels:
+// 2 when larger than 1024 x 768, else 1. At start, 1. When the detail
+// changes, every picture of BMP/ still held is read again at the new one, in
+// place (its generation changes); one that cannot be read keeps its pixels
+// and is logged. Needs the GL context when any picture is held. Returns
+// whether the detail changed.
+bool choosePictureDetail(int sceneWidth, int sceneHeight);
 
 // The file a picture named fileName is read from, and its pixels per unit:
 // the twin under BMP2x/ when the detail is 2 and that file exists, else the
 // file itself at 1.
 std::string detailedPictureFile(const std::string& fileName, int& pixelsPerUnit);
+
+// A picture just read from a file notes itself, and forgets itself before it
+// goes; only pictures of BMP/ are kept in the list. The list owns nothing.
+void notePictureFile(ITextureData& picture);
+void forgetPictureFile(ITextureData& picture);
 
 } // namespace OpenGL
 } // namespace VideoEngine

@@ -560,21 +560,58 @@ def sharp(game, x):
     lay(game, x, "palace/1.gate.png", centre)
     x.key("s")
     assert wait_until(lambda: saved_at(game, gate, centre), 20), "the gate is not where it was laid"
-    shot, enlarged = x.server.screenshot(), game.path("enlarged.png")
-    # The picture, its part (left, top, w, h), where it shows in scene units,
-    # and whether drawn unscaled (a cell stretches its picture by a column).
-    for name, (left, top, w, h), at, unscaled in (
-            ("palace/1.gate.png", (10, 10, 100, 100), (63, 149), False),
-            ("palace/1.gate.png", (10, 10, 100, 100), (550, 350), True),
-            ("frame/1.stone.png", (300, 5, 360, 45), (300, 5), True)):
+    # The picture, its part in the twin's pixels (left, top, w, h), where it
+    # shows in scene units, and whether drawn unscaled (a cell stretches its
+    # picture by a column); then the detail of the twin's part and of the
+    # 1024x768 picture's enlarged.
+    parts, enlarged = [], game.path("enlarged.png")
+    for name, part, at, unscaled in (
+            ("palace/1.gate.png", (20, 20, 200, 200), (63, 149), False),
+            ("palace/1.gate.png", (20, 20, 200, 200), (550, 350), True),
+            ("frame/1.stone.png", (600, 10, 720, 90), (300, 5), True)):
         subprocess.run(["convert", os.path.join(GAME_DIR, "BMP", name), "-filter", "Triangle",
                         "-resize", "200%", "PNG24:" + enlarged], check=True)
-        part = (2 * left, 2 * top, 2 * w, 2 * h)
-        drawn = detail(shot, (2 * at[0], 2 * at[1], 2 * w, 2 * h))
-        twin = detail(Picture.from_file(os.path.join(GAME_DIR, "BMP2x", name)), part)
-        soft = detail(Picture.from_file(enlarged), part)
-        assert drawn > 1.5 * soft and (not unscaled or abs(drawn - twin) < 0.05 * twin), \
-            (name, at, drawn, twin, soft)
+        parts.append((part, at, unscaled,
+                      detail(Picture.from_file(os.path.join(GAME_DIR, "BMP2x", name)), part),
+                      detail(Picture.from_file(enlarged), part)))
+
+    def drawn():
+        shot = x.server.screenshot()
+        return [detail(shot, (2 * at[0], 2 * at[1], part[2], part[3]))
+                for part, at, _, _, _ in parts]
+
+    def like_twins(details):
+        return all(d > 1.5 * soft and (not unscaled or abs(d - twin) < 0.05 * twin)
+                   for d, (_, _, unscaled, twin, soft) in zip(details, parts))
+    assert wait_until(lambda: like_twins(drawn()), 20), (drawn(), parts)
+
+
+def unscaled(x, name, box):
+    """The largest difference of a colour channel between the scene shown and
+    the 1024x768 picture within the box (left, top, w, h)."""
+    view, picture = x.screenshot(), Picture.from_file(os.path.join(GAME_DIR, "BMP", name))
+    left, top, w, h = box
+    return max(abs(a - b) for j in range(top, top + h) for i in range(left, left + w)
+               for a, b in zip(view.pixel(i, j), picture.pixel(i, j)))
+
+
+def enlarged(game, x):
+    """A window of 1024x768 on a 2048x1536 screen shows the pictures of the
+    1024x768 scene as they are; F11 fills the screen with the pictures of
+    twice the size, and the window comes back with the first ones."""
+    window, border = (512, 384, 1024, 768), (300, 5, 360, 45)
+    assert x.geometry() == window, x.geometry()
+    assert wait_until(lambda: unscaled(x, "frame/1.stone.png", border) <= 2, 20), \
+        unscaled(x, "frame/1.stone.png", border)
+    x.key("F11")
+    assert wait_until(lambda: x.geometry() == (0, 0, 2048, 1536), 20), x.geometry()
+    sharp(game, x)
+    x.key("F11")
+    assert wait_until(lambda: x.geometry() == window, 20), x.geometry()
+    # Back over the window, which takes the keys again.
+    x.move(*REST)
+    assert wait_until(lambda: unscaled(x, "frame/1.stone.png", border) <= 2, 20), \
+        unscaled(x, "frame/1.stone.png", border)
 
 
 def kept_f11(game, x):
@@ -790,6 +827,8 @@ ROWS = [
      {"arguments": ["--display=window"]}),
     ("2048x1536, display kept: the pictures of twice the size", "2048x1536", 0, with_twins,
      sharp, escape, 0, "exit", False, {"arguments": ["--display=keep"]}),
+    ("a window on a 2048x1536 screen, F11 both ways: the pictures follow", "2048x1536", 0,
+     with_twins, enlarged, escape, 0, "exit", False, {"arguments": ["--display=window"]}),
     ("display kept, F11 both ways", "1280x1024", 0, None, kept_f11, escape, 0, "exit", False,
      {"arguments": ["--display=keep"]}),
     ("display kept, child lock: F11 does nothing", "1280x1024", 0, None,

@@ -81,25 +81,45 @@ TEST_F(Pictures, TwinsOfTwiceTheSizeWhereTheSceneIsLarger)
 {
     // BMP/pN.png is plum, 40 x 20; its twin BMP2x/pN.png of the row's width
     // sky blue: shown only on a larger scene and at twice the size, in units.
+    // Loaded on a scene of the first width, the picture is read again when
+    // the scene changes to the second; "gone": BMP/pN.png is removed first.
     constexpr Rgba plum{200, 40, 90, 255}, skyBlue{30, 160, 220, 255};
-    const std::tuple<int, int, Rgba> rows[] = {
-        {2048, 80, skyBlue}, {1920, 80, skyBlue}, {1024, 80, plum}, {2048, 79, plum}};
+    const struct
+    {
+        int first, second, twinWidth;
+        bool gone;
+        Rgba shownFirst, shownSecond;
+    } rows[] = {{2048, 1024, 80, false, skyBlue, plum},   {1024, 1920, 80, false, plum, skyBlue},
+                {1024, 1025, 80, false, plum, skyBlue},   {1920, 2048, 80, false, skyBlue, skyBlue},
+                {1024, 2048, 79, false, plum, plum},      {2048, 1024, 80, true, skyBlue, skyBlue}};
     const WorkingDirectory inside(dir.path());
+    Platform::gameLog.open("gameLog.txt");
     std::filesystem::create_directories("BMP2x");
     int n = 0;
-    for (const auto& [sceneWidth, twinWidth, shown] : rows)
+    for (const auto& row : rows)
     {
         const std::string name = "p" + std::to_string(n++) + ".png";
         writePicture("BMP/" + name, 40, 20, 32, [&](int, int) { return plum; });
-        writePicture("BMP2x/" + name, twinWidth, 40, 32, [&](int, int) { return skyBlue; });
-        VideoEngine::OpenGL::choosePictureDetail(sceneWidth, sceneWidth * 3 / 4);
+        writePicture("BMP2x/" + name, row.twinWidth, 40, 32, [&](int, int) { return skyBlue; });
+        VideoEngine::OpenGL::choosePictureDetail(row.first, row.first * 3 / 4);
         Picture picture("BMP/" + name);
-        VideoEngine::OpenGL::choosePictureDetail(1024, 768);
         picture.position = {100, 100};
-        gl.clear(grey);
-        picture.draw();
-        EXPECT_TRUE(near(gl.pixel(138, 118), shown, 8) && near(gl.pixel(141, 121), grey, 8)) << n;
+        for (const Rgba shown : {row.shownFirst, row.shownSecond})
+        {
+            gl.clear(grey);
+            picture.draw();
+            EXPECT_TRUE(near(gl.pixel(138, 118), shown, 8) && near(gl.pixel(141, 121), grey, 8))
+                << n << ": " << gl.pixel(138, 118);
+            if (row.gone)
+                std::filesystem::remove("BMP/" + name);
+            VideoEngine::OpenGL::choosePictureDetail(row.second, row.second * 3 / 4);
+        }
+        EXPECT_EQ(readFile("gameLog.txt").find("Unable to load BMP/" + name) != std::string::npos,
+                  row.gone)
+            << n;
     }
+    VideoEngine::OpenGL::choosePictureDetail(1024, 768);
+    Platform::gameLog.close();
 }
 
 TEST_F(Pictures, DrawnPlacedMirroredResizedAndTinted)

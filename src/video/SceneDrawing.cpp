@@ -73,10 +73,13 @@ void SceneDrawing::draw(ScenePictures scene)
     if (still.fits() && scene.backgroundCovers && background == keptBackground &&
         scene.pieces.changedArea(keptPieces, changedPieces) &&
         scene.over.changedArea(keptOver, changedOver))
-        still.redrawWithin(unite(changedPieces, changedOver), [&] { drawStillOf(scene); });
+        still.redrawWithin(unite(changedPieces, changedOver), [&] { drawStillOf(scene); },
+                           signature);
     else
+    {
         drawStillOf(scene);
-    still.keep(signature);
+        still.keep(signature);
+    }
     keptPieces = std::move(scene.pieces);
     keptOver = std::move(scene.over);
     keptBackground = background;

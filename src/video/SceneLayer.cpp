@@ -5,6 +5,7 @@
 #include "video/SceneLayer.hpp"
 
 #include <GL/gl.h>
+#include <algorithm>
 #include <cmath>
 
 namespace VideoEngine
@@ -56,24 +57,45 @@ bool SceneLayer::fits() const
     return filled && viewport.width == width && viewport.height == height;
 }
 
-void SceneLayer::redrawWithin(const Rectangl& area, const std::function<void()>& drawScene) const
+void SceneLayer::redrawWithin(const Rectangl& area, const std::function<void()>& drawScene,
+                              std::uint64_t signature)
 {
     draw();
+    kept = signature;
     if (area.right < area.left || area.bottom < area.top)
         return;
     const Viewport viewport = currentViewport();
     const double across = viewport.width / 1024.0;
     const double down = viewport.height / 768.0;
-    const int left = int(std::floor(area.left * across));
-    const int right = int(std::ceil(area.right * across));
-    const int top = int(std::floor(area.top * down));
-    const int bottom = int(std::ceil(area.bottom * down));
+    // Pieces may reach past the scene's edges; the copy must not.
+    const int left = std::max(0, int(std::floor(area.left * across)));
+    const int right = std::min(viewport.width, int(std::ceil(area.right * across)));
+    const int top = std::max(0, int(std::floor(area.top * down)));
+    const int bottom = std::min(viewport.height, int(std::ceil(area.bottom * down)));
+    if (right <= left || bottom <= top)
+        return;
     glPushAttrib(GL_SCISSOR_BIT);
     glEnable(GL_SCISSOR_TEST);
     // GL counts window rows from the bottom.
     glScissor(viewport.x + left, viewport.y + viewport.height - bottom, right - left, bottom - top);
     drawScene();
     glPopAttrib();
+    GLint previousBinding = 0;
+    glGetIntegerv(GL_TEXTURE_BINDING_2D, &previousBinding);
+    glBindTexture(GL_TEXTURE_2D, texture);
+    filled = copyBox(left, viewport.height - bottom, right - left, bottom - top);
+    glBindTexture(GL_TEXTURE_2D, GLuint(previousBinding));
+}
+
+bool SceneLayer::copyBox(int left, int bottom, int width, int height)
+{
+    while (glGetError() != GL_NO_ERROR)
+    {
+    }
+    const Viewport viewport = currentViewport();
+    glCopyTexSubImage2D(GL_TEXTURE_2D, 0, left, bottom, viewport.x + left, viewport.y + bottom,
+                        width, height);
+    return glGetError() == GL_NO_ERROR;
 }
 
 void SceneLayer::keep(std::uint64_t signature)
@@ -82,9 +104,6 @@ void SceneLayer::keep(std::uint64_t signature)
     const Viewport viewport = currentViewport();
     if (viewport.width <= 0 || viewport.height <= 0)
         return;
-    while (glGetError() != GL_NO_ERROR)
-    {
-    }
     GLint previousBinding = 0;
     glGetIntegerv(GL_TEXTURE_BINDING_2D, &previousBinding);
     if (texture == 0)
@@ -101,10 +120,9 @@ void SceneLayer::keep(std::uint64_t signature)
         glTexImage2D(GL_TEXTURE_2D, 0, GL_RGB, textureWidth, textureHeight, 0, GL_RGB,
                      GL_UNSIGNED_BYTE, nullptr);
     }
-    glCopyTexSubImage2D(GL_TEXTURE_2D, 0, 0, 0, viewport.x, viewport.y, viewport.width,
-                        viewport.height);
+    const bool copied = copyBox(0, 0, viewport.width, viewport.height);
     glBindTexture(GL_TEXTURE_2D, GLuint(previousBinding));
-    if (glGetError() != GL_NO_ERROR)
+    if (!copied)
     {
         textureWidth = textureHeight = 0;
         return;

@@ -27,7 +27,7 @@ public:
     // SceneSignature) at the current viewport's size.
     bool holds(std::uint64_t signature) const;
 
-    // Copies the viewport of the back buffer, just drawn with this
+    // Copies the whole viewport of the back buffer, just drawn with this
     // signature, into the layer. When the GL cannot make the texture the
     // layer stays empty and holds nothing.
     void keep(std::uint64_t signature);
@@ -41,11 +41,18 @@ public:
 
     // Draws the kept pixels, then has drawScene draw the scene again over
     // every pixel that area (in the units of the 1024 x 768 scene) touches,
-    // and nowhere else; an empty area (right < left) draws nothing more.
-    // Leaves the GL state as it found it.
-    void redrawWithin(const Rectangl& area, const std::function<void()>& drawScene) const;
+    // and nowhere else, and keeps the result under the signature: only those
+    // pixels are copied into the layer. An empty area (right < left) draws
+    // nothing more. Needs fits(); on a GL error the layer is left empty and
+    // holds nothing. Leaves the GL state as it found it.
+    void redrawWithin(const Rectangl& area, const std::function<void()>& drawScene,
+                      std::uint64_t signature);
 
 private:
+    // Copies the box of the viewport (pixels from its lower-left corner) into
+    // the bound layer texture at the same place; false on a GL error.
+    static bool copyBox(int left, int bottom, int width, int height);
+
     unsigned texture = 0;
     int width = 0;
     int height = 0;

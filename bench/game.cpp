@@ -129,10 +129,13 @@ GameLevel& newLevel()
     return *StartUp::Game::current->level;
 }
 
-// The frame of the game's own level.
-void drawFrame(GameLevel&)
+// A frame of the game's own level as the game makes it: the idle loop looks
+// at what would be drawn, and only a change is drawn.
+void drawFrame(GameLevel& level)
 {
-    StartUp::drawGameFrame();
+    static std::uint64_t shown = 0;
+    if (level.frameSignature() != shown)
+        shown = StartUp::drawGameFrame();
 }
 
 int startup()

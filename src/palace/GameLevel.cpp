@@ -118,23 +118,31 @@ VideoEngine::OpenGL::ScenePictures GameLevel::describe() const
     return scene;
 }
 
-void GameLevel::draw()
+std::uint64_t GameLevel::draw()
 {
+    VideoEngine::OpenGL::ScenePictures scene = describe();
+    const std::uint64_t shown = signatureOf(scene);
     if (!pictureCapture.pending())
     {
-        drawing.draw(describe());
-        return;
+        drawing.draw(std::move(scene));
+        return shown;
     }
-    describe().drawWhole();
+    scene.drawWhole();
     pictureCapture.frameDrawn();
     if (const std::optional<std::string> printed = pictureCapture.takePrinted())
         printing.send(*printed);
+    return shown;
 }
 
 std::uint64_t GameLevel::frameSignature() const
 {
+    return signatureOf(describe());
+}
+
+std::uint64_t GameLevel::signatureOf(const VideoEngine::OpenGL::ScenePictures& scene) const
+{
     VideoEngine::OpenGL::SceneSignature signature;
-    signature.add(describe().signature());
+    signature.add(scene.signature());
     signature.add(std::uint64_t(pictureCapture.state()));
     return signature.value();
 }

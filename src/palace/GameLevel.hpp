@@ -103,8 +103,8 @@ public:
     // the carried brick, all but the carried brick kept from frame to frame
     // (see SceneDrawing). While a picture capture is pending, only the
     // background and the palace (bricks whole), and the capture counts the
-    // frame.
-    void draw();
+    // frame. Returns the signature frameSignature() gave just before.
+    std::uint64_t draw();
     // The signature of what draw() would show now.
     std::uint64_t frameSignature() const;
     // True when draw() sets every pixel of the window, so that it needs no
@@ -188,8 +188,9 @@ private:
     void afterInput(const std::shared_ptr<Brick>& carriedBefore);
     // Runs the command of a control that is active.
     void run(const Control& control);
-    // What a frame shows now.
+    // What a frame shows now, and its signature with the capture's state.
     VideoEngine::OpenGL::ScenePictures describe() const;
+    std::uint64_t signatureOf(const VideoEngine::OpenGL::ScenePictures& scene) const;
 
     // The gallery's own input while it is shown: whether the key is the
     // gallery control's, and the mouse, which also reaches that control.

@@ -54,8 +54,10 @@ std::uint64_t levelSignature()
 // A frame of a picture capture drawn offscreen at the logical screen's own
 // size, so that the saved picture is the one a 1024 x 768 screen would give;
 // the window keeps showing the frame before the capture. False, with nothing
-// drawn, where the GL has no offscreen pictures.
-bool drawCaptureOffscreen(Game& game, GameLogic::PalaceBuild::GameLevel& level)
+// drawn, where the GL has no offscreen pictures; shown is then the frame's
+// signature.
+bool drawCaptureOffscreen(Game& game, GameLogic::PalaceBuild::GameLevel& level,
+                          std::uint64_t& shown)
 {
     if (!game.offscreen.begin())
         return false;
@@ -64,7 +66,7 @@ bool drawCaptureOffscreen(Game& game, GameLogic::PalaceBuild::GameLevel& level)
         glClearColor(1.0f, 1.0f, 0.0f, 1.0f);
         glClear(GL_COLOR_BUFFER_BIT);
     }
-    level.draw();
+    shown = level.draw();
     game.offscreen.end();
     noteSceneChange();
     return true;
@@ -338,21 +340,23 @@ void onPassiveMotion(int x, int y)
               { cursor.moveTo(point); });
 }
 
-void drawGameFrame()
+std::uint64_t drawGameFrame()
 {
     Game& game = *Game::current;
     GameLogic::PalaceBuild::GameLevel* level = currentLevel();
     const bool capturing = level && level->capture().pending();
-    if (capturing && !game.modeSwitched && drawCaptureOffscreen(game, *level))
-        return;
+    std::uint64_t shown = 0;
+    if (capturing && !game.modeSwitched && drawCaptureOffscreen(game, *level, shown))
+        return shown;
     game.sceneFit().clear(!level || !level->coversWindow(), 1.0f, 1.0f, 0.0f);
     if (!level)
-        return;
-    level->draw();
+        return 0;
+    shown = level->draw();
     glutSwapBuffers();
     glFinish();
     if (capturing)
         noteSceneChange();
+    return shown;
 }
 
 void onDisplay()
@@ -360,10 +364,7 @@ void onDisplay()
     guardCallback(
         []
         {
-            // Taken before drawing: a frame of a picture capture moves the
-            // capture on, and the next frame must differ.
-            Game::current->shownSignature = levelSignature();
-            drawGameFrame();
+            Game::current->shownSignature = drawGameFrame();
         });
 }
 

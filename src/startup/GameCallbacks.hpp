@@ -64,8 +64,10 @@ void onPassiveMotion(int x, int y);
 // a picture capture are drawn offscreen at 1024 x 768 instead and nothing is
 // swapped. A frame of a picture capture asks for the next frame: the capture
 // goes on, or the whole screen comes back. Without a level nothing is
-// swapped.
-void drawGameFrame();
+// swapped. Returns the signature of the frame drawn, taken before drawing
+// (a frame of a picture capture moves the capture on, and the next frame
+// must differ); 0 without a level.
+std::uint64_t drawGameFrame();
 
 // Game-phase display callback: draws the current game's level.
 void onDisplay();

@@ -37,11 +37,11 @@ bool inSmallFolder(const std::string& fileName)
 
 } // namespace
 
-bool choosePictureDetail(int sceneWidth, int sceneHeight)
+void choosePictureDetail(int sceneWidth, int sceneHeight)
 {
     const int chosen = sceneWidth > 1024 || sceneHeight > 768 ? 2 : 1;
     if (chosen == detail)
-        return false;
+        return;
     detail = chosen;
     // A copy: each load notes its picture again.
     const std::vector<ITextureData*> pictures(held().begin(), held().end());
@@ -58,10 +58,9 @@ bool choosePictureDetail(int sceneWidth, int sceneHeight)
         }
         catch (const std::exception& failure)
         {
-            Platform::logLine("OpenGL", 30) << failure.what() << Platform::endLine;
+            Platform::logLine("OpenGL", 30) << " " << failure.what() << Platform::endLine;
         }
     }
-    return true;
 }
 
 std::string detailedPictureFile(const std::string& fileName, int& pixelsPerUnit)

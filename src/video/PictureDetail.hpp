@@ -17,9 +17,8 @@ class ITextureData;
 // 2 when larger than 1024 x 768, else 1. At start, 1. When the detail
 // changes, every picture of BMP/ still held is read again at the new one, in
 // place (its generation changes); one that cannot be read keeps its pixels
-// and is logged. Needs the GL context when any picture is held. Returns
-// whether the detail changed.
-bool choosePictureDetail(int sceneWidth, int sceneHeight);
+// and is logged. Needs the GL context when any picture is held.
+void choosePictureDetail(int sceneWidth, int sceneHeight);
 
 // The file a picture named fileName is read from, and its pixels per unit:
 // the twin under BMP2x/ when the detail is 2 and that file exists, else the

@@ -115,6 +115,13 @@ const History::Scene* History::after() const
     return canRedo() ? &scenes[now + 1] : nullptr;
 }
 
+void History::renamePalace(const std::string& from, const std::string& to)
+{
+    for (Scene& scene : scenes)
+        if (scene.palace == from)
+            scene.palace = to;
+}
+
 const History::Scene* History::undo(Palace& palace)
 {
     if (!canUndo())

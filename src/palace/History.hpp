@@ -85,6 +85,10 @@ public:
     const Scene* undo(Palace& palace);
     const Scene* redo(Palace& palace);
 
+    // Every scene of the palace named from is of the palace named to from
+    // now on.
+    void renamePalace(const std::string& from, const std::string& to);
+
     // Remembers where the brick lay in the current scene when it was just
     // picked up; a brick not in it (a new piece) is not remembered.
     void pickedUp(const std::shared_ptr<Brick>& brick);

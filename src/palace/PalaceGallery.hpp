@@ -22,7 +22,9 @@ public:
     // another game, and held for this game until it takes another.
     virtual std::string begin() = 0;
     // Holds the kept palace's name for this game, giving up the one held
-    // before; false, holding nothing new, when another game has it in play.
+    // before; false, holding nothing new, when another game has it in play
+    // or its file is not the one this game last wrote or read (another game
+    // changed it meanwhile).
     virtual bool take(const std::string& name) = 0;
 
     // Writes the palace under its name, whole or not at all. Throws on

@@ -30,7 +30,8 @@ public:
     // keep it first.
     void beginNew();
     // The kept palace of that name is in play again, or, when another game
-    // has it in play, a new palace with its pieces. Pending writes go to it.
+    // has it in play or changed it since this game last wrote or read it, a
+    // new palace with its pieces. Pending writes go to it.
     void switchTo(const std::string& name);
 
     // The palace changed: a write falls due.

@@ -85,10 +85,17 @@ void Steps::show(const History::Scene& scene)
         backgrounds.select(scene.background);
     if (frames.currentFile() != scene.frame)
         frames.select(scene.frame);
-    if (scene.palace != inPlay.name())
-        inPlay.switchTo(scene.palace);
-    else
+    if (scene.palace == inPlay.name())
+    {
         inPlay.changed();
+        return;
+    }
+    const std::string wanted = scene.palace;
+    inPlay.switchTo(wanted);
+    // Another game has that palace or changed it: its steps here go on in
+    // the copy, never back into the other game's palace.
+    if (inPlay.name() != wanted)
+        history.renamePalace(wanted, inPlay.name());
 }
 
 } // namespace PalaceBuild

@@ -4,8 +4,10 @@
 // picked-up piece counts as lying where it lay until its move ends, so a
 // pick-up and its drop make one step. Each scene remembers which palace was
 // in play, so that undo and redo follow the palace: undoing a clear brings
-// the old palace back as itself. The palace, the mouse handler, the
-// catalogues and the palace in play belong to the level.
+// the old palace back as itself, unless another game has it in play or
+// changed it since, when it comes back as a new palace with its steps. The
+// palace, the mouse handler, the catalogues and the palace in play belong to
+// the level.
 
 #include "palace/History.hpp"
 #include "palace/PalaceInPlay.hpp"

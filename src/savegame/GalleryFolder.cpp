@@ -39,6 +39,21 @@ Platform::FileLock GalleryFolder::lockOf(const std::string& name) const
     return Platform::FileLock(folder + "/.locks/" + name);
 }
 
+void GalleryFolder::seenNow(const std::string& name)
+{
+    if (const auto identity = Platform::fileIdentity(palaceFile(name)))
+        seen[name] = *identity;
+    else
+        seen.erase(name);
+}
+
+bool GalleryFolder::asSeen(const std::string& name) const
+{
+    const auto identity = Platform::fileIdentity(palaceFile(name));
+    const auto known = seen.find(name);
+    return known == seen.end() ? !identity : identity && *identity == known->second;
+}
+
 std::string GalleryFolder::begin()
 {
     const std::string stamp = Platform::localTimeStamp();
@@ -50,11 +65,11 @@ std::string GalleryFolder::begin()
             continue;
         Platform::FileLock taken = lockOf(name);
         // Without a folder to lock in (a read-only disk), nothing can be
-        // kept anyway; the first free name does.
-        if (!taken.held() && fs::is_directory(folder + "/.locks", ignored) && n < 1000)
+        // kept anyway; the first free name does. Another game may have kept
+        // the name between the look and the lock.
+        if ((!taken.held() || fs::exists(palaceFile(name), ignored)) &&
+            fs::is_directory(folder + "/.locks", ignored) && n < 1000)
             continue;
-        // Never written: its lock file goes with it, unless it is kept.
-        taken.removeOnRelease(true);
         lock = std::move(taken);
         held = name;
         return name;
@@ -66,7 +81,7 @@ bool GalleryFolder::take(const std::string& name)
     if (name == held && lock.held())
         return true;
     Platform::FileLock taken = lockOf(name);
-    if (!taken.held())
+    if (!taken.held() || !asSeen(name))
         return false;
     lock = std::move(taken);
     held = name;
@@ -79,13 +94,14 @@ void GalleryFolder::keep(const std::string& name, const Palace& palace,
     std::error_code ignored;
     fs::create_directories(folder, ignored);
     writeSavedGame(palaceFile(name), palace, backgrounds, frames);
-    if (name == held)
-        lock.removeOnRelease(false);
+    seenNow(name);
 }
 
 void GalleryFolder::open(const std::string& name, Palace& palace, BackgroundCatalogue& backgrounds,
                          FrameCatalogue& frames)
 {
+    // Noted before reading: a change meanwhile then shows as one.
+    seenNow(name);
     readSavedGame(palaceFile(name), palace, backgrounds, frames);
 }
 
@@ -135,6 +151,7 @@ bool GalleryFolder::thumbnailCurrent(const std::string& name) const
 void GalleryFolder::trash(const std::string& name)
 {
     Platform::moveToTrash(palaceFile(name));
+    seen.erase(name);
     // A thumbnail left behind is never shown: only palaces are listed.
     std::error_code ignored;
     if (fs::exists(thumbnail(name), ignored))

@@ -4,11 +4,15 @@
 // loader), its thumbnail "<name>.png" beside it. A game holds a lock on the
 // name of the palace it has in play ("gallery/.locks/<name>"), so that two
 // games of one player never write the same palace; the name of the palace in
-// play when a run ended is kept in "gallery/.last".
+// play when a run ended is kept in "gallery/.last". A name this game let go
+// is taken again only while its file is the version this game last wrote or
+// read, or, never seen, is not there: another game may have changed it.
 
 #include "palace/PalaceGallery.hpp"
+#include "platform/FileIdentity.hpp"
 #include "platform/FileLock.hpp"
 
+#include <map>
 #include <set>
 #include <string>
 #include <vector>
@@ -43,11 +47,16 @@ private:
     std::string palaceFile(const std::string& name) const;
     // The lock of the name, which this game then holds.
     Platform::FileLock lockOf(const std::string& name) const;
+    // Notes the palace's file as it is now, as the version this game knows.
+    void seenNow(const std::string& name);
+    // Whether the palace's file is the version this game knows.
+    bool asSeen(const std::string& name) const;
 
     std::string folder;
     std::string held;
     Platform::FileLock lock;
     std::set<std::string> found;
+    std::map<std::string, Platform::FileIdentity> seen;
 };
 
 } // namespace SaveGame

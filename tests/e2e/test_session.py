@@ -345,6 +345,8 @@ class Session(unittest.TestCase):
         self.screen(lambda s: s.matches(self.shutdown), "the shutdown picture never showed")
         self.assertEqual(0, game.wait(40))
         self.assertEqual("brightwell 198 exit", game.log()[-1])
+        # Palaces kept, opened, thrown away, the game ended: no lock is left.
+        self.assertEqual([], list((gallery / ".locks").iterdir()))
 
     def check_changes(self, piece, centre, actions):
         """actions: mirror, mirror back, larger (twice), smaller (twice), tint

@@ -9,6 +9,7 @@
 #include "savegame/SavedGame.hpp"
 #include "video/SceneFit.hpp"
 
+#include <algorithm>
 #include <boost/filesystem.hpp>
 #include <fstream>
 #include <functional>
@@ -34,6 +35,17 @@ std::string describe(const std::shared_ptr<Brick>& brick)
          << brick->picture.mirror << " tint " << brick->picture.colorChanger.step << " size "
          << brick->picture.size;
     return text.str();
+}
+
+// The names of the files in the folder, sorted, without the extension.
+std::vector<std::string> stems(const std::string& folder, const std::string& extension)
+{
+    std::vector<std::string> names;
+    for (const auto& entry : fs::directory_iterator(folder))
+        if (entry.path().extension() == extension)
+            names.push_back(entry.path().stem().string());
+    std::sort(names.begin(), names.end());
+    return names;
 }
 
 } // namespace
@@ -272,12 +284,48 @@ TEST_F(Level, UndoAndRedoFollowThePalaceInPlay)
     play("y l160,675 t m715,410 l715,410 z z");
     EXPECT_EQ(level->palaceInPlay().name(), first) << "a new step drops the redo";
     level->endPlay();
-    std::vector<std::string> kept;
-    for (const auto& entry : fs::directory_iterator("gallery"))
-        if (entry.path().extension() == ".txt")
-            kept.push_back(entry.path().stem().string());
-    EXPECT_EQ(kept, std::vector<std::string>({first}));
+    EXPECT_EQ(stems("gallery", ".txt"), std::vector<std::string>({first}));
     EXPECT_EQ(readFile("gallery/" + first + ".txt"), saved());
+}
+
+TEST_F(Level, UndoNeverWritesOverWhatAnotherGameDidToThePalace)
+{
+    // An arch in a palace, a clear, an arch in the next; meanwhile another
+    // game in the folder (flock tells its locks from ours as from another
+    // process's) does something to the first palace. Undone into, it stays
+    // itself only when left alone, else its steps go on in one copy.
+    const std::string rows[] = {"leaves it", "holds it", "changes it and ends"};
+    for (const std::string& row : rows)
+    {
+        play("l160,675 t m515,410 l515,410");
+        const std::string first = level->palaceInPlay().name();
+        play("l160,675 t m615,510 l615,510");
+        auto other = std::make_unique<SaveGame::GalleryFolder>("gallery");
+        GameLogic::PalaceBuild::Palace opened;
+        if (row != rows[0])
+        {
+            other->open(first, opened, level->backgrounds(), level->frames());
+            ASSERT_TRUE(other->take(first)) << row;
+        }
+        if (row == rows[2])
+        {
+            other->keep(first, level->palace(), level->backgrounds(), level->frames());
+            other.reset();
+        }
+        const std::string theirs = readFile("gallery/" + first + ".txt");
+        play("z z");
+        const std::string copy = level->palaceInPlay().name();
+        EXPECT_EQ(copy == first, row == rows[0]) << row;
+        play("z");
+        EXPECT_EQ(level->palaceInPlay().name(), copy) << row << ": one copy";
+        play("y");
+        level->endPlay();
+        EXPECT_EQ(readFile("gallery/" + copy + ".txt"), saved()) << row;
+        EXPECT_EQ(readFile("gallery/" + first + ".txt"), theirs) << row;
+        // No lock file is left but of the palace in play.
+        other.reset();
+        EXPECT_EQ(stems("gallery/.locks", ""), std::vector<std::string>({copy})) << row;
+    }
 }
 
 TEST_F(Level, GalleryPagesThroughTheKeptPalacesNewestFirst)

@@ -1,17 +1,20 @@
 // Saving replaces a file whole or not at all: a write that fails (here past
 // the file size limit, as on a full disk) leaves the old file as it was, and
 // no temporary file is left beside it. A new file gets the usual mode, a
-// replaced one keeps its own.
+// replaced one keeps its own. A lock is held by one at most.
 
 #include "platform/AtomicFile.hpp"
+#include "platform/FileLock.hpp"
 #include "support/TempDir.hpp"
 
+#include <atomic>
 #include <csignal>
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <thread>
 #include <tuple>
 
 TEST(AtomicFile, ReplacesTheFileWholeOrNotAtAll)
@@ -54,4 +57,29 @@ TEST(AtomicFile, ReplacesTheFileWholeOrNotAtAll)
         EXPECT_EQ(mode, fs::status(file).permissions());
     }
     umask(mask);
+}
+
+TEST(FileLock, IsHeldByOneAtMostThoughEachRemovesItsFile)
+{
+    // Two takers in turn as fast as they can: while one holds the lock, no
+    // other does, and its file is there.
+    TestSupport::TempDir dir;
+    const std::string file = dir.file("lock");
+    std::atomic<int> holders{0};
+    std::atomic<bool> broken{false};
+    auto contend = [&]
+    {
+        for (int i = 0; i < 20000; ++i)
+        {
+            Platform::FileLock lock(file);
+            if (lock.held() && (++holders > 1 || !std::filesystem::exists(file)))
+                broken = true;
+            holders -= lock.held();
+        }
+    };
+    std::thread other(contend);
+    contend();
+    other.join();
+    EXPECT_FALSE(broken);
+    EXPECT_FALSE(std::filesystem::exists(file));
 }

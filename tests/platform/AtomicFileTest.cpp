@@ -1,17 +1,22 @@
 // Saving replaces a file whole or not at all: a write that fails (here past
 // the file size limit, as on a full disk) leaves the old file as it was, and
 // no temporary file is left beside it. A new file gets the usual mode, a
-// replaced one keeps its own. A lock is held by one at most.
+// replaced one keeps its own. A file thrown away reaches the trash whole
+// with its time, on its own disk or another. A lock is held by one at most.
 
 #include "platform/AtomicFile.hpp"
 #include "platform/FileLock.hpp"
+#include "platform/Trash.hpp"
 #include "support/TempDir.hpp"
 
 #include <atomic>
+#include <chrono>
 #include <csignal>
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
+#include <sched.h>
+#include <sys/mount.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <thread>
@@ -57,6 +62,33 @@ TEST(AtomicFile, ReplacesTheFileWholeOrNotAtAll)
         EXPECT_EQ(mode, fs::status(file).permissions());
     }
     umask(mask);
+}
+
+TEST(Trash, KeepsTheFileAndItsTimeOnItsOwnDiskOrAnother)
+{
+    namespace fs = std::filesystem;
+    // The other disk is a tmpfs in a mount namespace of this test's own.
+    if (::unshare(CLONE_NEWNS) != 0 ||
+        ::mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0)
+        GTEST_SKIP() << "a mount namespace needs root";
+    TestSupport::TempDir dir;
+    const std::string palace = dir.file("palace.txt");
+    const auto time = fs::file_time_type::clock::now() - std::chrono::hours(9999);
+    for (const std::string disk : {"own", "other"})
+    {
+        const std::string data = dir.file(disk), trashed = data + "/Trash/files/palace.txt";
+        fs::create_directory(data);
+        ASSERT_TRUE(disk == "own" || ::mount("tmpfs", data.c_str(), "tmpfs", 0, nullptr) == 0);
+        ::setenv("XDG_DATA_HOME", data.c_str(), 1);
+        std::ofstream(palace) << disk;
+        fs::last_write_time(palace, time);
+        Platform::moveToTrash(palace);
+        EXPECT_FALSE(fs::exists(palace)) << disk;
+        EXPECT_EQ(TestSupport::readFile(trashed), disk);
+        EXPECT_TRUE(fs::last_write_time(trashed) == time) << disk;
+        ::umount2(data.c_str(), MNT_DETACH);
+    }
+    ::unsetenv("XDG_DATA_HOME");
 }
 
 TEST(FileLock, IsHeldByOneAtMostThoughEachRemovesItsFile)

@@ -1,6 +1,7 @@
 #include "platform/Trash.hpp"
 
 #include "platform/Clock.hpp"
+#include "platform/linux/FileDescriptor.hpp"
 
 #include <cctype>
 #include <cerrno>
@@ -10,6 +11,7 @@
 #include <fcntl.h>
 #include <filesystem>
 #include <stdexcept>
+#include <sys/stat.h>
 #include <system_error>
 #include <unistd.h>
 
@@ -81,6 +83,33 @@ std::string reserveName(const fs::path& trash, const fs::path& file, const std::
     }
     fail("No room in the trash for", file);
 }
+// Copies the file onto another file system as a move would leave it: its
+// bytes, its mode and its times, flushed to disk, so that the original can
+// go. Sets error, the copy perhaps left, on failure.
+void copyAsMoved(const fs::path& from, const fs::path& to, std::error_code& error)
+{
+    struct stat source = {};
+    if (::stat(from.c_str(), &source) != 0)
+    {
+        error.assign(errno, std::generic_category());
+        return;
+    }
+    fs::copy_file(from, to, error);
+    if (error)
+        return;
+    FileDescriptor copy(::open(to.c_str(), O_WRONLY | O_CLOEXEC));
+    const timespec times[2] = {source.st_atim, source.st_mtim};
+    if (copy.get() == -1 || ::futimens(copy.get(), times) != 0 || ::fsync(copy.get()) != 0 ||
+        !copy.close())
+    {
+        error.assign(errno, std::generic_category());
+        return;
+    }
+    // Its name too; the copy is whole either way.
+    FileDescriptor folder(::open(to.parent_path().c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (folder.get() != -1)
+        ::fsync(folder.get());
+}
 } // namespace
 
 void moveToTrash(const std::string& file)
@@ -98,7 +127,8 @@ void moveToTrash(const std::string& file)
     fs::rename(path, target, error);
     if (error == std::errc::cross_device_link)
     {
-        fs::copy_file(path, target, error);
+        error.clear();
+        copyAsMoved(path, target, error);
         if (!error)
             fs::remove(path, error);
     }

@@ -19,7 +19,6 @@ struct FileIdentity
     long modifiedNanoseconds = 0;
 
     bool operator==(const FileIdentity& other) const;
-    bool operator!=(const FileIdentity& other) const { return !(*this == other); }
 };
 
 // The identity of the file the path names now; none when there is no such

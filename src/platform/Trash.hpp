@@ -11,8 +11,8 @@ namespace Platform
 // when that is taken, the name with " 2", " 3" and so on, and writes its
 // ".trashinfo" beside it in "info" (its absolute path and the deletion
 // time). Onto another file system it is copied with its times and flushed
-// to disk before the original goes. Makes the folders when missing. Throws std::runtime_error, with the
-// file where it was, when it cannot be moved.
+// to disk before the original goes. Makes the folders when missing. Throws
+// std::runtime_error, with the file where it was, when it cannot be moved.
 void moveToTrash(const std::string& file);
 
 } // namespace Platform

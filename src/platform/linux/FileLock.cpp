@@ -19,8 +19,9 @@ bool stillNamed(int fd, const std::string& path)
 }
 } // namespace
 
-// A holder may remove the file between our open and our flock: the lock we
-// then get is on a file no other taker can find, so take the new one.
+// A holder may remove the file between the open and the flock here: that
+// lock would be on a file no other taker can find, so the file the name
+// names by then is taken instead.
 FileLock::FileLock(const std::string& lockFile) : file(lockFile)
 {
     for (int tries = 0; tries < 100; ++tries)

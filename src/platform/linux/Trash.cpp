@@ -83,6 +83,7 @@ std::string reserveName(const fs::path& trash, const fs::path& file, const std::
     }
     fail("No room in the trash for", file);
 }
+
 // Copies the file onto another file system as a move would leave it: its
 // bytes, its mode and its times, flushed to disk, so that the original can
 // go. Sets error, the copy perhaps left, on failure.
@@ -110,6 +111,7 @@ void copyAsMoved(const fs::path& from, const fs::path& to, std::error_code& erro
     if (folder.get() != -1)
         ::fsync(folder.get());
 }
+
 } // namespace
 
 void moveToTrash(const std::string& file)

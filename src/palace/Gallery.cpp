@@ -175,7 +175,7 @@ bool Gallery::probe(const std::string& name, Palace& into, const std::function<v
     bool read = true;
     try
     {
-        kept.open(name, into, backgrounds, frames);
+        kept.read(name, into, backgrounds, frames);
         if (whileShown)
             whileShown();
     }

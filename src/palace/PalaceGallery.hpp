@@ -31,9 +31,13 @@ public:
     // failure; the palace's last good version then stays whole.
     virtual void keep(const std::string& name, const Palace& palace,
                       const BackgroundCatalogue& backgrounds, const FrameCatalogue& frames) = 0;
-    // Reads the kept palace into the palace and the catalogues. Throws, as
+    // Reads the kept palace into the palace and the catalogues, to be
+    // played: its file as read is then the one this game knows. Throws, as
     // the saved game's loader does, for a damaged palace.
     virtual void open(const std::string& name, Palace& palace, BackgroundCatalogue& backgrounds,
+                      FrameCatalogue& frames) = 0;
+    // Reads it as open does, only to be looked at (a thumbnail, a check).
+    virtual void read(const std::string& name, Palace& palace, BackgroundCatalogue& backgrounds,
                       FrameCatalogue& frames) = 0;
 
     // The kept palaces, the newest change first, but those found damaged.

@@ -105,6 +105,12 @@ void GalleryFolder::open(const std::string& name, Palace& palace, BackgroundCata
     readSavedGame(palaceFile(name), palace, backgrounds, frames);
 }
 
+void GalleryFolder::read(const std::string& name, Palace& palace, BackgroundCatalogue& backgrounds,
+                         FrameCatalogue& frames)
+{
+    readSavedGame(palaceFile(name), palace, backgrounds, frames);
+}
+
 std::vector<std::string> GalleryFolder::names()
 {
     std::vector<std::pair<fs::file_time_type, std::string>> kept;

@@ -6,7 +6,7 @@
 // games of one player never write the same palace; the name of the palace in
 // play when a run ended is kept in "gallery/.last". A name this game let go
 // is taken again only while its file is the version this game last wrote or
-// read, or, never seen, is not there: another game may have changed it.
+// opened, or, never seen, is not there: another game may have changed it.
 
 #include "palace/PalaceGallery.hpp"
 #include "platform/FileIdentity.hpp"
@@ -34,6 +34,8 @@ public:
     void keep(const std::string& name, const Palace& palace, const BackgroundCatalogue& backgrounds,
               const FrameCatalogue& frames) override;
     void open(const std::string& name, Palace& palace, BackgroundCatalogue& backgrounds,
+              FrameCatalogue& frames) override;
+    void read(const std::string& name, Palace& palace, BackgroundCatalogue& backgrounds,
               FrameCatalogue& frames) override;
     std::vector<std::string> names() override;
     void damaged(const std::string& name, const std::string& why) override;

@@ -35,11 +35,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string refused = Platform::readImageHeader(picture, Platform::familyPicture, header);
     std::string why;
     const Platform::BitmapPtr bitmap = Platform::loadImage(picture, Platform::familyPicture, why);
-    if (bitmap && (!refused.empty() || FreeImage_GetWidth(bitmap.get()) != header.width ||
-                   FreeImage_GetHeight(bitmap.get()) != header.height || header.width > 1024 ||
-                   header.height > 768 || FreeImage_GetBPP(bitmap.get()) < 24))
-        std::abort();
-    if (bitmap == nullptr && why.empty())
+    if (bitmap ? !refused.empty() || FreeImage_GetWidth(bitmap.get()) != header.width ||
+                     FreeImage_GetHeight(bitmap.get()) != header.height || header.width > 1024 ||
+                     header.height > 768 || FreeImage_GetBPP(bitmap.get()) < 24
+               : why.empty())
         std::abort();
     return 0;
 }

@@ -15,31 +15,34 @@ namespace PalaceBuild
 namespace
 {
 
-void skip(const std::string& file, const char* why)
+void skip(const std::string& file, const std::string& why)
 {
     Platform::logLine("PalaceBuild", 790)
         << " Own picture " << file << " skipped: " << why << Platform::endLine;
 }
 
-// Why the picture cannot be used, or null when it can. Its mask is written
-// here: a picture whose mask is fresh decoded well before and is unchanged
-// since, so only its header is read again.
-const char* refusal(const std::string& file)
+// Why the picture cannot be used, or the empty string when it can. Its mask
+// is written here: a picture whose mask is fresh decoded well before and is
+// unchanged since, so only its header is read again.
+std::string refusal(const std::string& file)
 {
     Platform::ImageHeader header;
-    if (!Platform::readImageHeader(file, header))
-        return "it cannot be read";
-    if (header.bitsPerPixel != 24 && header.bitsPerPixel != 32)
-        return "it cannot be read (24 or 32 bits a pixel are needed)";
-    if (header.width > largestOwnWidth || header.height > largestOwnHeight)
-        return "it is larger than 1024x768";
-    if (VideoEngine::OpenGL::maskIsFresh(file))
-        return nullptr;
-    const Platform::BitmapPtr bitmap = Platform::loadImage(file, 0);
+    std::string why = Platform::readImageHeader(file, Platform::familyPicture, header);
+    if (!why.empty() || VideoEngine::OpenGL::maskIsFresh(file))
+        return why;
+    const Platform::BitmapPtr bitmap = Platform::loadImage(file, Platform::familyPicture, why);
     if (!bitmap)
+        return why;
+    try
+    {
+        VideoEngine::OpenGL::prepareMask(file, bitmap.get());
+    }
+    catch (const std::exception&)
+    {
+        // Gone or replaced since it was read.
         return "it cannot be read";
-    VideoEngine::OpenGL::prepareMask(file, bitmap.get());
-    return nullptr;
+    }
+    return "";
 }
 
 } // namespace
@@ -52,7 +55,15 @@ std::vector<std::vector<std::string>> ownPictures(const std::string& folder)
     if (!boost::filesystem::is_directory(path, error))
         return rows;
     std::vector<std::string> files;
-    listPictures(path, files, "[^.].*");
+    try
+    {
+        listEntries(path, files, "[^.].*");
+    }
+    catch (const std::exception& failure)
+    {
+        skip(path, std::string("it cannot be read (") + failure.what() + ")");
+        return rows;
+    }
     const boost::regex named(".*/[1-3]\\..+\\.(png|bmp)");
     for (const std::string& file : files)
     {
@@ -60,7 +71,7 @@ std::vector<std::vector<std::string>> ownPictures(const std::string& folder)
             continue;
         if (!boost::regex_match(file, named))
             skip(file, "it is not named <row 1, 2 or 3>.<name>.png or .bmp");
-        else if (const char* why = refusal(file))
+        else if (const std::string why = refusal(file); !why.empty())
             skip(file, why);
         else
             rows[file[path.size() + 1] - '1'].push_back(file);

@@ -15,4 +15,11 @@ namespace Platform
 // cannot be read whole.
 std::string readSmallFile(const std::string& path, std::size_t limit, std::string& problem);
 
+// The first `wanted` bytes of the regular file at path (all of it when it is
+// shorter), read the same careful way from a file of at most limit bytes.
+// Returns "" with problem set as readSmallFile sets it, a missing file
+// included ("cannot be opened: ...").
+std::string readFileStart(const std::string& path, std::size_t wanted, std::size_t limit,
+                          std::string& problem);
+
 } // namespace Platform

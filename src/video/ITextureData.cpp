@@ -25,14 +25,16 @@ std::uint64_t ITextureData::nextGeneration()
 void ITextureData::loadFromFile(const std::string& name, int x, int y, int width, int height)
 {
     int detail = 1;
-    Platform::BitmapPtr bitmap = Platform::loadImage(detailedPictureFile(name, detail), 0);
+    const std::string file = detailedPictureFile(name, detail);
+    std::string why;
+    Platform::BitmapPtr bitmap = Platform::loadImage(file, pictureRules(file), why);
     // A twin that cannot be read, or of an odd size, is no twin: the picture
     // itself serves.
     if (detail > 1 && (!bitmap || FreeImage_GetWidth(bitmap.get()) % detail != 0 ||
                        FreeImage_GetHeight(bitmap.get()) % detail != 0))
     {
         detail = 1;
-        bitmap = Platform::loadImage(name, 0);
+        bitmap = Platform::loadImage(name, pictureRules(name), why);
     }
     if (!bitmap)
         throw std::invalid_argument("Unable to load " + name);

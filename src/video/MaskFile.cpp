@@ -99,7 +99,9 @@ void prepareMasks(const std::vector<std::string>& fileNames)
         // Most starts find every mask written: no picture is decoded then.
         if (maskIsFresh(fileName))
             continue;
-        const Platform::BitmapPtr bitmap = Platform::loadImage(fileName, 0);
+        std::string why;
+        const Platform::BitmapPtr bitmap =
+            Platform::loadImage(fileName, Platform::gamePicture, why);
         if (bitmap)
             prepareMask(fileName, bitmap.get());
     }

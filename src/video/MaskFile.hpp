@@ -22,9 +22,10 @@ bool maskIsFresh(const std::string& fileName);
 // 32 bits ("Bad image format", after truncating the mask file).
 void prepareMask(const std::string& fileName, FIBITMAP* bitmap);
 
-// prepareMask for every picture in order; pictures that cannot be read are
-// skipped; an exception of prepareMask ends the loop and passes on, and so
-// does "Terminated" once a termination signal has arrived.
+// prepareMask for every one of the game's own pictures in order (read by
+// Platform::gamePicture); pictures that cannot be read are skipped; an
+// exception of prepareMask ends the loop and passes on, and so does
+// "Terminated" once a termination signal has arrived.
 void prepareMasks(const std::vector<std::string>& fileNames);
 
 } // namespace OpenGL

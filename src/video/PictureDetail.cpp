@@ -76,6 +76,13 @@ std::string detailedPictureFile(const std::string& fileName, int& pixelsPerUnit)
     return twin;
 }
 
+const Platform::PictureRules& pictureRules(const std::string& fileName)
+{
+    const bool ours =
+        inSmallFolder(fileName) || fileName.compare(0, largeFolder.size(), largeFolder) == 0;
+    return ours ? Platform::gamePicture : Platform::familyPicture;
+}
+
 void notePictureFile(ITextureData& picture)
 {
     if (inSmallFolder(picture.fileName))

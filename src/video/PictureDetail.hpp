@@ -4,6 +4,8 @@
 // scene drawn larger than 1024 x 768. Sizes, places and file names stay in
 // the BMP/ pictures' units whichever is read.
 
+#include "platform/Image.hpp"
+
 #include <string>
 
 namespace VideoEngine
@@ -24,6 +26,10 @@ void choosePictureDetail(int sceneWidth, int sceneHeight);
 // the twin under BMP2x/ when the detail is 2 and that file exists, else the
 // file itself at 1.
 std::string detailedPictureFile(const std::string& fileName, int& pixelsPerUnit);
+
+// The rules a picture file is read by: the game's own for the files of BMP/
+// and BMP2x/, which the build makes; a family's for every other.
+const Platform::PictureRules& pictureRules(const std::string& fileName);
 
 // A picture just read from a file notes itself, and forgets itself before it
 // goes; only pictures of BMP/ are kept in the list. The list owns nothing.

@@ -129,6 +129,14 @@ class Piece:
         return [(left + (self.width - 1 - c if mirrored else c), top + r) for c, r in self.points]
 
 
+def gif_bomb(side):
+    """A GIF of a few dozen bytes whose one picture claims side x side pixels:
+    a decoder that believes it fills that much memory before it finds out."""
+    size = struct.pack("<HH", side, side)
+    return (b"GIF89a" + size + b"\x80\0\0" + b"\0\0\0\xff\xff\xff" + b",\0\0\0\0" + size
+            + b"\0\x02\x01\x2c\0;")  # clear and end codes only
+
+
 def fit(width, height):
     """Where the game shows its 1024x768 scene on a screen: left, top, width
     and height of the largest centred rectangle of its shape."""

@@ -20,7 +20,7 @@ import unittest
 from concurrent.futures import ThreadPoolExecutor
 
 from harness import (BUTTONS, GAME_DIR, MIDDLE, REST, Game, Picture, Piece, Scene, XServer, fit,
-                     wait_until)
+                     gif_bomb, wait_until)
 import printserver
 
 
@@ -191,11 +191,13 @@ OWN = "own/palace/1.zz-family.png"  # a family's own piece: shows after the game
 
 def own_pictures(*bad):
     """A game folder with the family's magenta piece and the bad pictures
-    (name, ImageMagick size or None for garbage bytes)."""
+    (name, ImageMagick size, None for garbage bytes, or what makes the path)."""
     def prepare(folder):
         for name, size in ((OWN, "100x80"),) + bad:
             os.makedirs(os.path.dirname(os.path.join(folder, name)), exist_ok=True)
-            if size:
+            if callable(size):
+                size(os.path.join(folder, name))
+            elif size:
                 subprocess.run(["convert", "-size", size, "xc:#ff00ff", "PNG32:" + os.path.join(
                     folder, name)], check=True)
             else:
@@ -208,6 +210,13 @@ def skipped(name, why):
         assert any(line.endswith(" Own picture %s skipped: %s" % (name, why))
                    for line in game.log()), game.report()
     return check
+
+
+def bad_own(what, name, make, why):
+    """A row: the bad own picture is named in the log, the family's piece is
+    played as usual."""
+    return (what, "", 0, own_pictures((name, make)), steps(skipped(name, why), own_piece_played),
+            escape, 0, "exit", False)
 
 
 def own_piece_played(game, x):
@@ -879,12 +888,22 @@ ROWS = [
     ("destroyed by another client", "", 0, None, True, destroy, 0, "exit", False),
     ("a family's own piece", "", 0, own_pictures(), own_piece_played, escape, 0, "exit", False),
     ("a damaged own picture", "", 0, own_pictures(("own/decoration/2.broken.png", None)),
-     skipped("own/decoration/2.broken.png", "it cannot be read"), escape, 0, "exit", False),
+     skipped("own/decoration/2.broken.png", "it cannot be read (PNG or BMP are needed)"), escape, 0, "exit", False),
     ("an oversized own picture", "", 0, own_pictures(("own/person/3.huge.png", "1025x300")),
      skipped("own/person/3.huge.png", "it is larger than 1024x768"), escape, 0, "exit", False),
     ("a badly named own picture", "", 0, own_pictures(("own/palace/cat.png", "40x40")),
      skipped("own/palace/cat.png", "it is not named <row 1, 2 or 3>.<name>.png or .bmp"),
      escape, 0, "exit", False),
+    bad_own("a GIF bomb as an own picture", "own/palace/1.bomb.png",
+            lambda path: pathlib.Path(path).write_bytes(gif_bomb(16384)),
+            "it cannot be read (PNG or BMP are needed)"),
+    bad_own("a FIFO as an own picture", "own/palace/1.pipe.png", os.mkfifo,
+            "it is not a regular file"),
+    bad_own("a symbolic link loop as an own picture", "own/palace/1.loop.png",
+            lambda path: os.symlink("1.loop.png", path),
+            "it cannot be opened: Too many levels of symbolic links"),
+    bad_own("a folder as an own picture", "own/palace/1.folder.png", os.mkdir,
+            "it is not a regular file"),
     ("damaged masks", "", 0, damage_masks, lay_pieces, send(TERM), 0, "Terminated", False),
     ("read-only game folder", "", 1, read_only, read_only_play, send(TERM), 0, None, False),
     ("full disk while saving", "", 1, small_disk, full_disk_play, send(TERM), 0, "Terminated",

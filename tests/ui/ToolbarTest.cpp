@@ -109,8 +109,9 @@ TEST_F(Toolbar, FamilysOwnPicturesFollowTheGamesOwnInTheirRow)
         {"own/palace/1.screen.bmp", 24, 1024, 768, ""},
         {"own/palace/2.wide.png", 32, 1025, 10, "it is larger than 1024x768"},
         {"own/palace/3.tall.png", 32, 10, 769, "it is larger than 1024x768"},
-        {"own/palace/3.grey.png", 8, 10, 10, "it cannot be read (24 or 32 bits a pixel are needed)"},
-        {"own/palace/2.junk.png", 0, 0, 0, "it cannot be read"},
+        {"own/palace/3.grey.png", 8, 10, 10,
+         "it cannot be read (24 or 32 bits a pixel are needed)"},
+        {"own/palace/2.junk.png", 0, 0, 0, "it cannot be read (PNG or BMP are needed)"},
         {"own/palace/cat.png", 32, 10, 10, "it is not named <row 1, 2 or 3>.<name>.png or .bmp"},
         {"own/palace/4.cat.png", 32, 10, 10, "it is not named <row 1, 2 or 3>.<name>.png or .bmp"},
         {"own/palace/1.cat.PNG", 32, 10, 10, "it is not named <row 1, 2 or 3>.<name>.png or .bmp"},
@@ -129,8 +130,9 @@ TEST_F(Toolbar, FamilysOwnPicturesFollowTheGamesOwnInTheirRow)
     for (const auto& row : rows)
     {
         const std::string line = std::string(" Own picture ") + row.file + " skipped: ";
-        EXPECT_EQ(row.left && *row.left, log.find(line + (row.left ? row.left : "") + "\n") !=
-                                             std::string::npos) << row.file;
+        EXPECT_EQ(row.left && *row.left,
+                  log.find(line + (row.left ? row.left : "") + "\n") != std::string::npos)
+            << row.file;
         EXPECT_EQ(row.left && !*row.left, std::filesystem::exists(row.file + std::string(".mask")))
             << row.file;
     }

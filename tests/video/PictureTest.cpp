@@ -36,7 +36,8 @@ protected:
 TEST_F(Pictures, FormatsAcceptedAndRefused)
 {
     // Left half plum, right half sky (transparent in 32 bits); bits 0: no
-    // file, -1: a file that is no picture.
+    // file, -1: a file that is no picture. The game's own pictures are of
+    // BMP/, a family's of any other folder: PNG or BMP up to 1024 x 768 only.
     constexpr Rgba plum{200, 40, 90, 255}, skyBlue{30, 160, 220, 255};
     const struct
     {
@@ -44,15 +45,23 @@ TEST_F(Pictures, FormatsAcceptedAndRefused)
         int width, bits;
         const char* refusal;
     } rows[] = {
-        {"a.png", 40, 32, nullptr},           {"b.png", 40, 24, nullptr},
-        {"c.bmp", 40, 24, nullptr},           {"d.jpg", 40, 24, nullptr},
-        {"e.png", 40, 8, "Bad image format"}, {"f.png", 65537, 24, "Too large"},
-        {"g.png", 40, 0, "Unable to load"},   {"h.png", 40, -1, "Unable to load"},
+        {"BMP/a.png", 40, 32, nullptr},
+        {"BMP/b.png", 40, 24, nullptr},
+        {"BMP/c.bmp", 40, 24, nullptr},
+        {"BMP/d.jpg", 40, 24, nullptr},
+        {"BMP/e.png", 40, 8, "Bad image format"},
+        {"BMP/f.png", 65537, 24, "Too large"},
+        {"BMP/g.png", 40, 0, "Unable to load"},
+        {"BMP/h.png", 40, -1, "Unable to load"},
+        {"own/i.bmp", 40, 24, nullptr},
+        {"own/j.jpg", 40, 24, "Unable to load"},
+        {"gallery/k.png", 1025, 24, "Unable to load"},
     };
+    const WorkingDirectory inside(dir.path());
     for (const auto& row : rows)
     {
         SCOPED_TRACE(row.name);
-        const std::string file = dir.file(row.name);
+        const std::string file = row.name;
         const Rgba right = row.bits == 32 ? Rgba{} : skyBlue;
         if (row.bits > 0)
             writePicture(file, row.width, 20, row.bits,
@@ -89,9 +98,9 @@ TEST_F(Pictures, TwinsOfTwiceTheSizeWhereTheSceneIsLarger)
         int first, second, twinWidth;
         bool gone;
         Rgba shownFirst, shownSecond;
-    } rows[] = {{2048, 1024, 80, false, skyBlue, plum},   {1024, 1920, 80, false, plum, skyBlue},
-                {1024, 1025, 80, false, plum, skyBlue},   {1920, 2048, 80, false, skyBlue, skyBlue},
-                {1024, 2048, 79, false, plum, plum},      {2048, 1024, 80, true, skyBlue, skyBlue}};
+    } rows[] = {{2048, 1024, 80, false, skyBlue, plum}, {1024, 1920, 80, false, plum, skyBlue},
+                {1024, 1025, 80, false, plum, skyBlue}, {1920, 2048, 80, false, skyBlue, skyBlue},
+                {1024, 2048, 79, false, plum, plum},    {2048, 1024, 80, true, skyBlue, skyBlue}};
     const WorkingDirectory inside(dir.path());
     Platform::gameLog.open("gameLog.txt");
     std::filesystem::create_directories("BMP2x");

@@ -1,6 +1,7 @@
 #include "platform/SmallFile.hpp"
 #include "platform/linux/FileDescriptor.hpp"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
@@ -9,15 +10,20 @@
 
 namespace Platform
 {
+namespace
+{
 
-std::string readSmallFile(const std::string& path, std::size_t limit, std::string& problem)
+// Reads the first `wanted` bytes of the file, as readFileStart does; a
+// missing file is a problem only when missingIsProblem.
+std::string readStart(const std::string& path, std::size_t wanted, std::size_t limit,
+                      std::string& problem, bool missingIsProblem)
 {
     problem.clear();
     // O_NONBLOCK: opening a FIFO for reading waits for a writer otherwise.
     FileDescriptor file(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
     if (file.get() == -1)
     {
-        if (errno != ENOENT && errno != ENOTDIR)
+        if (missingIsProblem || (errno != ENOENT && errno != ENOTDIR))
             problem = std::string("cannot be opened: ") + std::strerror(errno);
         return "";
     }
@@ -28,18 +34,18 @@ std::string readSmallFile(const std::string& path, std::size_t limit, std::strin
         problem = "not a regular file";
         return "";
     }
-    const std::string tooLarge = "larger than " + std::to_string(limit) + " bytes";
     if (static_cast<std::size_t>(status.st_size) > limit)
     {
-        problem = tooLarge;
+        problem = "larger than " + std::to_string(limit) + " bytes";
         return "";
     }
-    // One byte more than the limit shows a file that grew since fstat.
-    std::string contents(limit + 1, '\0');
-    std::size_t size = 0;
-    while (size < contents.size())
+    std::string contents;
+    contents.reserve(std::min(wanted, static_cast<std::size_t>(status.st_size) + 1));
+    char block[65536];
+    while (contents.size() < wanted)
     {
-        const ssize_t got = ::read(file.get(), &contents[size], contents.size() - size);
+        const ssize_t got =
+            ::read(file.get(), block, std::min(sizeof block, wanted - contents.size()));
         if (got < 0 && errno == EINTR)
             continue;
         if (got < 0)
@@ -49,15 +55,29 @@ std::string readSmallFile(const std::string& path, std::size_t limit, std::strin
         }
         if (got == 0)
             break;
-        size += static_cast<std::size_t>(got);
+        contents.append(block, static_cast<std::size_t>(got));
     }
-    if (size > limit)
+    return contents;
+}
+
+} // namespace
+
+std::string readSmallFile(const std::string& path, std::size_t limit, std::string& problem)
+{
+    // One byte more than the limit shows a file that grew since it was opened.
+    std::string contents = readStart(path, limit + 1, limit, problem, false);
+    if (contents.size() > limit)
     {
-        problem = tooLarge;
+        problem = "larger than " + std::to_string(limit) + " bytes";
         return "";
     }
-    contents.resize(size);
     return contents;
+}
+
+std::string readFileStart(const std::string& path, std::size_t wanted, std::size_t limit,
+                          std::string& problem)
+{
+    return readStart(path, std::min(wanted, limit), limit, problem, true);
 }
 
 } // namespace Platform

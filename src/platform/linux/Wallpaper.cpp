@@ -243,7 +243,8 @@ bool installLxde(const Budget& budget, const fs::path& picture)
 // Writes a PNG beside the picture (same name, ".png"); nothing on failure.
 std::optional<fs::path> pngBeside(const fs::path& picture)
 {
-    const BitmapPtr bitmap = loadImage(picture.string(), 0);
+    std::string why;
+    const BitmapPtr bitmap = loadImage(picture.string(), familyPicture, why);
     if (!bitmap)
         return std::nullopt;
     fs::path png = picture;

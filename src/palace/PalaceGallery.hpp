@@ -29,8 +29,9 @@ public:
     // failure; the palace's last good version then stays whole.
     virtual void keep(const std::string& name, const Palace& palace,
                       const BackgroundCatalogue& backgrounds, const FrameCatalogue& frames) = 0;
-    // Reads the kept palace into the palace and the catalogues. Throws, as
-    // the saved game's loader does, for a damaged palace.
+    // Reads the kept palace into the palace and the catalogues; a piece whose
+    // picture is missing shows a stand-in of its size, keeping the picture's
+    // name. Throws, as the saved game's loader does, for a damaged palace.
     virtual void open(const std::string& name, Palace& palace, BackgroundCatalogue& backgrounds,
                       FrameCatalogue& frames) = 0;
 

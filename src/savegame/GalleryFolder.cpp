@@ -86,7 +86,8 @@ void GalleryFolder::keep(const std::string& name, const Palace& palace,
 void GalleryFolder::open(const std::string& name, Palace& palace, BackgroundCatalogue& backgrounds,
                          FrameCatalogue& frames)
 {
-    readSavedGame(palaceFile(name), palace, backgrounds, frames);
+    // A palace never leaves the gallery for a picture gone: it shows stand-ins.
+    readSavedGame(palaceFile(name), palace, backgrounds, frames, MissingPicture::standIn);
 }
 
 std::vector<std::string> GalleryFolder::names()

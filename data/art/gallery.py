@@ -87,8 +87,8 @@ def standin_box(s):
     dash = dict(stroke=STAND_IN_DASH, sw=4)
     far = STAND_IN - 5
     for x0, y0, sx, sy in ((5, 5, 1, 1), (far, 5, -1, 1), (5, far, 1, -1), (far, far, -1, -1)):
-        # A rounded corner, radius 10, drawn as one dash.
-        s.add(path("M%d,%d Q%d,%d %d,%d" % (x0, y0 + 10 * sy, x0, y0, x0 + 10 * sx, y0), "none",
+        # A rounded corner drawn as one dash, its round ends within the corner.
+        s.add(path("M%d,%d Q%d,%d %d,%d" % (x0, y0 + 8 * sy, x0, y0, x0 + 8 * sx, y0), "none",
                    **dash))
     for a in (20, 36):
         for edge in ((a, 5, a + 8, 5), (a, far, a + 8, far), (5, a, 5, a + 8), (far, a, far, a + 8)):

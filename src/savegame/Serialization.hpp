@@ -164,6 +164,8 @@ template <class Archive> void load(Archive& archive, GameLogic::PalaceBuild::Bri
             brick.picture.data = pictures.standIn(brick.picture.data->fileName,
                                                   brick.sourceRect.right, brick.sourceRect.bottom,
                                                   brick.picture.mirror);
+            // Hit by its rectangle.
+            brick.mask.runs.reset();
             return;
         }
         brick.mask = pictures.mask(*brick.picture.data);

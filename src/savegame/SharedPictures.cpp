@@ -2,6 +2,7 @@
 
 #include "video/StandInPicture.hpp"
 
+#include <algorithm>
 #include <filesystem>
 #include <stdexcept>
 
@@ -61,8 +62,12 @@ std::shared_ptr<VideoEngine::OpenGL::FastTextureData>
 SharedPictures::standIn(const std::string& fileName, int width, int height, bool mirrored)
 {
     auto& made = standInsMade[std::make_tuple(fileName, width, height, mirrored)];
-    if (!made)
-        made = VideoEngine::OpenGL::standInPicture(fileName, width, height, mirrored);
+    if (made)
+        return made;
+    standInArea += long(std::max(width, 0)) * std::max(height, 0);
+    if (standInArea > largestStandInArea)
+        throw std::runtime_error("Damaged saved game: too many missing pictures");
+    made = VideoEngine::OpenGL::standInPicture(fileName, width, height, mirrored);
     return made;
 }
 

@@ -45,7 +45,8 @@ public:
     bool missing(const VideoEngine::OpenGL::ITextureData& picture) const;
     // The stand-in of the missing picture at width x height units, shared
     // by every brick of that name, size and mirroring. Throws as
-    // standInPicture does.
+    // standInPicture does, and std::runtime_error once the stand-ins of
+    // one load would cover more than largestStandInArea square units.
     std::shared_ptr<VideoEngine::OpenGL::FastTextureData>
     standIn(const std::string& fileName, int width, int height, bool mirrored);
 
@@ -61,8 +62,13 @@ public:
         return archive.template get_helper<SharedPictures>(&helperKey);
     }
 
+    // Far more than the pictures of any palace a child builds.
+    static constexpr long largestStandInArea = 4L << 20;
+
 private:
     static char helperKey;
+
+    long standInArea = 0;
 
     std::map<std::string, std::shared_ptr<VideoEngine::OpenGL::FastTextureData>> pictures;
     std::map<std::string, Mask> masks;

@@ -8,6 +8,7 @@
 #include <FreeImage.h>
 #include <algorithm>
 #include <stdexcept>
+#include <vector>
 
 namespace VideoEngine
 {
@@ -77,11 +78,16 @@ std::shared_ptr<FastTextureData> standInPicture(const std::string& fileName, int
     const Platform::BitmapPtr picture(FreeImage_Allocate(width, height, 32));
     if (!picture)
         throw std::runtime_error("Out of memory for a stand-in of " + fileName);
+    std::vector<int> columns(std::size_t(width), 0);
+    for (int x = 0; x < width; ++x)
+        columns[std::size_t(x)] = sourceAt(x, width, boxWidth);
     for (int y = 0; y < height; ++y)
+    {
+        const BYTE* from = pixel(box.get(), 0, sourceAt(y, height, boxHeight));
+        BYTE* to = pixel(picture.get(), 0, y);
         for (int x = 0; x < width; ++x)
-            std::copy_n(pixel(box.get(), sourceAt(x, width, boxWidth),
-                              sourceAt(y, height, boxHeight)),
-                        4, pixel(picture.get(), x, y));
+            std::copy_n(from + 4 * columns[std::size_t(x)], 4, to + 4 * x);
+    }
 
     const int side = std::min(width, height) * 3 / 4;
     const Platform::BitmapPtr sized(

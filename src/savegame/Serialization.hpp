@@ -161,9 +161,9 @@ template <class Archive> void load(Archive& archive, GameLogic::PalaceBuild::Bri
         SaveGame::SharedPictures& pictures = SaveGame::SharedPictures::forArchive(archive);
         if (pictures.missing(*brick.picture.data))
         {
-            brick.picture.data = pictures.standIn(brick.picture.data->fileName,
-                                                  brick.sourceRect.right, brick.sourceRect.bottom,
-                                                  brick.picture.mirror);
+            brick.picture.data =
+                pictures.standIn(brick.picture.data->fileName, brick.sourceRect.right,
+                                 brick.sourceRect.bottom, brick.picture.mirror);
             // Hit by its rectangle.
             brick.mask.runs.reset();
             return;

@@ -98,7 +98,8 @@ std::shared_ptr<FastTextureData> standInPicture(const std::string& fileName, int
         const int top = (height - side) / 2;
         for (int y = 0; y < side; ++y)
             for (int x = 0; x < side; ++x)
-                over(pixel(picture.get(), left + x, top + y), pixel(sized.get(), mirrored ? side - 1 - x : x, y));
+                over(pixel(picture.get(), left + x, top + y),
+                     pixel(sized.get(), mirrored ? side - 1 - x : x, y));
     }
 
     auto data = std::make_shared<FastTextureData>();

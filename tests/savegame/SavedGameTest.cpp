@@ -2,9 +2,10 @@
 // load and save again byte for byte, damaged files leave an empty palace,
 // and a failed save keeps the old file.
 
+#include "savegame/SavedGame.hpp"
+
 #include "palace/Palace.hpp"
 #include "palace/Toolbar.hpp"
-#include "savegame/SavedGame.hpp"
 #include "support/Level.hpp"
 
 #include <boost/filesystem.hpp>
@@ -90,9 +91,11 @@ TEST_F(SavedGame, FilesOfEarlierVersionsLoadAndSaveByteForByte)
         {
             loaded.push_back(describe(*brick));
             const auto& picture = *brick->picture.data;
-            EXPECT_EQ(bool(brick->mask.runs), fs::exists(picture.fileName)) << "only stand-ins lack one";
+            EXPECT_EQ(bool(brick->mask.runs), fs::exists(picture.fileName))
+                << "only stand-ins lack one";
             EXPECT_EQ(int(picture.imageWidth) * 100 + int(picture.imageHeight),
-                      brick->sourceRect.right * 100 + brick->sourceRect.bottom) << "the stored size";
+                      brick->sourceRect.right * 100 + brick->sourceRect.bottom)
+                << "the stored size";
         }
         EXPECT_EQ(loaded, row.pieces) << row.file;
         EXPECT_EQ(level->palace().selected(),

@@ -466,12 +466,6 @@ def whole_again(game, x):
         second.close()
 
 
-def trash_blocked(folder):
-    """A file where the desktop's trash goes."""
-    os.makedirs(folder + "/home/.local/share")
-    pathlib.Path(folder, "home/.local/share/Trash").write_text("")
-
-
 def kept_when_not_thrown(game, x):
     """Delete on the palace in play fails: the scene and its file stay."""
     lay(game, x, *LAID[0])
@@ -870,8 +864,10 @@ ROWS = [
      good_opens, send(TERM), 0, "Terminated", False),
     ("a renamed own picture in a kept palace", "", 0, renamed_own_picture, stand_in_shown,
      send(TERM), 0, "Terminated", False, {"then": whole_again}),
-    ("a throw-away that fails", "", 0, trash_blocked, kept_when_not_thrown, send(TERM), 0,
-     "Terminated", False),
+    ("a throw-away that fails: a file where the trash goes", "", 0,
+     lambda f: os.makedirs(f + "/home/.local/share") or pathlib.Path(
+         f, "home/.local/share/Trash").touch(), kept_when_not_thrown,
+     send(TERM), 0, "Terminated", False),
     ("two games in one folder", "", 0, None, two_games, send(TERM), 0, None, False),
     ("child lock, dummy Xorg", "dummy", 1, None, locked, unlock, 0, "exit", True,
      {"arguments": ["--lock"]}),

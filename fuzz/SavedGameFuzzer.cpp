@@ -2,7 +2,9 @@
 // holding the small pictures the seed saved games name, with a GLUT window
 // (loading a brick uploads its picture). Every input must end in a return or
 // an exception and leave a sound pile; crashes, hangs and leaks are what the
-// fuzzer reports.
+// fuzzer reports. Built twice: as savegame.txt is read (MISSING_PICTURES
+// damage) and as the gallery reads a palace (standIn: a missing picture
+// stands in, drawn at the stored size).
 
 #include "savegame/SceneFiles.hpp"
 
@@ -10,6 +12,10 @@
 #include <cstdlib>
 #include <filesystem>
 #include <memory>
+
+#ifndef MISSING_PICTURES
+#define MISSING_PICTURES damage
+#endif
 
 static std::unique_ptr<SceneFiles::Scene> scene;
 
@@ -40,7 +46,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     try
     {
         SaveGame::readSavedGameText(std::string(reinterpret_cast<const char*>(data), size),
-                                    scene->palace, scene->backgrounds, scene->frames);
+                                    scene->palace, scene->backgrounds, scene->frames,
+                                    SaveGame::MissingPicture::MISSING_PICTURES);
         // What loaded must be a sound pile, its first brick selected.
         const auto& pile = scene->palace.bricks();
         if (!pile.empty() && scene->palace.selected() != pile.front())

@@ -1,5 +1,6 @@
 """The gallery screen: the wall the child's palaces hang on, the frame each
-thumbnail hangs in, and the golden glow around the one chosen.
+thumbnail hangs in, and the golden glow around the one chosen; and the
+stand-in a kept palace shows for a piece whose picture has gone.
 
 The wall covers the whole screen: a warm plaster wall lit from the top left,
 a string of pennants along its top (leaving room for the gallery button at
@@ -73,4 +74,34 @@ def highlight(s):
         s.add(poly(star_points(x, y, 8, 3, 4), "#ffffff", stroke="#9a7a10", sw=1.2))
 
 
-GALLERY = {"panel": (W, H, panel), "slot": (SLOT_W, SLOT_H, slot), "highlight": (GLOW_W, GLOW_H, highlight)}
+# The stand-in is laid out for stretching by the game: its corners (16 x 16)
+# stay, each 16 units of its edges between them repeat (one dash each), and
+# its middle is plain fill. The question mark goes on top, kept in shape.
+STAND_IN = 64
+STAND_IN_FILL = "#eaf4ff"
+STAND_IN_DASH = "#5b8fe0"
+
+
+def standin_box(s):
+    s.add(rect(3, 3, STAND_IN - 6, STAND_IN - 6, STAND_IN_FILL, sw=0, rx=12, opacity=0.85))
+    dash = dict(stroke=STAND_IN_DASH, sw=4)
+    far = STAND_IN - 5
+    for x0, y0, sx, sy in ((5, 5, 1, 1), (far, 5, -1, 1), (5, far, 1, -1), (far, far, -1, -1)):
+        # A rounded corner drawn as one dash, its round ends within the corner.
+        s.add(path("M%d,%d Q%d,%d %d,%d" % (x0, y0 + 8 * sy, x0, y0, x0 + 8 * sx, y0), "none",
+                   **dash))
+    for a in (20, 36):
+        for edge in ((a, 5, a + 8, 5), (a, far, a + 8, far), (5, a, 5, a + 8), (far, a, far, a + 8)):
+            s.add(line(*edge, **dash))
+
+
+def standin_mark(s):
+    hook = "M21,22 C21,7 43,7 43,22 C43,32 32,31 32,41"
+    s.add(path(hook, "none", sw=11))
+    s.add(path(hook, "none", stroke="#ffd23f", sw=6))
+    s.add(circle(32, 53, 5.5, s.ball("#ffd23f"), sw=2.5))
+
+
+GALLERY = {"panel": (W, H, panel), "slot": (SLOT_W, SLOT_H, slot), "highlight": (GLOW_W, GLOW_H, highlight),
+           "standin-box": (STAND_IN, STAND_IN, standin_box),
+           "standin-mark": (STAND_IN, STAND_IN, standin_mark)}

@@ -6,6 +6,7 @@
 #include "video/ScreenCapture.hpp"
 
 #include <GL/freeglut.h>
+#include <map>
 #include <stdexcept>
 
 namespace GameLogic
@@ -108,19 +109,30 @@ void Gallery::act(GalleryScreen::Choice choice)
 void Gallery::fillPage()
 {
     screen->setThumbnails({});
+    // A damaged palace leaves the pages and the page closes up: its names
+    // are gone through again, each thumbnail loaded once, however many
+    // palaces are damaged.
+    std::map<std::string, GalleryScreen::Picture> loaded;
+    for (bool whole = false; !whole;)
+    {
+        whole = true;
+        for (const std::string& name : screen->page())
+        {
+            if (loaded.count(name))
+                continue;
+            GalleryScreen::Picture picture;
+            if (!loadThumbnail(name, picture))
+            {
+                screen->remove(name);
+                whole = false;
+                break;
+            }
+            loaded.emplace(name, std::move(picture));
+        }
+    }
     std::vector<GalleryScreen::Picture> pictures;
     for (const std::string& name : screen->page())
-    {
-        GalleryScreen::Picture picture;
-        if (!loadThumbnail(name, picture))
-        {
-            // Damaged: the page closes up, and is filled again.
-            screen->remove(name);
-            fillPage();
-            return;
-        }
-        pictures.push_back(std::move(picture));
-    }
+        pictures.push_back(std::move(loaded.at(name)));
     screen->setThumbnails(std::move(pictures));
 }
 
@@ -223,21 +235,22 @@ void Gallery::trashChosen()
     const std::string name = screen->highlighted();
     if (locked || name.empty())
         return;
-    // The palace in play goes from the scene too: else its next step would
-    // bring its file back.
-    if (name == inPlay.name())
-    {
-        palace.clear();
-        inPlay.beginNew();
-    }
     try
     {
         kept.trash(name);
     }
     catch (const std::exception& failure)
     {
+        // Nothing was thrown away: the scene stays as it is.
         Platform::logLine("PalaceBuild", 914) << " " << failure.what() << Platform::endLine;
         return;
+    }
+    // The palace in play goes from the scene too: else its next step would
+    // bring its file back.
+    if (name == inPlay.name())
+    {
+        palace.clear();
+        inPlay.beginNew();
     }
     Platform::playSound("Sound/takeOff.wav");
     screen->remove(name);

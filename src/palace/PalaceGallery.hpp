@@ -32,8 +32,10 @@ public:
     virtual void keep(const std::string& name, const Palace& palace,
                       const BackgroundCatalogue& backgrounds, const FrameCatalogue& frames) = 0;
     // Reads the kept palace into the palace and the catalogues, to be
-    // played: its file as read is then the one this game knows. Throws, as
-    // the saved game's loader does, for a damaged palace.
+    // played: its file as read is then the one this game knows. A piece
+    // whose picture is missing shows a stand-in of its size, keeping the
+    // picture's name. Throws, as the saved game's loader does, for a
+    // damaged palace.
     virtual void open(const std::string& name, Palace& palace, BackgroundCatalogue& backgrounds,
                       FrameCatalogue& frames) = 0;
     // Reads it as open does, only to be looked at (a thumbnail, a check).

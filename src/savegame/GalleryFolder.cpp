@@ -102,13 +102,14 @@ void GalleryFolder::open(const std::string& name, Palace& palace, BackgroundCata
 {
     // Noted before reading: a change meanwhile then shows as one.
     seenNow(name);
-    readSavedGame(palaceFile(name), palace, backgrounds, frames);
+    read(name, palace, backgrounds, frames);
 }
 
 void GalleryFolder::read(const std::string& name, Palace& palace, BackgroundCatalogue& backgrounds,
                          FrameCatalogue& frames)
 {
-    readSavedGame(palaceFile(name), palace, backgrounds, frames);
+    // A palace never leaves the gallery for a picture gone: it shows stand-ins.
+    readSavedGame(palaceFile(name), palace, backgrounds, frames, MissingPicture::standIn);
 }
 
 std::vector<std::string> GalleryFolder::names()

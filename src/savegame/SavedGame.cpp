@@ -96,9 +96,6 @@ void checkPictureName(const std::string& fileName)
     if (!inFolder(parts, "BMP", std::begin(pictureFolders), std::end(pictureFolders)) &&
         !inFolder(parts, "own", std::begin(ownFolders), std::end(ownFolders)))
         damaged("picture outside the game's picture folders");
-    std::error_code error;
-    if (!std::filesystem::is_regular_file(path, error))
-        throw std::invalid_argument("Unable to load " + fileName);
 }
 
 void checkPicture(const VideoEngine::OpenGL::Texture<VideoEngine::OpenGL::FastTextureData>& picture)
@@ -151,15 +148,16 @@ void writeSavedGame(const std::string& fileName, const Palace& palace,
 }
 
 void readSavedGameText(const std::string& text, Palace& palace, BackgroundCatalogue& backgrounds,
-                       FrameCatalogue& frames)
+                       FrameCatalogue& frames, MissingPicture missing)
 {
     std::istringstream input(text);
     BoundedTextIArchive archive(input, text.size());
+    SharedPictures::forArchive(archive).standIns = missing == MissingPicture::standIn;
     archive >> palace >> backgrounds >> frames;
 }
 
 void readSavedGame(const std::string& fileName, Palace& palace, BackgroundCatalogue& backgrounds,
-                   FrameCatalogue& frames)
+                   FrameCatalogue& frames, MissingPicture missing)
 {
     // Only a plain file is read: a pipe or a device of that name could block
     // or never end.
@@ -173,7 +171,7 @@ void readSavedGame(const std::string& fileName, Palace& palace, BackgroundCatalo
                            std::istreambuf_iterator<char>());
     if (file.bad())
         throw std::runtime_error("Unable to read " + fileName);
-    readSavedGameText(text, palace, backgrounds, frames);
+    readSavedGameText(text, palace, backgrounds, frames, missing);
 }
 
 void SavedGameFile::save(const Palace& palace, const BackgroundCatalogue& backgrounds,

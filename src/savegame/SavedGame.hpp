@@ -41,14 +41,23 @@ void writeSavedGame(const std::string& fileName, const Palace& palace,
 std::string savedGameText(const Palace& palace, const BackgroundCatalogue& backgrounds,
                           const FrameCatalogue& frames);
 
+// What a brick's picture that is missing, or cannot be read, makes of a
+// reading: damage, or a stand-in of the picture's size under its name.
+enum class MissingPicture
+{
+    damage,
+    standIn
+};
+
 // Reads the archive into the palace and the catalogues, in place. Throws on
-// any failure (missing file, damaged archive, missing picture); what was read
-// before the failure stays. Never hangs or exhausts memory on a damaged file.
+// any failure (missing file, damaged archive, a missing picture unless it
+// may stand in); what was read before the failure stays. Never hangs or
+// exhausts memory on a damaged file.
 void readSavedGame(const std::string& fileName, Palace& palace, BackgroundCatalogue& backgrounds,
-                   FrameCatalogue& frames);
+                   FrameCatalogue& frames, MissingPicture missing = MissingPicture::damage);
 
 // readSavedGame on a saved game already in memory.
 void readSavedGameText(const std::string& text, Palace& palace, BackgroundCatalogue& backgrounds,
-                       FrameCatalogue& frames);
+                       FrameCatalogue& frames, MissingPicture missing = MissingPicture::damage);
 
 } // namespace SaveGame

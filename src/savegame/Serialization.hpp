@@ -8,7 +8,8 @@
 // Reading checks what a damaged file could make harmful: a picture name must
 // name a picture file below the game folder, sizes, tints and coordinates
 // must lie in their ranges, and the pile holds no empty or repeated brick.
-// A failed check throws std::runtime_error.
+// A failed check throws std::runtime_error. A missing picture is damage too,
+// unless the reading allows stand-ins (see SharedPictures).
 
 #include "palace/Brick.hpp"
 #include "palace/ImageManager.hpp"
@@ -51,10 +52,11 @@ struct PalaceFields
 namespace SavedGameChecks
 {
 
-// Throws unless fileName names an existing regular file in one of the game's
-// picture folders (BMP/palace/, BMP/decoration/, BMP/person/,
-// BMP/background/ or BMP/frame/): a saved game may only point at the game's
-// pictures (never at a device, a pipe or any other file).
+// Throws unless fileName names a file in one of the game's picture folders
+// (BMP/palace/, BMP/decoration/, BMP/person/, BMP/background/ or
+// BMP/frame/, own/palace/, own/decoration/ or own/person/): a saved game
+// may only point at the game's pictures (never at a device, a pipe or any
+// other file). Whether the file is there is SharedPictures' to find.
 void checkPictureName(const std::string& fileName);
 
 // Throws unless the loaded picture's tint, tint step and size step are values
@@ -135,7 +137,9 @@ void save(Archive& archive, const GameLogic::PalaceBuild::Brick& brick, unsigned
 }
 
 // Reads the brick, then takes the mask of its picture's ".mask" file, read
-// once per load and shared like the picture data.
+// once per load and shared like the picture data. A brick whose picture is
+// missing shows a stand-in of its stored picture size (sourceRect reaches to
+// the picture's right and bottom edges, clipped or not), without a mask.
 //
 // Bricks are only ever read through the pile's shared pointers, so the brick
 // lives in storage the library allocated with operator new and constructed.
@@ -154,7 +158,17 @@ template <class Archive> void load(Archive& archive, GameLogic::PalaceBuild::Bri
     {
         archive >> brick.clipped >> brick.picture >> brick.screenRect >> brick.sourceRect;
         SaveGame::SavedGameChecks::checkPlacement(brick);
-        brick.mask = SaveGame::SharedPictures::forArchive(archive).mask(*brick.picture.data);
+        SaveGame::SharedPictures& pictures = SaveGame::SharedPictures::forArchive(archive);
+        if (pictures.missing(*brick.picture.data))
+        {
+            brick.picture.data =
+                pictures.standIn(brick.picture.data->fileName, brick.sourceRect.right,
+                                 brick.sourceRect.bottom, brick.picture.mirror);
+            // Hit by its rectangle.
+            brick.mask.runs.reset();
+            return;
+        }
+        brick.mask = pictures.mask(*brick.picture.data);
         if (brick.mask.runs)
             brick.mask.position = brick.picture.position;
     }

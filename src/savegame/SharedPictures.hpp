@@ -6,6 +6,11 @@
 // position stay in each brick. Nothing in the game changes a placed brick's
 // picture data in place, so sharing never shows.
 //
+// A picture that is missing, or cannot be read, is damage; or, where the
+// reading allows stand-ins (the gallery's palaces), a stand-in of the size
+// the brick stored, so that the palace still opens and keeps the name of
+// the picture, which shows again once it is back.
+//
 // The reading archive owns one of these for the length of a load (see
 // forArchive), so the mask cache ends with the load.
 
@@ -15,6 +20,7 @@
 #include <map>
 #include <memory>
 #include <string>
+#include <tuple>
 
 namespace SaveGame
 {
@@ -24,9 +30,25 @@ using GameLogic::PalaceBuild::Mask;
 class SharedPictures
 {
 public:
+    // Whether a missing picture gives a stand-in; false until set.
+    bool standIns = false;
+
     // The picture data of fileName, read and uploaded on its first request.
-    // Loading errors pass on and leave nothing behind for that name.
+    // Without a regular file of that name, or one that cannot be read, it
+    // throws std::invalid_argument "Unable to load <fileName>", leaving
+    // nothing behind; with stand-ins it returns a placeholder instead, data
+    // without a picture that carry the name until standIn replaces them.
+    // Other loading errors pass on.
     std::shared_ptr<VideoEngine::OpenGL::FastTextureData> picture(const std::string& fileName);
+
+    // Whether the data are a placeholder of this load.
+    bool missing(const VideoEngine::OpenGL::ITextureData& picture) const;
+    // The stand-in of the missing picture at width x height units, shared
+    // by every brick of that name, size and mirroring. Throws as
+    // standInPicture does, and std::runtime_error once the stand-ins of
+    // one load would cover more than largestStandInArea square units.
+    std::shared_ptr<VideoEngine::OpenGL::FastTextureData>
+    standIn(const std::string& fileName, int width, int height, bool mirrored);
 
     // The mask of the picture read from its file name + ".mask" on its first
     // request; without a usable file its runs are null, as Mask::load leaves
@@ -40,11 +62,20 @@ public:
         return archive.template get_helper<SharedPictures>(&helperKey);
     }
 
+    // Far more than the pictures of any palace a child builds.
+    static constexpr long largestStandInArea = 4L << 20;
+
 private:
     static char helperKey;
 
+    long standInArea = 0;
+
     std::map<std::string, std::shared_ptr<VideoEngine::OpenGL::FastTextureData>> pictures;
     std::map<std::string, Mask> masks;
+    std::map<std::string, std::shared_ptr<VideoEngine::OpenGL::FastTextureData>> placeholders;
+    std::map<std::tuple<std::string, int, int, bool>,
+             std::shared_ptr<VideoEngine::OpenGL::FastTextureData>>
+        standInsMade;
 };
 
 } // namespace SaveGame

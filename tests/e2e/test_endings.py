@@ -399,17 +399,21 @@ def undeletable(game, x):
     assert len(palaces_with(game)) == 1 and not glob.glob(game.path("home/.local/share/Trash/*/*"))
 
 
-def damaged_palaces(folder):
-    """A good palace with a king, a damaged one, and one naming a picture
-    outside the game's folders, all newer than the good one."""
-    good = ("22 serialization::archive 18 0 0 0 0 1 1 0 1 3 1 0\n0 0 0 0 1.000000000e+00 "
-            "1.000000000e+00 1.000000000e+00 21 BMP/person/1.king.png 0 0 669 381 0 0 0 0 10 0 0 "
-            "669 381 731 519 0 0 62 138 65535 0 0 27 BMP/background/1.meadow.jpg 0 0 21 "
-            "BMP/frame/1.stone.png\n")
+GOOD = ("22 serialization::archive 18 0 0 0 0 1 1 0 1 3 1 0\n0 0 0 0 1.000000000e+00 "
+        "1.000000000e+00 1.000000000e+00 21 BMP/person/1.king.png 0 0 669 381 0 0 0 0 10 0 0 "
+        "669 381 731 519 0 0 62 138 65535 0 0 27 BMP/background/1.meadow.jpg 0 0 21 "
+        "BMP/frame/1.stone.png\n")
+
+
+def damaged_palaces(folder, many=0):
+    """A good palace with a king, a damaged one, one naming a picture outside
+    the game's folders and many more damaged ones, all newer than the good one."""
     os.makedirs(folder + "/gallery")
-    for name, text in (("good", good), ("damaged", good[:60] + " 9 garbage"),
-                       ("foreign", good.replace("BMP/person/1.king.png", "/etc/person/1king.png"))):
+    for name, text in (("good", GOOD), ("damaged", GOOD[:60] + " 9 garbage"),
+                       ("foreign", GOOD.replace("BMP/person/1.king.png", "/etc/person/1king.png"))):
         pathlib.Path(folder, "gallery", name + ".txt").write_text(text)
+    for n in range(many):
+        pathlib.Path(folder, "gallery", "%05d.txt" % n).write_text("22 serialization::archive 9")
     os.utime(folder + "/gallery/good.txt", (1, 1))
 
 
@@ -429,6 +433,55 @@ def damaged_shown(game, x):
         "damaged", "foreign"], game.report()
     assert all((os.stat(p).st_mtime, pathlib.Path(p).read_bytes()) == kept
                for p, kept in before.items() if "good" not in p), "a damaged palace was changed"
+
+
+def good_opens(game, x):
+    x.key("g", "Return")
+    assert shown(game, x, "person/1.king.png", (700, 450)), "the good palace\n" + game.report()
+
+
+def renamed_own_picture(folder):
+    """A palace of the family's piece, the picture then renamed."""
+    own_pictures()(folder)
+    os.rename(folder + "/" + OWN, folder + "/own/palace/1.renamed.png")
+    os.makedirs(folder + "/gallery")
+    text = GOOD.replace("21 BMP/person/1.king.png", "26 " + OWN).replace("669 381", "550 350")
+    pathlib.Path(folder, "gallery/mine.txt").write_text(
+        text.replace("731 519", "650 430").replace("62 138", "100 80"))
+
+
+def stand_in_shown(game, x):
+    """Listed and opened: a pale stand-in of the picture's size shows where
+    it lay, nothing magenta."""
+    x.key("g", "Return")
+    pale = lambda r, g, b: min(r, g, b) > 190 and b > r
+    assert wait_until(lambda: all(pale(*x.screenshot().pixel(*p)) for p in (
+        (570, 365), (630, 365), (570, 415))), 20), "no stand-in\n" + game.report()
+
+
+def whole_again(game, x):
+    """The picture back under its name, the next game shows the piece."""
+    assert OWN in pathlib.Path(game.path("gallery/mine.txt")).read_text(), "the name was lost"
+    os.rename(game.path("own/palace/1.renamed.png"), game.path(OWN))
+    os.remove(game.path("gameLog.txt"))
+    second = Game(x, folder=game.folder)
+    try:
+        second.wait_until_playing()
+        x.move(*REST)
+        x.key("g", "Return")
+        magenta = lambda r, g, b: r > 220 and g < 40 and b > 220
+        assert wait_until(lambda: magenta(*x.screenshot().pixel(600, 390)), 20), second.report()
+    finally:
+        second.close()
+
+
+def kept_when_not_thrown(game, x):
+    """Delete on the palace in play fails: the scene and its file stay."""
+    lay(game, x, *LAID[0])
+    assert wait_until(lambda: palaces_with(game), 20), "the palace was not kept\n" + game.report()
+    x.key("g", "Delete", "Escape")
+    assert wait_until(lambda: any("PalaceBuild 914 " in line for line in game.log()), 20)
+    assert shown(game, x, *LAID[0]) and palaces_with(game), "the scene was cleared"
 
 
 def two_games(game, x):
@@ -816,6 +869,14 @@ ROWS = [
      unlock, 0, "exit", True, {"settings": "lock = yes\nvolume = 3\n"}),
     ("damaged palaces in the gallery", "", 0, damaged_palaces, damaged_shown, send(TERM), 0,
      "Terminated", False),
+    ("40,000 damaged palaces in the gallery", "", 0, functools.partial(damaged_palaces, many=40000),
+     good_opens, send(TERM), 0, "Terminated", False),
+    ("a renamed own picture in a kept palace", "", 0, renamed_own_picture, stand_in_shown,
+     send(TERM), 0, "Terminated", False, {"then": whole_again}),
+    ("a throw-away that fails: a file where the trash goes", "", 0,
+     lambda f: os.makedirs(f + "/home/.local/share") or pathlib.Path(
+         f, "home/.local/share/Trash").touch(), kept_when_not_thrown,
+     send(TERM), 0, "Terminated", False),
     ("two games in one folder", "", 0, None, two_games, send(TERM), 0, None, False),
     ("child lock, dummy Xorg", "dummy", 1, None, locked, unlock, 0, "exit", True,
      {"arguments": ["--lock"]}),

@@ -614,6 +614,16 @@ def enlarged(game, x):
         unscaled(x, "frame/1.stone.png", border)
 
 
+def quick_f11(game, x):
+    """Twenty quick F11 presses leave the window as it was; then F11 fills
+    the screen and brings the window back."""
+    window = (512, 384, 1024, 768)
+    for presses, geometry in ((20, window), (1, (0, 0, 2048, 1536)), (1, window)):
+        x.run("xdotool", "key", "--delay", "20", *["F11"] * presses)
+        assert wait_until(lambda: x.geometry() == geometry, 20), (presses, x.geometry())
+        x.move(*REST)  # over the window, which takes the keys
+
+
 def kept_f11(game, x):
     """With the mode kept, F11 makes the full screen the window of 1024x768
     "display = window" opens, and back."""
@@ -829,6 +839,9 @@ ROWS = [
      sharp, escape, 0, "exit", False, {"arguments": ["--display=keep"]}),
     ("a window on a 2048x1536 screen, F11 both ways: the pictures follow", "2048x1536", 0,
      with_twins, enlarged, escape, 0, "exit", False, {"arguments": ["--display=window"]}),
+    ("a window on a 2048x1536 screen, twenty quick F11 presses, then F11 both ways",
+     "2048x1536", 0, None, quick_f11, escape, 0, "exit", False,
+     {"arguments": ["--display=window"]}),
     ("display kept, F11 both ways", "1280x1024", 0, None, kept_f11, escape, 0, "exit", False,
      {"arguments": ["--display=keep"]}),
     ("display kept, child lock: F11 does nothing", "1280x1024", 0, None,

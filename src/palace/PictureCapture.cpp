@@ -67,8 +67,8 @@ void PictureCapture::capture()
     {
         printed = saveScreen("", printStem).png;
         if (printed->empty())
-            Platform::logLine("PalaceBuild", 537) << " Unable to write " << printStem
-                                                  << ".png: nothing printed" << Platform::endLine;
+            Platform::logLine("PalaceBuild", 537)
+                << " Unable to write " << printStem << ".png: nothing printed" << Platform::endLine;
         printStem.clear();
     }
     if (!picture)

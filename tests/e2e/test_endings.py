@@ -762,6 +762,38 @@ def printed_twice(game, x):
         "no second print\n" + game.report()
 
 
+def printed_by_two(game, x):
+    """Two games in one folder print at once, both waiting on the server:
+    each job comes out with its own game's picture."""
+    server = game.printer
+    assert logs(game, "printer: pdf"), game.report()
+    os.remove(game.path("gameLog.txt"))
+    with XServer.xvfb() as screen:
+        other = Game(screen, folder=game.folder, env={"CUPS_SERVER": server.address})
+        try:
+            assert logs(other, "printer: pdf"), other.report()
+            assert wait_until(lambda: Scene(screen).screenshot().matches(
+                picture("background/1.meadow.jpg"), MIDDLE), 20), other.report()
+            keys_then_redrawn(Scene(screen))  # the next background
+            os.kill(server.process.pid, signal.SIGSTOP)
+            try:
+                x.key("ctrl+p")
+                screen.key("ctrl+p")
+                files = lambda: glob.glob(game.path(".print*.png"))
+                assert wait_until(lambda: len(files()) == 2, 20), files()
+            finally:
+                os.kill(server.process.pid, signal.SIGCONT)
+            assert wait_until(lambda: len(server.pdfs()) == 2, 90), other.report() + server.errors()
+        finally:
+            other.close()
+    meadow, _ = shrunk(os.path.join(GAME_DIR, "BMP/background/1.meadow.jpg"))
+    grid = [(i, j) for i in range(32) for j in range(24)]
+    for page in server.pdfs():
+        subprocess.run(["pdftoppm", "-r", "40", "-singlefile", "-png", page, page], check=True)
+    pages = [shrunk(page + ".png", page=True)[0] for page in server.pdfs()]
+    assert sorted(page.differs(meadow, grid, 40) < 0.05 for page in pages) == [False, True]
+
+
 def no_printer(why):
     """The print button stays grey, Ctrl+P logs why, and play goes on."""
     def play(game, x):
@@ -906,6 +938,8 @@ ROWS = [
      False, {"printer": "pdf"}),
     ("print-wait 0: printed twice", "", 1, None, printed_twice, escape, 0, "exit", False,
      {"printer": "pdf", "arguments": ["--print-wait=0"]}),
+    ("two games in one folder print at once", "", 1, None, printed_by_two, escape, 0, None,
+     False, {"printer": "pdf"}),
     ("no print server", "", 0, None, no_printer("no print server at localhost:"), escape, 0,
      "exit", False, {"printer": "closed"}),
     ("no default printer", "", 1, None, no_printer("no default printer at localhost:"), escape,

@@ -779,8 +779,8 @@ def printed_by_two(game, x):
             try:
                 x.key("ctrl+p")
                 screen.key("ctrl+p")
-                files = lambda: glob.glob(game.path(".print*.png"))
-                assert wait_until(lambda: len(files()) == 2, 20), files()
+                assert wait_until(lambda: len(glob.glob(game.path(".print*.png"))) == 2, 20), \
+                    "the two prints share one picture"
             finally:
                 os.kill(server.process.pid, signal.SIGCONT)
             assert wait_until(lambda: len(server.pdfs()) == 2, 90), other.report() + server.errors()

@@ -170,6 +170,7 @@ TEST_F(Pictures, DrawnPlacedMirroredResizedAndTinted)
 TEST_F(Pictures, FrameSavedOnlyWhenReadBackAndNeverOverAFile)
 {
     // A pixel pack buffer too small for the frame makes the read-back fail.
+    // A name taken, by a picture or by a link, is never written over.
     WorkingDirectory inside(dir.path());
     Platform::gameLog.open("gameLog.txt");
     std::ofstream("outside") << "kept";
@@ -211,6 +212,5 @@ TEST_F(Pictures, FrameSavedOnlyWhenReadBackAndNeverOverAFile)
             EXPECT_TRUE(!*row.written ||
                         near(readPixel(std::string(row.written) + type, 9, 9), row.colour))
                 << row.written << type;
-    EXPECT_FALSE(std::filesystem::exists("b.bmp") || std::filesystem::exists("b.png"));
     Platform::gameLog.close();
 }

@@ -85,6 +85,9 @@ template <class Body> void withMouse(int x, int y, Body&& body)
         });
 }
 
+// How often followFullScreen looks while the window follows F11.
+constexpr unsigned followMs = 10;
+
 // A window for the scene in the screen's work area (see placeWindow).
 VideoEngine::OpenGL::WindowPlace placeInWorkArea(const Game& game)
 {
@@ -93,56 +96,63 @@ VideoEngine::OpenGL::WindowPlace placeInWorkArea(const Game& game)
     return VideoEngine::OpenGL::placeWindow(area.left, area.top, area.width, area.height);
 }
 
-// Brings the window to what Game::fullScreen asks, one switch at a time. A
-// switch asked for is shown once freeglut has made it (only after the
-// callback that asked, taking a second request before then for the first)
-// and the window has the size it leads to, or at the latest a second later
-// (a window manager may size it otherwise); only then is the next one asked
-// for, and a timer looks again meanwhile, so that no press is lost. Back in a window, it puts the
-// window where Game::windowed says: leaving the full screen, freeglut gives
-// the window the size it had before, the whole screen where the game began
-// full screen.
+// Brings the window to what Game::fullScreen asks, one request to freeglut
+// at a time: freeglut makes a request only after the callback that asked for
+// it, and takes a second one before then for the first. A switch is shown
+// once freeglut has made it and the window has the size it leads to (or at
+// the latest a second later: a window manager may size it otherwise); only
+// then is the next one asked for, and a timer looks again meanwhile, so that
+// no press is lost. Back in a window, it puts the window where
+// Game::windowed says: leaving the full screen, freeglut gives the window the
+// size it had before, the whole screen where the game began full screen.
 void followFullScreen(int)
 {
     Game* game = Game::current;
     if (!game)
         return;
-    const bool made = bool(glutGet(GLUT_FULL_SCREEN)) == game->askedFullScreen;
+    const std::uint32_t now = Platform::steadyMilliseconds();
+    // A timer's wait after the last request: the loop has passed it to the
+    // window system.
+    const bool made = bool(glutGet(GLUT_FULL_SCREEN)) == game->askedFullScreen &&
+                      now - game->switchAskedMs >= followMs;
     if (made && !game->askedFullScreen && !game->windowPlaced)
     {
         glutPositionWindow(game->windowed.left, game->windowed.top);
         glutReshapeWindow(game->windowed.width, game->windowed.height);
+        game->switchAskedMs = now;
         // Every other request of the switch went before these: what the
         // window does from now on, the player does.
         game->windowPlaced = true;
     }
-    const bool sized = game->askedFullScreen ? game->windowWidth == game->screenWidth &&
-                                                   game->windowHeight == game->screenHeight
-                                             : game->windowWidth == game->windowed.width &&
-                                                   game->windowHeight == game->windowed.height;
-    const bool overdue = Platform::steadyMilliseconds() - game->switchAskedMs > 1000;
-    const bool shown = (made && sized) || overdue;
-    if (shown && game->askedFullScreen == game->fullScreen)
-        return;
-    if (shown)
+    else
     {
-        game->askedFullScreen = game->fullScreen;
-        game->switchAskedMs = Platform::steadyMilliseconds();
-        if (game->fullScreen)
+        const bool sized = game->askedFullScreen ? game->windowWidth == game->screenWidth &&
+                                                       game->windowHeight == game->screenHeight
+                                                 : game->windowWidth == game->windowed.width &&
+                                                       game->windowHeight == game->windowed.height;
+        const bool shown = (made && sized) || now - game->switchAskedMs > 1000;
+        if (shown && game->askedFullScreen == game->fullScreen)
+            return;
+        if (shown)
         {
-            // From the origin, as at the start (see initGraphics).
-            glutPositionWindow(0, 0);
-            glutFullScreen();
-        }
-        else
-        {
-            glutLeaveFullScreen();
-            game->windowPlaced = false;
+            game->askedFullScreen = game->fullScreen;
+            game->switchAskedMs = now;
+            if (game->fullScreen)
+            {
+                // From the origin, as at the start (see initGraphics).
+                glutPositionWindow(0, 0);
+                glutFullScreen();
+            }
+            else
+            {
+                glutLeaveFullScreen();
+                game->windowPlaced = false;
+            }
         }
     }
     // Also keeps the loop awake for the timer.
     noteSceneChange();
-    glutTimerFunc(10, followFullScreen, 0);
+    glutTimerFunc(followMs, followFullScreen, 0);
 }
 
 // F11 where the display mode was kept ("display = window" or "keep", or a
@@ -163,7 +173,10 @@ void toggleFullScreen(Game& game)
         game.windowed.top = glutGet(GLUT_WINDOW_Y);
     }
     game.fullScreen = !game.fullScreen;
-    followFullScreen(0);
+    // From a timer, after every event at hand: a request made there is
+    // passed on before the next event, this press's place among them.
+    noteSceneChange();
+    glutTimerFunc(0, followFullScreen, 0);
 }
 
 // Ctrl+Shift+Z reaches the level as Ctrl+Y: both redo.

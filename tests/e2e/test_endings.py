@@ -618,10 +618,11 @@ def quick_f11(game, x):
     """Twenty quick F11 presses leave the window as it was; then F11 fills
     the screen and brings the window back."""
     window = (512, 384, 1024, 768)
+    # Keys go where the pointer is: on the window wherever it is meanwhile.
+    x.server.move(700, 600)
     for presses, geometry in ((20, window), (1, (0, 0, 2048, 1536)), (1, window)):
         x.run("xdotool", "key", "--delay", "20", *["F11"] * presses)
         assert wait_until(lambda: x.geometry() == geometry, 20), (presses, x.geometry())
-        x.move(*REST)  # over the window, which takes the keys
 
 
 def kept_f11(game, x):

@@ -214,7 +214,7 @@ void GameLevel::setWallpaper()
 void GameLevel::print()
 {
     if (printing.ask())
-        pictureCapture.requestPrint(Printing::pictureFile);
+        pictureCapture.requestPrint(Printing::pictureStem);
 }
 
 void GameLevel::undo()

@@ -41,9 +41,9 @@ void PictureCapture::requestWallpaper()
     request();
 }
 
-void PictureCapture::requestPrint(std::string file)
+void PictureCapture::requestPrint(std::string stem)
 {
-    printFile = std::move(file);
+    printStem = std::move(stem);
     counted = 1;
 }
 
@@ -62,36 +62,35 @@ void PictureCapture::frameDrawn()
 
 void PictureCapture::capture()
 {
-    if (!printFile.empty())
+    using VideoEngine::OpenGL::saveScreen;
+    if (!printStem.empty())
     {
-        const bool written = VideoEngine::OpenGL::saveScreen("", printFile);
-        printed = written ? printFile : std::string();
-        if (!written)
+        printed = saveScreen("", printStem).png;
+        if (printed->empty())
             Platform::logLine("PalaceBuild", 537)
-                << " Unable to write " << printFile << ": nothing printed" << Platform::endLine;
-        printFile.clear();
+                << " Unable to write " << printStem << ".png: nothing printed" << Platform::endLine;
+        printStem.clear();
     }
     if (!picture)
         return;
     picture = false;
     Platform::logLine("PalaceBuild", 535) << " " << Platform::endLine;
     const std::string stamp = Platform::localTimeStamp();
-    const std::string fileName = "PrintScreen/" + stamp + ".bmp";
     boost::system::error_code ignored;
     boost::filesystem::create_directories("PrintScreen", ignored);
     std::string copy;
     if (!pictureCopies.empty())
     {
-        copy = pictureCopies + "/" + stamp + ".png";
+        copy = pictureCopies + "/" + stamp;
         boost::filesystem::create_directories(pictureCopies, ignored);
     }
-    if (!VideoEngine::OpenGL::saveScreen(fileName, copy))
-        Platform::logLine("PalaceBuild", 536) << " Unable to write " << copy << Platform::endLine;
-    if (wallpaper)
-    {
-        Platform::setDesktopWallpaper(fileName);
-        wallpaper = false;
-    }
+    const VideoEngine::OpenGL::ScreenFiles files = saveScreen("PrintScreen/" + stamp, copy);
+    if (!copy.empty() && files.png.empty())
+        Platform::logLine("PalaceBuild", 536)
+            << " Unable to write " << copy << ".png" << Platform::endLine;
+    if (wallpaper && !files.bmp.empty())
+        Platform::setDesktopWallpaper(files.bmp);
+    wallpaper = false;
 }
 
 } // namespace PalaceBuild

@@ -28,9 +28,10 @@ public:
     void requestPlain();
     // Asks for a picture that also becomes the desktop wallpaper.
     void requestWallpaper();
-    // Asks for a picture for the printer, written as a PNG file to
-    // printFile, beside a saved picture asked for before; see takePrinted.
-    void requestPrint(std::string printFile);
+    // Asks for a picture for the printer, written as a new PNG file named
+    // after printStem, beside a saved picture asked for before; see
+    // takePrinted.
+    void requestPrint(std::string printStem);
 
     // True while a capture is asked for and not yet taken.
     bool pending() const { return counted != 0; }
@@ -42,9 +43,10 @@ public:
     // On the frame the capture is due on, writes the viewport's pixels to
     // "PrintScreen/<local time>.bmp" and, with the same pixels, to
     // "<local time>.png" in the folder for copies (making the folders when
-    // missing), and for a wallpaper hands the picture to the desktop. A copy
-    // that cannot be written is logged and play goes on. A picture for the
-    // printer goes to its own file alone.
+    // missing), each under the first free name (" 2", " 3" and so on added
+    // to the time), never over a file; for a wallpaper hands the picture to
+    // the desktop. A copy that cannot be written is logged and play goes on.
+    // A picture for the printer goes to a new file of its own alone.
     void frameDrawn();
     // The file of a picture for the printer taken since the last call, once:
     // empty when it could not be written (that is logged); nothing when no
@@ -57,10 +59,10 @@ private:
     std::string pictureCopies;
     int counted = 0;
     // What the capture makes: a saved picture, the wallpaper, a picture for
-    // the printer (its file; empty for none).
+    // the printer (its file's stem; empty for none).
     bool picture = false;
     bool wallpaper = false;
-    std::string printFile;
+    std::string printStem;
     std::optional<std::string> printed;
 };
 

@@ -21,8 +21,10 @@ class Printing
 public:
     // The job's title.
     static constexpr const char* title = "Brickwork Garden";
-    // Where the picture for the printer is written, in the game's folder.
-    static constexpr const char* pictureFile = ".print.png";
+    // The stem of the picture for the printer, in the game's folder: each
+    // print has a file of its own, ".print.png", ".print 2.png" and so on,
+    // the first free name, so that two games in one folder never share one.
+    static constexpr const char* pictureStem = ".print";
 
     // Off (enabled false) it never prints nor looks; else it starts the
     // first look. waitSeconds is the wait after each print.

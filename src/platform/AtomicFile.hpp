@@ -12,4 +12,14 @@ namespace Platform
 // untouched, the temporary file removed) when anything fails.
 void replaceFileAtomically(const std::string& fileName, const std::string& contents);
 
+// Writes contents as a new file, whole or not at all, never over a file or
+// through a link already there: it is named stem + extension, or when that
+// name is taken stem + " 2" + extension, " 3" and so on, the first name
+// free. The contents go to a temporary file beside it, flushed to disk, and
+// are then put under the free name without replacing anything. Returns the
+// name written. Throws std::runtime_error (nothing written, the temporary
+// file removed) when anything fails.
+std::string writeNewFileAtomically(const std::string& stem, const std::string& extension,
+                                   const std::string& contents);
+
 } // namespace Platform

@@ -61,10 +61,21 @@ struct Game
     // Size of the game window, as last reported by GLUT.
     int windowWidth = 1024;
     int windowHeight = 768;
-    // True while the window covers the screen. A window of its own
-    // ("display = window", or after F11) goes where windowed says.
+    // True while the window covers the screen, or is to once the switch
+    // F11 asked for is made. A window of its own ("display = window", or
+    // after F11) goes where windowed says.
     bool fullScreen = true;
     VideoEngine::OpenGL::WindowPlace windowed;
+    // What freeglut was last asked for, the full screen or not, and when:
+    // the window follows fullScreen one switch at a time.
+    bool askedFullScreen = true;
+    std::uint32_t switchAskedMs = 0;
+    // False from a switch back to the window until the window has been put
+    // where windowed says.
+    bool windowPlaced = true;
+    // True while the window is a window of its own and no switch is under
+    // way: then what it reports is the player's doing, kept in windowed.
+    bool windowShown() const { return !fullScreen && !askedFullScreen && windowPlaced; }
 
     // The signature of what the screen shows: onIdle redraws only when what
     // the level would draw now differs from it. And the time of the last

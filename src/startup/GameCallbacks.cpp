@@ -85,6 +85,9 @@ template <class Body> void withMouse(int x, int y, Body&& body)
         });
 }
 
+// How often followFullScreen looks while the window follows F11.
+constexpr unsigned followMs = 10;
+
 // A window for the scene in the screen's work area (see placeWindow).
 VideoEngine::OpenGL::WindowPlace placeInWorkArea(const Game& game)
 {
@@ -93,50 +96,87 @@ VideoEngine::OpenGL::WindowPlace placeInWorkArea(const Game& game)
     return VideoEngine::OpenGL::placeWindow(area.left, area.top, area.width, area.height);
 }
 
-// Puts the window where Game::windowed says, once freeglut has left the full
-// screen: when it does, it gives the window back its size from before, the
-// whole screen where the game began full screen.
-void placeWindowed(int)
+// Brings the window to what Game::fullScreen asks, one request to freeglut
+// at a time: freeglut makes a request only after the callback that asked for
+// it, and takes a second one before then for the first. A switch is shown
+// once freeglut has made it and the window has the size it leads to (or at
+// the latest a second later: a window manager may size it otherwise); only
+// then is the next one asked for, and a timer looks again meanwhile, so that
+// no press is lost. Back in a window, it puts the window where
+// Game::windowed says: leaving the full screen, freeglut gives the window the
+// size it had before, the whole screen where the game began full screen.
+void followFullScreen(int)
 {
-    if (glutGet(GLUT_FULL_SCREEN))
-    {
-        // Also keeps the loop awake for the timer.
-        noteSceneChange();
-        glutTimerFunc(0, placeWindowed, 0);
+    Game* game = Game::current;
+    if (!game)
         return;
-    }
-    if (const Game* game = Game::current)
+    const std::uint32_t now = Platform::steadyMilliseconds();
+    // A timer's wait after the last request: the loop has passed it to the
+    // window system.
+    const bool made = bool(glutGet(GLUT_FULL_SCREEN)) == game->askedFullScreen &&
+                      now - game->switchAskedMs >= followMs;
+    if (made && !game->askedFullScreen && !game->windowPlaced)
     {
         glutPositionWindow(game->windowed.left, game->windowed.top);
         glutReshapeWindow(game->windowed.width, game->windowed.height);
+        game->switchAskedMs = now;
+        // Every other request of the switch went before these: what the
+        // window does from now on, the player does.
+        game->windowPlaced = true;
     }
+    else
+    {
+        const bool sized = game->askedFullScreen ? game->windowWidth == game->screenWidth &&
+                                                       game->windowHeight == game->screenHeight
+                                                 : game->windowWidth == game->windowed.width &&
+                                                       game->windowHeight == game->windowed.height;
+        const bool shown = (made && sized) || now - game->switchAskedMs > 1000;
+        if (shown && game->askedFullScreen == game->fullScreen)
+            return;
+        if (shown)
+        {
+            game->askedFullScreen = game->fullScreen;
+            game->switchAskedMs = now;
+            if (game->fullScreen)
+            {
+                // From the origin, as at the start (see initGraphics).
+                glutPositionWindow(0, 0);
+                glutFullScreen();
+            }
+            else
+            {
+                glutLeaveFullScreen();
+                game->windowPlaced = false;
+            }
+        }
+    }
+    // Also keeps the loop awake for the timer.
+    noteSceneChange();
+    glutTimerFunc(followMs, followFullScreen, 0);
 }
 
 // F11 where the display mode was kept ("display = window" or "keep", or a
 // switch that did not happen): the window fills the screen, or becomes the
 // window again at its size and place (at first the window "display =
-// window" would open), the display mode never changing. Nothing happens
-// under the child lock, nor on a switched mode.
+// window" would open), the display mode never changing. Every press counts,
+// however quick; the window follows. Nothing happens under the child lock,
+// nor on a switched mode.
 void toggleFullScreen(Game& game)
 {
     if (game.settings.lock || game.modeSwitched)
         return;
-    if (game.fullScreen)
+    // The player may have moved the window; its size comes from onReshape.
+    // During a switch its place is the switch's, not the player's.
+    if (game.windowShown())
     {
-        // freeglut gives the window back the size it had before it filled
-        // the screen once this callback returns; then it goes where it goes.
-        glutLeaveFullScreen();
-        glutTimerFunc(0, placeWindowed, 0);
-    }
-    else
-    {
-        game.windowed = {glutGet(GLUT_WINDOW_X), glutGet(GLUT_WINDOW_Y), game.windowWidth,
-                         game.windowHeight};
-        // From the origin, as at the start (see initGraphics).
-        glutPositionWindow(0, 0);
-        glutFullScreen();
+        game.windowed.left = glutGet(GLUT_WINDOW_X);
+        game.windowed.top = glutGet(GLUT_WINDOW_Y);
     }
     game.fullScreen = !game.fullScreen;
+    // From a timer, after every event at hand: a request made there is
+    // passed on before the next event, this press's place among them.
+    noteSceneChange();
+    glutTimerFunc(0, followFullScreen, 0);
 }
 
 // Ctrl+Shift+Z reaches the level as Ctrl+Y: both redo.
@@ -162,6 +202,7 @@ void initGraphics()
     Game& game = *Game::current;
     game.windowed = placeInWorkArea(game);
     game.fullScreen = game.settings.display != DisplayChoice::Window;
+    game.askedFullScreen = game.fullScreen;
     game.windowWidth = game.fullScreen ? game.screenWidth : game.windowed.width;
     game.windowHeight = game.fullScreen ? game.screenHeight : game.windowed.height;
     glutInitWindowSize(game.windowWidth, game.windowHeight);
@@ -252,8 +293,7 @@ int idleWakeAfterMs()
     int redraw = 0;
     if (Game::current->lastRedisplayMs != 0)
     {
-        const std::uint32_t since =
-            Platform::steadyMilliseconds() - Game::current->lastRedisplayMs;
+        const std::uint32_t since = Platform::steadyMilliseconds() - Game::current->lastRedisplayMs;
         redraw = since > 25 ? 0 : static_cast<int>(26 - since);
     }
     return keep >= 0 && keep < redraw ? keep : redraw;
@@ -265,9 +305,18 @@ void onReshape(int width, int height)
         [=]
         {
             noteSceneChange();
-            Game::current->shownSignature = 0;
-            Game::current->windowWidth = width;
-            Game::current->windowHeight = height;
+            Game& game = *Game::current;
+            game.shownSignature = 0;
+            game.windowWidth = width;
+            game.windowHeight = height;
+            // A window's new size is the player's, kept for F11; not during
+            // a switch, nor the screen's size: that is the full screen's,
+            // perhaps reported late after quick presses.
+            if (game.windowShown() && (width != game.screenWidth || height != game.screenHeight))
+            {
+                game.windowed.width = width;
+                game.windowed.height = height;
+            }
             setLogicalProjection();
             const VideoEngine::OpenGL::SceneFit fit = Game::current->sceneFit();
             fit.setViewport();
@@ -286,8 +335,8 @@ void onKeyboard(unsigned char key, int, int)
             using GameLogic::PalaceBuild::GameLevel;
             // Only these keys ask which modifiers are held.
             const bool modified = key == 27 || key == GameLevel::undoKey;
-            const Platform::KeyModifiers held = modified ? Platform::keyModifiers()
-                                                         : Platform::KeyModifiers{};
+            const Platform::KeyModifiers held =
+                modified ? Platform::keyModifiers() : Platform::KeyModifiers{};
             GameLevel* level = currentLevel();
             if (key == 27 && !(level && level->galleryOpen()))
             {
@@ -361,11 +410,7 @@ std::uint64_t drawGameFrame()
 
 void onDisplay()
 {
-    guardCallback(
-        []
-        {
-            Game::current->shownSignature = drawGameFrame();
-        });
+    guardCallback([] { Game::current->shownSignature = drawGameFrame(); });
 }
 
 void registerGameCallbacks()

@@ -30,27 +30,40 @@ struct MemoryCloser
     void operator()(FIMEMORY* memory) const { FreeImage_CloseMemory(memory); }
 };
 
-// Writes the bitmap as a PNG file that appears whole or not at all, so that
-// a picture viewer watching the folder never shows half a picture. False
-// when it cannot be written.
-bool savePng(FIBITMAP* bitmap, const std::string& fileName)
+// The bitmap as the bytes of a file of the format; empty when FreeImage
+// cannot write it.
+std::string encode(FIBITMAP* bitmap, FREE_IMAGE_FORMAT format, int flags)
 {
     const std::unique_ptr<FIMEMORY, MemoryCloser> memory(FreeImage_OpenMemory());
     BYTE* bytes = nullptr;
     DWORD size = 0;
-    // The fastest compression: the capture holds up one frame.
-    if (!memory || !FreeImage_SaveToMemory(FIF_PNG, bitmap, memory.get(), PNG_Z_BEST_SPEED) ||
+    if (!memory || !FreeImage_SaveToMemory(format, bitmap, memory.get(), flags) ||
         !FreeImage_AcquireMemory(memory.get(), &bytes, &size))
-        return false;
+        return std::string();
+    return std::string(reinterpret_cast<const char*>(bytes), size);
+}
+
+// The fastest compression: a capture holds up one frame.
+std::string encodePng(FIBITMAP* bitmap)
+{
+    return encode(bitmap, FIF_PNG, PNG_Z_BEST_SPEED);
+}
+
+// Writes the bytes as a new file named after stem (see
+// Platform::writeNewFileAtomically), so that a picture viewer watching the
+// folder never shows half a picture and no file is ever written over.
+// Returns its name; empty when there are no bytes or it cannot be written.
+std::string saveNew(const std::string& bytes, const std::string& stem, const char* extension)
+{
+    if (bytes.empty())
+        return std::string();
     try
     {
-        Platform::replaceFileAtomically(fileName,
-                                        std::string(reinterpret_cast<const char*>(bytes), size));
-        return true;
+        return Platform::writeNewFileAtomically(stem, extension, bytes);
     }
     catch (const std::runtime_error&)
     {
-        return false;
+        return std::string();
     }
 }
 
@@ -107,12 +120,12 @@ template <class Pixel> Platform::BitmapPtr makeBitmap(int width, int height, Pix
 
 } // namespace
 
-bool saveScreen(const std::string& bmpFile, const std::string& pngFile)
+ScreenFiles saveScreen(const std::string& bmpStem, const std::string& pngStem)
 {
     std::vector<std::uint8_t> pixels;
     int width = 0, height = 0;
     if (!readViewport(pixels, width, height))
-        return width > 0 && height > 0 ? false : pngFile.empty();
+        return ScreenFiles();
     const Platform::BitmapPtr bitmap = makeBitmap(
         width, height,
         [&](int column, int row, std::uint8_t* rgb)
@@ -121,10 +134,13 @@ bool saveScreen(const std::string& bmpFile, const std::string& pngFile)
                         3, rgb);
         });
     if (!bitmap)
-        return pngFile.empty();
-    if (!bmpFile.empty())
-        FreeImage_Save(FIF_BMP, bitmap.get(), bmpFile.c_str(), 0);
-    return pngFile.empty() || savePng(bitmap.get(), pngFile);
+        return ScreenFiles();
+    ScreenFiles files;
+    if (!bmpStem.empty())
+        files.bmp = saveNew(encode(bitmap.get(), FIF_BMP, BMP_DEFAULT), bmpStem, ".bmp");
+    if (!pngStem.empty())
+        files.png = saveNew(encodePng(bitmap.get()), pngStem, ".png");
+    return files;
 }
 
 bool saveThumbnail(SceneTarget& target, const ScenePictures& scene, const std::string& pngFile,
@@ -162,7 +178,19 @@ bool saveThumbnail(SceneTarget& target, const ScenePictures& scene, const std::s
             for (int c = 0; c < 3; ++c)
                 rgb[c] = std::uint8_t((sum[c] + count / 2) / count);
         });
-    return bitmap && savePng(bitmap.get(), pngFile);
+    const std::string png = bitmap ? encodePng(bitmap.get()) : std::string();
+    if (png.empty())
+        return false;
+    try
+    {
+        // A stale thumbnail is replaced, whole.
+        Platform::replaceFileAtomically(pngFile, png);
+        return true;
+    }
+    catch (const std::runtime_error&)
+    {
+        return false;
+    }
 }
 
 } // namespace OpenGL

@@ -13,13 +13,21 @@ namespace VideoEngine
 namespace OpenGL
 {
 
+// The files saveScreen wrote: their names, empty for one not written.
+struct ScreenFiles
+{
+    std::string bmp;
+    std::string png;
+};
+
 // Reads the viewport's pixels of the finished frame back from OpenGL and
-// writes them as a 24-bit BMP file (silently not written when it cannot be;
-// none when bmpFile is empty) and, unless pngFile is empty, as a PNG file with the same pixels, written
-// whole or not at all; logs the GL error code. False when the read-back
-// failed (then neither file is written, and the log says so) or the PNG file
-// could not be written.
-bool saveScreen(const std::string& bmpFile, const std::string& pngFile);
+// writes them as a 24-bit BMP file named after bmpStem and as a PNG file
+// with the same pixels named after pngStem (none for an empty stem). Each is
+// a new file, written whole or not at all, never over a file nor through a
+// link: stem + ".bmp", or stem + " 2.bmp" and so on when that is taken (see
+// Platform::writeNewFileAtomically). Logs the GL error code. Nothing is
+// written when the read-back failed (the log says so).
+ScreenFiles saveScreen(const std::string& bmpStem, const std::string& pngStem);
 
 // Draws the scene whole into the offscreen target at 1024 x 768 and writes
 // it, reduced to width x height by averaging, as a PNG file written whole or

@@ -676,6 +676,17 @@ def enlarged(game, x):
         unscaled(x, "frame/1.stone.png", border)
 
 
+def quick_f11(game, x):
+    """Twenty quick F11 presses leave the window as it was; then F11 fills
+    the screen and brings the window back."""
+    window = (512, 384, 1024, 768)
+    # Keys go where the pointer is: on the window wherever it is meanwhile.
+    x.server.move(700, 600)
+    for presses, geometry in ((20, window), (1, (0, 0, 2048, 1536)), (1, window)):
+        x.run("xdotool", "key", "--delay", "20", *["F11"] * presses)
+        assert wait_until(lambda: x.geometry() == geometry, 20), (presses, x.geometry())
+
+
 def kept_f11(game, x):
     """With the mode kept, F11 makes the full screen the window of 1024x768
     "display = window" opens, and back."""
@@ -814,6 +825,38 @@ def printed_twice(game, x):
         "no second print\n" + game.report()
 
 
+def printed_by_two(game, x):
+    """Two games in one folder print at once, both waiting on the server:
+    each job comes out with its own game's picture."""
+    server = game.printer
+    assert logs(game, "printer: pdf"), game.report()
+    os.remove(game.path("gameLog.txt"))
+    with XServer.xvfb() as screen:
+        other = Game(screen, folder=game.folder, env={"CUPS_SERVER": server.address})
+        try:
+            assert logs(other, "printer: pdf"), other.report()
+            assert wait_until(lambda: Scene(screen).screenshot().matches(
+                picture("background/1.meadow.jpg"), MIDDLE), 20), other.report()
+            keys_then_redrawn(Scene(screen))  # the next background
+            os.kill(server.process.pid, signal.SIGSTOP)
+            try:
+                x.key("ctrl+p")
+                screen.key("ctrl+p")
+                assert wait_until(lambda: len(glob.glob(game.path(".print*.png"))) == 2, 20), \
+                    "the two prints share one picture"
+            finally:
+                os.kill(server.process.pid, signal.SIGCONT)
+            assert wait_until(lambda: len(server.pdfs()) == 2, 90), other.report() + server.errors()
+        finally:
+            other.close()
+    meadow, _ = shrunk(os.path.join(GAME_DIR, "BMP/background/1.meadow.jpg"))
+    grid = [(i, j) for i in range(32) for j in range(24)]
+    for page in server.pdfs():
+        subprocess.run(["pdftoppm", "-r", "40", "-singlefile", "-png", page, page], check=True)
+    pages = [shrunk(page + ".png", page=True)[0] for page in server.pdfs()]
+    assert sorted(page.differs(meadow, grid, 40) < 0.05 for page in pages) == [False, True]
+
+
 def no_printer(why):
     """The print button stays grey, Ctrl+P logs why, and play goes on."""
     def play(game, x):
@@ -899,6 +942,9 @@ ROWS = [
      sharp, escape, 0, "exit", False, {"arguments": ["--display=keep"]}),
     ("a window on a 2048x1536 screen, F11 both ways: the pictures follow", "2048x1536", 0,
      with_twins, enlarged, escape, 0, "exit", False, {"arguments": ["--display=window"]}),
+    ("a window on a 2048x1536 screen, twenty quick F11 presses, then F11 both ways",
+     "2048x1536", 0, None, quick_f11, escape, 0, "exit", False,
+     {"arguments": ["--display=window"]}),
     ("display kept, F11 both ways", "1280x1024", 0, None, kept_f11, escape, 0, "exit", False,
      {"arguments": ["--display=keep"]}),
     ("display kept, child lock: F11 does nothing", "1280x1024", 0, None,
@@ -973,6 +1019,8 @@ ROWS = [
      False, {"printer": "pdf"}),
     ("print-wait 0: printed twice", "", 1, None, printed_twice, escape, 0, "exit", False,
      {"printer": "pdf", "arguments": ["--print-wait=0"]}),
+    ("two games in one folder print at once", "", 1, None, printed_by_two, escape, 0, None,
+     False, {"printer": "pdf"}),
     ("no print server", "", 0, None, no_printer("no print server at localhost:"), escape, 0,
      "exit", False, {"printer": "closed"}),
     ("no default printer", "", 1, None, no_printer("no default printer at localhost:"), escape,

@@ -87,6 +87,8 @@ TEST_F(Level, DragAndDrop)
         // A laid piece dragged keeps its grab point.
         {"t m415,310 l415,310 p410,305 d420,310 d610,405 u610,405", 1, "none",
          "startDrag drop takeOff drop", "600,400 mirror 0 tint 0 size 10"},
+        {"t m415,310 l415,310 p410,305 d410,405 u410,405", 1, "none",
+         "startDrag drop takeOff drop", "400,400 mirror 0 tint 0 size 10"}, // straight down
         // Released over the toolbar: thrown away; between it and the drop
         // zone: still carried, with the button up.
         {"p105,195 d150,250 u150,250", 0, "none", "startDrag"},

@@ -127,6 +127,7 @@ TEST_F(SavedGame, DamagedFilesLeaveAnEmptyPalace)
         damaged("0 0 0 0 2 1", "0 0 0 0 18446744073709551615 1"),
         damaged("0 0 0 0 2 1", "0 0 0 0 -1 1"),
         damaged(tower, "999999999999 BMP/palace/1.tower.png"),
+        damaged(tower, "4000000000 BMP/palace/1.tower.png"), // memory enough to take it
         damaged("22 serialization", "2200000000000 serialization"),
         damaged(" 400 260 ", " 400 2147483647 "),
         damaged(white, "nan 1 1 22"),
@@ -162,6 +163,8 @@ TEST_F(SavedGame, DamagedFilesLeaveAnEmptyPalace)
     for (std::size_t length = 0; length <= good.find_last_not_of(" \n"); ++length)
         files.push_back(good.substr(0, length));
 
+    rusage before{};
+    getrusage(RUSAGE_SELF, &before);
     for (const auto& text : files)
     {
         level->palace().addBrick(std::make_shared<Brick>(level->toolbar().rows[0]->brick));
@@ -172,6 +175,10 @@ TEST_F(SavedGame, DamagedFilesLeaveAnEmptyPalace)
         EXPECT_TRUE(level->palace().bricks().empty()) << text.value_or("(no file)");
         EXPECT_FALSE(level->palace().selected()) << text.value_or("(no file)");
     }
+    // No claimed length is taken before it is checked (the peak is in KiB).
+    rusage after{};
+    getrusage(RUSAGE_SELF, &after);
+    EXPECT_LT(after.ru_maxrss - before.ru_maxrss, 256 * 1024);
 }
 
 TEST_F(SavedGame, FamilysOwnPiecesLoad)

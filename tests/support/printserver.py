@@ -48,6 +48,7 @@ PDF_CONF = """Out {top}/pdf
 AnonDirName {top}/pdf
 Spool {top}/cups-pdf
 Log {top}/log
+Label 1
 """
 
 

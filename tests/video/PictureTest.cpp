@@ -176,30 +176,50 @@ TEST_F(Pictures, DrawnPlacedMirroredResizedAndTinted)
     }
 }
 
-TEST_F(Pictures, FrameSavedOnlyWhenReadBack)
+TEST_F(Pictures, FrameSavedOnlyWhenReadBackAndNeverOverAFile)
 {
     // A pixel pack buffer too small for the frame makes the read-back fail.
+    // A name taken, by a picture or by a link, is never written over.
     WorkingDirectory inside(dir.path());
     Platform::gameLog.open("gameLog.txt");
-    constexpr Rgba plum{200, 40, 90, 255};
-    for (const GLsizeiptr packBuffer : {0, 16}) // its size in bytes; 0: none bound
+    std::ofstream("outside") << "kept";
+    for (const char* link : {"linked.bmp", "linked.png"})
+        std::filesystem::create_symlink("outside", link);
+    const struct
+    {
+        const char* stem;
+        GLsizeiptr packBuffer; // its size in bytes; 0: none bound
+        const char* written;   // the name of both files; empty: none
+        Rgba colour;
+    } rows[] = {
+        {"a", 0, "a", {200, 40, 90, 255}},
+        {"a", 0, "a 2", {60, 120, 40, 255}}, // taken again within its second
+        {"linked", 0, "linked 2", {30, 60, 200, 255}},
+        {"b", 16, "", {200, 40, 90, 255}},
+    };
+    for (const auto& row : rows)
     {
         GLuint buffer = 0;
         glGenBuffers(1, &buffer);
-        glBindBuffer(GL_PIXEL_PACK_BUFFER, packBuffer ? buffer : 0);
-        if (packBuffer)
-            glBufferData(GL_PIXEL_PACK_BUFFER, packBuffer, nullptr, GL_STREAM_READ);
-        gl.clear(plum);
-        const std::string name = std::to_string(packBuffer);
-        const bool saved = VideoEngine::OpenGL::saveScreen(name + ".bmp", name + ".png");
+        glBindBuffer(GL_PIXEL_PACK_BUFFER, row.packBuffer ? buffer : 0);
+        if (row.packBuffer)
+            glBufferData(GL_PIXEL_PACK_BUFFER, row.packBuffer, nullptr, GL_STREAM_READ);
+        gl.clear(row.colour);
+        const auto files = VideoEngine::OpenGL::saveScreen(row.stem, row.stem);
         glBindBuffer(GL_PIXEL_PACK_BUFFER, 0);
         glDeleteBuffers(1, &buffer);
-        EXPECT_EQ(saved, !packBuffer) << packBuffer;
-        EXPECT_EQ(std::filesystem::exists(name + ".bmp") || std::filesystem::exists(name + ".png"),
-                  saved);
-        EXPECT_TRUE(!saved || near(readPixel(name + ".png", 9, 9), plum));
+        const std::string written = row.written;
+        EXPECT_EQ(files.bmp, written.empty() ? "" : written + ".bmp") << row.stem;
+        EXPECT_EQ(files.png, written.empty() ? "" : written + ".png") << row.stem;
         const std::string log = readFile("gameLog.txt");
-        EXPECT_NE(log.find("Unable to read the frame back") != std::string::npos, saved);
+        EXPECT_EQ(log.find("Unable to read the frame back") != std::string::npos, written.empty());
     }
+    // Nothing went through a link; every picture stays with its own pixels.
+    EXPECT_TRUE(readFile("outside") == "kept") << "written through a link";
+    for (const auto& row : rows)
+        for (const char* type : {".bmp", ".png"})
+            EXPECT_TRUE(!*row.written ||
+                        near(readPixel(std::string(row.written) + type, 9, 9), row.colour))
+                << row.written << type;
     Platform::gameLog.close();
 }

@@ -1,10 +1,12 @@
-// Invariant: the temporary file exists only inside replaceFileAtomically;
-// every failure path removes it before the exception leaves.
+// Invariant: a temporary file exists only inside replaceFileAtomically and
+// writeNewFileAtomically; every failure path removes it before the exception
+// leaves.
 
 #include "platform/AtomicFile.hpp"
 #include "platform/linux/FileDescriptor.hpp"
 
 #include <cerrno>
+#include <cstdio>
 #include <cstring>
 #include <fcntl.h>
 #include <stdexcept>
@@ -54,9 +56,18 @@ std::string folderOf(const std::string& fileName)
     return slash == 0 ? "/" : fileName.substr(0, slash);
 }
 
-} // namespace
+// The mode a newly created file gets.
+mode_t newFileMode()
+{
+    const mode_t creationMask = ::umask(0);
+    ::umask(creationMask);
+    return 0666 & ~creationMask;
+}
 
-void replaceFileAtomically(const std::string& fileName, const std::string& contents)
+// Writes contents to a new temporary file beside fileName, with the mode,
+// flushed to disk and closed; returns its name. Throws std::runtime_error
+// about fileName (no temporary file left) when anything fails.
+std::string writeTemporary(const std::string& fileName, const std::string& contents, mode_t mode)
 {
     std::string pattern = fileName + ".XXXXXX";
     std::vector<char> buffer(pattern.begin(), pattern.end());
@@ -65,17 +76,8 @@ void replaceFileAtomically(const std::string& fileName, const std::string& conte
     if (file.get() == -1)
         fail("cannot create a temporary file", fileName);
     TemporaryName temporary(buffer.data());
-    // mkostemp makes the file private; give it the old file's mode, or for a
-    // new file the mode a newly created file would have.
-    struct stat old = {};
-    if (::stat(fileName.c_str(), &old) == 0)
-        ::fchmod(file.get(), old.st_mode & 07777);
-    else
-    {
-        const mode_t creationMask = ::umask(0);
-        ::umask(creationMask);
-        ::fchmod(file.get(), 0666 & ~creationMask);
-    }
+    // mkostemp makes the file private.
+    ::fchmod(file.get(), mode);
 
     const char* next = contents.data();
     std::size_t left = contents.size();
@@ -93,14 +95,65 @@ void replaceFileAtomically(const std::string& fileName, const std::string& conte
         fail("flush to disk failed", fileName);
     if (!file.close())
         fail("close failed", fileName);
-    if (::rename(temporary.get().c_str(), fileName.c_str()) != 0)
-        fail("rename failed", fileName);
     temporary.keep();
+    return temporary.get();
+}
 
-    // Make the rename itself durable; the new file is in place either way.
+// Makes the renames and links in fileName's folder durable; the files are in
+// place either way.
+void syncFolderOf(const std::string& fileName)
+{
     FileDescriptor folder(::open(folderOf(fileName).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
     if (folder.get() != -1)
         ::fsync(folder.get());
+}
+
+// Puts the file temporary under fileName unless that name is taken (by a
+// file, a folder or a link, even a dangling one): false, errno EEXIST, then.
+// A hard link where the file system allows one, else a rename that refuses to
+// replace; the temporary name goes either way on success.
+bool placeUnlessTaken(TemporaryName& temporary, const std::string& fileName)
+{
+    if (::link(temporary.get().c_str(), fileName.c_str()) == 0)
+        return true;
+    if (errno == EEXIST)
+        return false;
+    if (::renameat2(AT_FDCWD, temporary.get().c_str(), AT_FDCWD, fileName.c_str(),
+                    RENAME_NOREPLACE) != 0)
+        return false;
+    temporary.keep();
+    return true;
+}
+
+} // namespace
+
+void replaceFileAtomically(const std::string& fileName, const std::string& contents)
+{
+    // A replaced file keeps its mode.
+    struct stat old = {};
+    const mode_t mode = ::stat(fileName.c_str(), &old) == 0 ? old.st_mode & 07777 : newFileMode();
+    TemporaryName temporary(writeTemporary(fileName, contents, mode));
+    if (::rename(temporary.get().c_str(), fileName.c_str()) != 0)
+        fail("rename failed", fileName);
+    temporary.keep();
+    syncFolderOf(fileName);
+}
+
+std::string writeNewFileAtomically(const std::string& stem, const std::string& extension,
+                                   const std::string& contents)
+{
+    TemporaryName temporary(writeTemporary(stem + extension, contents, newFileMode()));
+    for (int n = 1;; ++n)
+    {
+        const std::string name = stem + (n == 1 ? "" : " " + std::to_string(n)) + extension;
+        if (placeUnlessTaken(temporary, name))
+        {
+            syncFolderOf(name);
+            return name;
+        }
+        if (errno != EEXIST)
+            fail("cannot name the file", name);
+    }
 }
 
 } // namespace Platform

@@ -23,7 +23,9 @@ constexpr int period = 16;
 // The 32-bit picture of the file; throws when it cannot be read.
 Platform::BitmapPtr readPicture(const std::string& fileName)
 {
-    const Platform::BitmapPtr loaded = Platform::loadImage(fileName, 0);
+    std::string why;
+    const Platform::BitmapPtr loaded =
+        Platform::loadImage(fileName, Platform::gamePicture, why);
     Platform::BitmapPtr picture(loaded ? FreeImage_ConvertTo32Bits(loaded.get()) : nullptr);
     if (!picture)
         throw std::invalid_argument("Unable to load " + fileName);

@@ -6,7 +6,7 @@
 // games of one player never write the same palace; the name of the palace in
 // play when a run ended is kept in "gallery/.last".
 
-#include "palace/PalaceGallery.hpp"
+#include "model/PalaceGallery.hpp"
 #include "platform/FileLock.hpp"
 
 #include <set>

@@ -10,9 +10,9 @@
 // must lie in their ranges, and the pile holds no empty or repeated brick.
 // A failed check throws std::runtime_error.
 
-#include "palace/Brick.hpp"
-#include "palace/ImageManager.hpp"
-#include "palace/Palace.hpp"
+#include "model/Brick.hpp"
+#include "content/ImageManager.hpp"
+#include "model/Palace.hpp"
 #include "savegame/SharedPictures.hpp"
 #include "video/ColorChanger.hpp"
 #include "video/FastTextureData.hpp"

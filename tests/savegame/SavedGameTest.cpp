@@ -2,8 +2,8 @@
 // load and save again byte for byte, damaged files leave an empty palace,
 // and a failed save keeps the old file.
 
-#include "palace/Palace.hpp"
-#include "palace/Toolbar.hpp"
+#include "model/Palace.hpp"
+#include "play/Toolbar.hpp"
 #include "support/Level.hpp"
 
 #include <boost/filesystem.hpp>

@@ -4,7 +4,7 @@
 // must fit its picture, runs ascending; crashes, overflows and leaks are what
 // the fuzzer reports. The seeds are the masks the build writes.
 
-#include "palace/Brick.hpp"
+#include "model/Brick.hpp"
 
 #include <GL/freeglut.h>
 #include <boost/filesystem.hpp>

@@ -7,8 +7,8 @@
 // Exits 1 with a message when a folder cannot be listed or a mask cannot be
 // written or dated.
 
-#include "palace/PictureListing.hpp"
-#include "palace/Toolbar.hpp"
+#include "content/PictureListing.hpp"
+#include "play/Toolbar.hpp"
 #include "video/MaskFile.hpp"
 
 #include <boost/filesystem.hpp>

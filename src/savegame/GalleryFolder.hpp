@@ -8,7 +8,7 @@
 // is taken again only while its file is the version this game last wrote or
 // opened, or, never seen, is not there: another game may have changed it.
 
-#include "palace/PalaceGallery.hpp"
+#include "model/PalaceGallery.hpp"
 #include "platform/FileIdentity.hpp"
 #include "platform/FileLock.hpp"
 

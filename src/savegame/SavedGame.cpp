@@ -5,9 +5,9 @@
 
 #include "savegame/SavedGame.hpp"
 
-#include "palace/Brick.hpp"
-#include "palace/ImageManager.hpp"
-#include "palace/Palace.hpp"
+#include "model/Brick.hpp"
+#include "content/ImageManager.hpp"
+#include "model/Palace.hpp"
 #include "platform/AtomicFile.hpp"
 #include "savegame/BoundedTextIArchive.hpp"
 #include "savegame/Serialization.hpp"

@@ -2,7 +2,7 @@
 // The one saved game, "savegame.txt": a Boost.Serialization text archive of
 // the palace, then the current background, then the current frame.
 
-#include "palace/SceneStore.hpp"
+#include "model/SceneStore.hpp"
 
 #include <string>
 #include <utility>

@@ -11,9 +11,9 @@
 // A failed check throws std::runtime_error. A missing picture is damage too,
 // unless the reading allows stand-ins (see SharedPictures).
 
-#include "palace/Brick.hpp"
-#include "palace/ImageManager.hpp"
-#include "palace/Palace.hpp"
+#include "model/Brick.hpp"
+#include "content/ImageManager.hpp"
+#include "model/Palace.hpp"
 #include "savegame/SharedPictures.hpp"
 #include "video/ColorChanger.hpp"
 #include "video/FastTextureData.hpp"

@@ -14,7 +14,7 @@
 // The reading archive owns one of these for the length of a load (see
 // forArchive), so the mask cache ends with the load.
 
-#include "palace/Mask.hpp"
+#include "model/Mask.hpp"
 #include "video/FastTextureData.hpp"
 
 #include <map>

@@ -6,7 +6,7 @@
 // level first, then the banner; the saved game and the keyboard the level
 // refers to outlive both. Catalogues made ahead for the level go with it.
 
-#include "palace/GameLevel.hpp"
+#include "play/GameLevel.hpp"
 #include "savegame/GalleryFolder.hpp"
 #include "savegame/SavedGame.hpp"
 #include "startup/Settings.hpp"

@@ -1,6 +1,6 @@
 #include "startup/GameCallbacks.hpp"
 
-#include "palace/MouseHandler.hpp"
+#include "play/MouseHandler.hpp"
 #include "platform/Clock.hpp"
 #include "platform/KeyModifiers.hpp"
 #include "platform/WindowClass.hpp"

@@ -2,6 +2,7 @@
 
 #include "platform/SmallFile.hpp"
 
+#include <algorithm>
 #include <pwd.h>
 #include <sstream>
 #include <unistd.h>
@@ -61,71 +62,65 @@ std::string userConfigFolder(const Environment& env)
     return homeFolder(env) + "/.config";
 }
 
-// Reads a yes/no value into flag; false for any other value.
-bool readFlag(const std::string& value, bool& flag)
+using Kind = SettingEntry::Kind;
+
+const SettingEntry* findSetting(const std::string& key)
 {
-    if (value != "yes" && value != "no")
-        return false;
-    flag = value == "yes";
-    return true;
+    for (const SettingEntry& entry : settingsTable())
+        if (key == entry.key)
+            return &entry;
+    return nullptr;
+}
+
+// "a, b or c".
+std::string listed(const std::vector<std::string>& words)
+{
+    std::string text;
+    for (std::size_t i = 0; i < words.size(); ++i)
+        text += (i == 0 ? "" : i + 1 == words.size() ? " or " : ", ") + words[i];
+    return text;
 }
 
 // Sets key to value; returns what is wrong, empty when both are good.
 std::string applySetting(Settings& settings, const std::string& key, const std::string& value,
                          const Environment& env)
 {
+    const SettingEntry* entry = findSetting(key);
+    if (!entry)
+        return "unknown key \"" + key + "\"";
     const std::string bad = "bad value \"" + value + "\" for " + key + ": ";
-    if (key == "lock")
-        return readFlag(value, settings.lock) ? "" : bad + "yes or no";
-    if (key == "sound")
-        return readFlag(value, settings.sound) ? "" : bad + "yes or no";
-    if (key == "print")
-        return readFlag(value, settings.print) ? "" : bad + "yes or no";
-    if (key == "print-wait")
+    switch (entry->kind)
     {
+    case Kind::Flag:
+        if (value != "yes" && value != "no")
+            return bad + "yes or no";
+        break;
+    case Kind::Words:
+        if (std::find(entry->words.begin(), entry->words.end(), value) == entry->words.end())
+            return bad + listed(entry->words);
+        break;
+    case Kind::Number:
         // Plain digits only: no sign, no blanks, no fraction.
-        if (value.empty() || value.size() > 4 ||
-            value.find_first_not_of("0123456789") != std::string::npos || std::stoi(value) > 3600)
-            return bad + "a number of seconds from 0 to 3600";
-        settings.printWait = std::stoi(value);
-        return "";
-    }
-    if (key == "display")
-    {
-        if (value != "switch" && value != "keep" && value != "window")
-            return bad + "switch, keep or window";
-        settings.display = value == "keep"     ? DisplayChoice::Keep
-                           : value == "window" ? DisplayChoice::Window
-                                               : DisplayChoice::Switch;
-        return "";
-    }
-    if (key == "start")
-    {
-        if (value != "empty" && value != "last")
-            return bad + "empty or last";
-        settings.startWithLast = value == "last";
-        return "";
-    }
-    if (key == "pointer")
-    {
-        if (value != "show" && value != "hide")
-            return bad + "show or hide";
-        settings.showPointer = value == "show";
-        return "";
-    }
-    if (key == "pictures")
-    {
+        if (value.empty() || value.size() > 5 ||
+            value.find_first_not_of("0123456789") != std::string::npos ||
+            std::stoi(value) < entry->low || std::stoi(value) > entry->high)
+            return bad + "a number of " + entry->unit + " from " + std::to_string(entry->low) +
+                   " to " + std::to_string(entry->high);
+        break;
+    case Kind::Folder:
         // The game runs in the player's own folder, not where it was
         // started, so a relative folder would surprise.
         if (value == "~" || value.rfind("~/", 0) == 0)
-            settings.pictures = homeFolder(env) + value.substr(1);
-        else if (isAbsolute(value.c_str()))
-            settings.pictures = value;
-        else
+        {
+            entry->put(settings, homeFolder(env) + value.substr(1));
+            return "";
+        }
+        if (!isAbsolute(value.c_str()))
             return bad + "a folder starting with / or ~/";
-        return "";
+        break;
     }
-    return "unknown key \"" + key + "\"";
+    entry->put(settings, value);
+    return "";
 }
 
 // The value of a line of user-dirs.dirs (a double-quoted shell word starting
@@ -157,59 +152,166 @@ std::string readOption(const std::vector<std::string>& arguments, std::size_t& i
     const std::string& argument = arguments[i];
     const std::size_t equals = argument.find('=');
     const std::string option = argument.substr(0, equals);
-    if (argument == "--lock" || argument == "--sound" || argument == "--print")
-        given.emplace_back(argument.substr(2), "yes");
-    else if (argument == "--no-lock" || argument == "--no-sound" || argument == "--no-print")
-        given.emplace_back(argument.substr(5), "no");
-    else if (option != "--display" && option != "--pictures" && option != "--start" &&
-             option != "--pointer" && option != "--print-wait")
+    const bool negated = option.rfind("--no-", 0) == 0;
+    const SettingEntry* entry =
+        option.rfind("--", 0) == 0 ? findSetting(option.substr(negated ? 5 : 2)) : nullptr;
+    const bool flag = entry && entry->kind == Kind::Flag;
+    if (!entry || (negated && !flag) || (flag && equals != std::string::npos))
         return "unknown option \"" + argument + "\"";
+    if (flag)
+        given.emplace_back(entry->key, negated ? "no" : "yes");
     else if (equals != std::string::npos)
-        given.emplace_back(option.substr(2), argument.substr(equals + 1));
+        given.emplace_back(entry->key, argument.substr(equals + 1));
     else if (i + 1 < arguments.size())
-        given.emplace_back(option.substr(2), arguments[++i]);
+        given.emplace_back(entry->key, arguments[++i]);
     else
         return "option " + option + " needs a value";
     Settings check;
     return applySetting(check, given.back().first, given.back().second, env);
 }
 
+// One option and its help, the help from column 21, a long option on a
+// line of its own; "\n" in the help continues under it.
+void writeOption(std::ostream& stream, const std::string& option, std::string help)
+{
+    const std::string indent(21, ' ');
+    for (std::size_t at = help.find('\n'); at != std::string::npos; at = help.find('\n', at + 1))
+        help.insert(at + 1, indent);
+    stream << "  " << option;
+    if (option.size() > 17)
+        stream << "\n" << indent;
+    else
+        stream << std::string(19 - option.size(), ' ');
+    stream << help << "\n";
+}
+
+// The text in lines of at most 78 characters, broken at blanks.
+std::string wrapped(const std::string& text)
+{
+    std::string lines, line, word;
+    std::istringstream words(text);
+    while (words >> word)
+    {
+        if (!line.empty() && line.size() + 1 + word.size() > 78)
+        {
+            lines += line + "\n";
+            line.clear();
+        }
+        line += (line.empty() ? "" : " ") + word;
+    }
+    return lines + line + "\n";
+}
+
 void writeUsage(std::ostream& stream, const Environment& env)
 {
-    std::vector<std::string> ignored;
     stream << "Usage: " << programName << " [OPTION]...\n"
-           << "A picture-building game for children.\n\n"
-           << "  --lock             child lock: Escape and the exit button do not end the\n"
-           << "                     game, Ctrl+Shift+Escape does\n"
-           << "  --no-lock          no child lock (the default)\n"
-           << "  --sound            play sounds (the default)\n"
-           << "  --no-sound         play no sound and leave the audio device alone\n"
-           << "  --display=switch   switch the screen to 1024x768 for the game (the default)\n"
-           << "  --display=keep     keep the desktop's screen mode, the game scaled to fit\n"
-           << "  --display=window   play in a window, the desktop's screen mode kept\n"
-           << "  --pictures=FOLDER  where PNG copies of saved pictures go, by default\n"
-           << "                     " << defaultPicturesFolder(env, ignored) << "\n"
-           << "  --start=empty      begin with an empty palace (the default)\n"
-           << "  --start=last       begin with the palace in play when the last game ended\n"
-           << "  --pointer=show     show the pointer over the game (the default)\n"
-           << "  --pointer=hide     show no pointer over the game, as for a touch screen\n"
-           << "  --print            print on the default printer with Ctrl+P or the printer\n"
-           << "                     button (the default)\n"
-           << "  --no-print         never print: the printer button stays grey\n"
-           << "  --print-wait=N     seconds after a print before the next one, 0 to 3600\n"
-           << "                     (default 60)\n"
-           << "  --help             show this help and exit\n"
-           << "  --version          show the version and exit\n\n"
-           << "Settings files, read in this order, then the options; later ones win:\n";
+           << "A picture-building game for children.\n\n";
+    std::vector<std::string> keys;
+    for (const SettingEntry& entry : settingsTable())
+    {
+        const std::vector<std::string> options = entry.options();
+        for (std::size_t i = 0; i < options.size(); ++i)
+        {
+            std::string help = entry.help[i];
+            if (entry.kind == Kind::Number)
+                help += ", " + std::to_string(entry.low) + " to " + std::to_string(entry.high) +
+                        "\n(default " + entry.words[0] + ")";
+            else if (entry.kind == Kind::Folder)
+            {
+                std::vector<std::string> ignored;
+                help += ", by default\n" + defaultPicturesFolder(env, ignored);
+            }
+            else if ((entry.kind == Kind::Flag ? (i == 0 ? "yes" : "no") : entry.words[i]) ==
+                     entry.words[0])
+                help += " (the default)";
+            writeOption(stream, options[i], help);
+        }
+        std::string words;
+        for (const std::string& word : entry.words)
+            words += (words.empty() ? "" : ", ") + word;
+        keys.push_back(std::string(entry.key) + " (" +
+                       (entry.kind == Kind::Number   ? std::string(entry.unit)
+                        : entry.kind == Kind::Folder ? "a folder"
+                                                     : words) +
+                       ")");
+    }
+    writeOption(stream, "--help", "show this help and exit");
+    writeOption(stream, "--version", "show the version and exit");
+    stream << "\nSettings files, read in this order, then the options; later ones win:\n";
     for (const std::string& file : settingsFiles(env))
         stream << "  " << file << "\n";
-    stream << "Each line is \"key = value\" with the keys lock (no, yes), sound (yes, no),\n"
-           << "display (switch, keep, window), pictures (a folder), start (empty, last),\n"
-           << "pointer (show, hide), print (yes, no) and print-wait (seconds); # starts a\n"
-           << "comment.\n";
+    std::string each = "Each line is \"key = value\" with the keys";
+    for (std::size_t i = 0; i < keys.size(); ++i)
+        each += (i == 0 ? " " : i + 1 == keys.size() ? " and " : ", ") + keys[i];
+    stream << wrapped(each + "; # starts a comment.");
 }
 
 } // namespace
+
+std::vector<std::string> SettingEntry::options() const
+{
+    const std::string option = std::string("--") + key;
+    switch (kind)
+    {
+    case Kind::Flag:
+        return {option, "--no-" + std::string(key)};
+    case Kind::Words:
+    {
+        std::vector<std::string> options;
+        for (const std::string& word : words)
+            options.push_back(option + "=" + word);
+        return options;
+    }
+    case Kind::Number:
+        return {option + "=N"};
+    case Kind::Folder:
+        break;
+    }
+    return {option + "=FOLDER"};
+}
+
+const std::vector<SettingEntry>& settingsTable()
+{
+    using Put = std::function<void(Settings&, const std::string&)>;
+    static const std::vector<SettingEntry> table = {
+        {"lock", Kind::Flag, {"no", "yes"},
+         {"child lock: Escape and the exit button do not end the\ngame, Ctrl+Shift+Escape does",
+          "no child lock"},
+         "", 0, 0, Put([](Settings& s, const std::string& v) { s.lock = v == "yes"; })},
+        {"sound", Kind::Flag, {"yes", "no"},
+         {"play sounds", "play no sound and leave the audio device alone"},
+         "", 0, 0, Put([](Settings& s, const std::string& v) { s.sound = v == "yes"; })},
+        {"display", Kind::Words, {"switch", "keep", "window"},
+         {"switch the screen to 1024x768 for the game",
+          "keep the desktop's screen mode, the game scaled to fit",
+          "play in a window, the desktop's screen mode kept"},
+         "", 0, 0,
+         Put([](Settings& s, const std::string& v)
+             {
+                 s.display = v == "keep"     ? DisplayChoice::Keep
+                             : v == "window" ? DisplayChoice::Window
+                                             : DisplayChoice::Switch;
+             })},
+        {"pictures", Kind::Folder, {}, {"where PNG copies of saved pictures go"},
+         "", 0, 0, Put([](Settings& s, const std::string& v) { s.pictures = v; })},
+        {"start", Kind::Words, {"empty", "last"},
+         {"begin with an empty palace",
+          "begin with the palace in play when the last game ended"},
+         "", 0, 0, Put([](Settings& s, const std::string& v) { s.startWithLast = v == "last"; })},
+        {"pointer", Kind::Words, {"show", "hide"},
+         {"show the pointer over the game",
+          "show no pointer over the game, as for a touch screen"},
+         "", 0, 0, Put([](Settings& s, const std::string& v) { s.showPointer = v == "show"; })},
+        {"print", Kind::Flag, {"yes", "no"},
+         {"print on the default printer with Ctrl+P or the printer\nbutton",
+          "never print: the printer button stays grey"},
+         "", 0, 0, Put([](Settings& s, const std::string& v) { s.print = v == "yes"; })},
+        {"print-wait", Kind::Number, {"60"}, {"seconds after a print before the next one"},
+         "seconds", 0, 3600,
+         Put([](Settings& s, const std::string& v) { s.printWait = std::stoi(v); })},
+    };
+    return table;
+}
 
 std::vector<std::string> settingsFiles(const Environment& env)
 {

@@ -50,6 +50,46 @@ struct Settings
 // Looks up an environment variable; null when it is unset.
 using Environment = std::function<const char*(const char*)>;
 
+// One setting: its key in a settings file, the values it takes, its lines of
+// --help and where its value goes. On the command line a yes/no setting is
+// --key and --no-key, any other --key=value or --key value.
+struct SettingEntry
+{
+    enum class Kind
+    {
+        // "yes" or "no".
+        Flag,
+        // One of words.
+        Words,
+        // A whole number from low to high.
+        Number,
+        // A folder starting with / or ~/ ("~" is the home folder).
+        Folder
+    };
+
+    const char* key;
+    Kind kind;
+    // Flag and Words: the values, the default first; Number: the default.
+    std::vector<std::string> words;
+    // The --help line of each option, in the order of options(); a "\n"
+    // continues it under the first line.
+    std::vector<std::string> help;
+    // Number: the unit the help and the errors name, and the range.
+    const char* unit = "";
+    int low = 0;
+    int high = 0;
+    // Puts a good value into the settings (a folder already made absolute).
+    std::function<void(Settings&, const std::string&)> put;
+
+    // The options that give the setting: "--lock", "--no-lock"; "--display=keep"
+    // for each word; "--print-wait=N"; "--pictures=FOLDER".
+    std::vector<std::string> options() const;
+};
+
+// Every setting, in the order --help lists them. Adding a setting is adding
+// an entry here and its field to Settings.
+const std::vector<SettingEntry>& settingsTable();
+
 // The settings files in the order they are read (a later one wins): the
 // system files, the last folder of XDG_CONFIG_DIRS first (default /etc/xdg;
 // relative folders are skipped), then the user's file.

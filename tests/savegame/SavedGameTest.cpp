@@ -4,8 +4,8 @@
 
 #include "savegame/SavedGame.hpp"
 
-#include "palace/Palace.hpp"
-#include "palace/Toolbar.hpp"
+#include "model/Palace.hpp"
+#include "play/Toolbar.hpp"
 #include "support/Level.hpp"
 
 #include <boost/filesystem.hpp>

@@ -2,8 +2,8 @@
 // The game folder of the saved-game fuzz target: the pictures the seeds in
 // corpus/ name, and the level's three saved parts made from them.
 
-#include "palace/ImageManager.hpp"
-#include "palace/Palace.hpp"
+#include "content/ImageManager.hpp"
+#include "model/Palace.hpp"
 #include "savegame/SavedGame.hpp"
 #include "support/Pictures.hpp"
 

@@ -316,3 +316,44 @@ TEST(Settings, FilesThenCommandLine)
             EXPECT_NE(std::string::npos, printed.find(at(part, dir.path()))) << part;
     }
 }
+
+// Every setting of the table has its row in the README's table (key, values
+// with the default first, options) and each option its entry in the manual
+// page, so a new setting cannot go undocumented.
+TEST(Settings, EverySettingDocumented)
+{
+    const std::string readme = TestSupport::readFile(SOURCE_DIR "/README.md");
+    const std::string manual = TestSupport::readFile(SOURCE_DIR "/packaging/brickwork-garden.6.in");
+    const auto quoted = [](const std::vector<std::string>& words)
+    {
+        std::string text;
+        for (const std::string& word : words)
+            text += (text.empty() ? "`" : ", `") + word + "`";
+        return text;
+    };
+    for (const StartUp::SettingEntry& entry : StartUp::settingsTable())
+    {
+        SCOPED_TRACE(entry.key);
+        using Kind = StartUp::SettingEntry::Kind;
+        const std::string values =
+            entry.kind == Kind::Folder ? "a folder"
+            : entry.kind == Kind::Number
+                ? quoted(entry.words) + ", `" + std::to_string(entry.low) + "` to `" +
+                      std::to_string(entry.high) + "`"
+                : quoted(entry.words);
+        EXPECT_NE(std::string::npos, readme.find("\n| `" + std::string(entry.key) + "` | " +
+                                                 values + " | " + quoted(entry.options()) +
+                                                 " | "));
+        for (std::string option : entry.options())
+        {
+            const std::size_t equals = option.find('=');
+            const bool placeholder = equals != std::string::npos && std::isupper(option.back());
+            std::string escaped;
+            for (char c : option.substr(0, placeholder ? equals + 1 : std::string::npos))
+                escaped += c == '-' ? std::string("\\-") : std::string(1, c);
+            const std::string line = placeholder ? ".BI " + escaped + " " + option.substr(equals + 1)
+                                                 : ".B " + escaped;
+            EXPECT_NE(std::string::npos, manual.find("\n" + line + "\n")) << line;
+        }
+    }
+}

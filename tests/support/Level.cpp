@@ -1,6 +1,6 @@
 #include "support/Level.hpp"
 
-#include "palace/Toolbar.hpp"
+#include "play/Toolbar.hpp"
 #include "platform/GameLog.hpp"
 #include "platform/Sound.hpp"
 #include "startup/CallbackGuard.hpp"

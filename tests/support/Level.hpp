@@ -4,7 +4,7 @@
 // directory (its log goes there too), driven through the game's own GLUT
 // input callbacks.
 
-#include "palace/GameLevel.hpp"
+#include "play/GameLevel.hpp"
 #include "startup/Game.hpp"
 #include "support/Pictures.hpp"
 #include "support/TempDir.hpp"

@@ -1,7 +1,7 @@
 // The ".mask" files the game writes beside its toolbar pictures, when one
 // written before still counts, and what the reader makes of damaged ones.
 
-#include "palace/Mask.hpp"
+#include "model/Mask.hpp"
 #include "support/Pictures.hpp"
 #include "support/TempDir.hpp"
 #include "video/MaskFile.hpp"

@@ -6,7 +6,7 @@
 #include "support/Level.hpp"
 #include "video/FastTextureData.hpp"
 #include "video/PictureDetail.hpp"
-#include "video/ScreenCapture.hpp"
+#include "output/ScreenCapture.hpp"
 #include "video/Texture.hpp"
 
 #define GL_GLEXT_PROTOTYPES

@@ -1,0 +1,85 @@
+#pragma once
+// The gallery as the child uses it: it opens over the scene, fills the page
+// shown with thumbnails (made from their palaces where missing, older than
+// the palace or damaged), opens the palace chosen as the one in play, and
+// throws one away into the desktop's trash (never under the child lock). A
+// palace that cannot be read is noted as damaged and leaves the pages. The
+// kept palaces, the palace, the catalogues and the palace in play belong to
+// the level; the screen and the offscreen picture for thumbnails belong to
+// the gallery while it is open.
+
+#include "gallery/GalleryScreen.hpp"
+#include "model/PalaceGallery.hpp"
+#include "gallery/PalaceInPlay.hpp"
+#include "video/SceneDrawing.hpp"
+#include "video/SceneTarget.hpp"
+
+#include <functional>
+#include <memory>
+#include <string>
+
+namespace GameLogic
+{
+
+class MouseCursor;
+
+namespace PalaceBuild
+{
+
+class Gallery
+{
+public:
+    Gallery(PalaceGallery& kept, Palace& palace, BackgroundCatalogue& backgrounds,
+            FrameCatalogue& frames, PalaceInPlay& inPlay, bool locked);
+
+    bool shown() const { return screen != nullptr; }
+    // Opens the gallery, with the palace in play kept first so that it shows
+    // as it is; or closes it. When the screen's pictures cannot be loaded,
+    // the failure is logged and the gallery stays closed.
+    void toggle();
+
+    // Opens the kept palace as the one in play, as at the start of a game
+    // that begins with the last palace; false, with nothing changed, when it
+    // cannot be read.
+    bool begin(const std::string& name);
+
+    // Input while the gallery is shown: Escape, or a key of the gallery's
+    // own control (closes), Return (opens), Delete (throws away), the arrow
+    // keys (move the highlight), the mouse.
+    void onKey(unsigned char key, bool galleryKey);
+    void onSpecialKey(int key);
+    void onMouse(const std::shared_ptr<MouseCursor>& cursor);
+
+    // What the gallery shows: its panel as the background, its pictures
+    // over it.
+    void describe(VideoEngine::OpenGL::ScenePictures& scene) const;
+    const GalleryScreen& page() const { return *screen; }
+
+private:
+    void act(GalleryScreen::Choice choice);
+    void fillPage();
+    // Loads the palace's thumbnail into the picture (made first when
+    // needed); a thumbnail that cannot be written leaves it empty. False
+    // when the palace cannot be read.
+    bool loadThumbnail(const std::string& name, GalleryScreen::Picture& picture);
+    bool makeThumbnail(const std::string& name);
+    // Reads the kept palace into the probe, runs whileShown with its
+    // background and frame current, then shows the level's again. False,
+    // with the palace noted as damaged, when it cannot be read.
+    bool probe(const std::string& name, Palace& into,
+               const std::function<void()>& whileShown = nullptr);
+    void openChosen();
+    void trashChosen();
+
+    PalaceGallery& kept;
+    Palace& palace;
+    BackgroundCatalogue& backgrounds;
+    FrameCatalogue& frames;
+    PalaceInPlay& inPlay;
+    bool locked;
+    std::unique_ptr<GalleryScreen> screen;
+    std::unique_ptr<VideoEngine::OpenGL::SceneTarget> thumbnails;
+};
+
+} // namespace PalaceBuild
+} // namespace GameLogic

@@ -1,0 +1,162 @@
+#include "gallery/GalleryScreen.hpp"
+
+#include "ui/MouseCursor.hpp"
+
+#include <algorithm>
+
+namespace GameLogic
+{
+namespace PalaceBuild
+{
+namespace
+{
+using VideoEngine::OpenGL::Position;
+
+// Slots of 224 x 172 with a 208 x 156 thumbnail inside, in rows of four.
+constexpr int slotWidth = 224;
+constexpr int slotHeight = 172;
+constexpr int gap = 24;
+constexpr int thumbnailInset = 8;
+constexpr int highlightOutset = 8;
+} // namespace
+
+GalleryScreen::GalleryScreen(bool binActive)
+    : panel("BMP/gallery/panel.png"), slot("BMP/gallery/slot.png"),
+      highlight("BMP/gallery/highlight.png"), previous(Button::pictures("page "), 40, 682, true),
+      next(Button::pictures("page "), 904, 682, false),
+      bin(Button::pictures("bin "), 484, 674, false)
+{
+    if (!binActive)
+    {
+        bin.addInactivePicture("BMP/button/bin 04.png");
+        bin.setActive(false);
+    }
+}
+
+Position GalleryScreen::slotAt(std::size_t k)
+{
+    const int column = int(k % columns);
+    const int row = int(k / columns);
+    return {28 + column * (slotWidth + gap), 70 + row * (slotHeight + gap)};
+}
+
+void GalleryScreen::show(std::vector<std::string> shownNames)
+{
+    names = std::move(shownNames);
+    chosen = 0;
+    thumbnails.clear();
+    open = true;
+}
+
+void GalleryScreen::hide()
+{
+    open = false;
+    names.clear();
+    thumbnails.clear();
+}
+
+std::vector<std::string> GalleryScreen::page() const
+{
+    const std::size_t first = firstOnPage();
+    const std::size_t last = std::min(names.size(), first + perPage);
+    return {names.begin() + std::ptrdiff_t(std::min(first, last)),
+            names.begin() + std::ptrdiff_t(last)};
+}
+
+void GalleryScreen::setThumbnails(std::vector<Picture> pictures)
+{
+    thumbnails = std::move(pictures);
+    for (std::size_t k = 0; k < thumbnails.size(); ++k)
+        thumbnails[k].position = {slotAt(k).x + thumbnailInset, slotAt(k).y + thumbnailInset};
+}
+
+void GalleryScreen::remove(const std::string& name)
+{
+    const auto found = std::find(names.begin(), names.end(), name);
+    if (found == names.end())
+        return;
+    names.erase(found);
+    if (chosen >= names.size() && chosen > 0)
+        chosen = names.size() - 1;
+}
+
+std::string GalleryScreen::highlighted() const
+{
+    return chosen < names.size() ? names[chosen] : std::string();
+}
+
+GalleryScreen::Choice GalleryScreen::choose(std::size_t k)
+{
+    if (names.empty())
+        return Choice::none;
+    const std::size_t before = firstOnPage();
+    chosen = std::min(k, names.size() - 1);
+    return firstOnPage() != before ? Choice::page : Choice::none;
+}
+
+GalleryScreen::Choice GalleryScreen::move(int dx, int dy)
+{
+    const long to = long(chosen) + dx + dy * long(columns);
+    return to < 0 ? Choice::none : choose(std::size_t(to));
+}
+
+GalleryScreen::Choice GalleryScreen::handleMouse(const std::shared_ptr<MouseCursor>& cursor)
+{
+    Choice choice = Choice::none;
+    if (pageBefore())
+        previous.onClick = [&] { choice = choose(firstOnPage() - perPage); };
+    if (pageAfter())
+        next.onClick = [&] { choice = choose(firstOnPage() + perPage); };
+    bin.onClick = [&] { choice = names.empty() ? Choice::none : Choice::trash; };
+    for (Button* button : {&previous, &next, &bin})
+        button->handleMouse(cursor);
+    previous.onClick = next.onClick = bin.onClick = nullptr;
+
+    const Position at = cursor->position;
+    const bool pressed = cursor->leftDown && !cursor->leftWasDown;
+    const std::vector<std::string> shownNames = page();
+    for (std::size_t k = 0; pressed && k < shownNames.size(); ++k)
+    {
+        const Position corner = slotAt(k);
+        if (at.x >= corner.x && at.x < corner.x + slotWidth && at.y >= corner.y &&
+            at.y < corner.y + slotHeight)
+        {
+            chosen = firstOnPage() + k;
+            choice = Choice::open;
+        }
+    }
+    return choice;
+}
+
+void GalleryScreen::addPanel(VideoEngine::OpenGL::PictureBatch& batch) const
+{
+    batch.add(panel);
+}
+
+void GalleryScreen::addTo(VideoEngine::OpenGL::PictureBatch& batch) const
+{
+    const std::size_t shownCount = page().size();
+    for (std::size_t k = 0; k < shownCount; ++k)
+    {
+        Picture frame = slot;
+        frame.position = slotAt(k);
+        batch.add(frame);
+        if (k < thumbnails.size())
+            batch.add(thumbnails[k]);
+    }
+    if (!names.empty())
+    {
+        Picture glow = highlight;
+        const Position corner = slotAt(chosen - firstOnPage());
+        glow.position = {corner.x - highlightOutset, corner.y - highlightOutset};
+        batch.add(glow);
+    }
+    if (pageBefore())
+        batch.add(*previous.current);
+    if (pageAfter())
+        batch.add(*next.current);
+    batch.add(*bin.current);
+}
+
+} // namespace PalaceBuild
+} // namespace GameLogic

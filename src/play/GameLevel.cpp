@@ -1,0 +1,418 @@
+#include "play/GameLevel.hpp"
+
+#include "play/Controls.hpp"
+#include "play/MouseHandler.hpp"
+#include "model/Palace.hpp"
+#include "content/PictureListing.hpp"
+#include "play/Toolbar.hpp"
+#include "platform/GameLog.hpp"
+#include "platform/Termination.hpp"
+#include "video/SceneSignature.hpp"
+
+#include <algorithm>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+namespace GameLogic
+{
+namespace PalaceBuild
+{
+namespace
+{
+std::vector<std::vector<std::string>> listPalaceFolder()
+{
+    std::vector<std::vector<std::string>> lists;
+    try
+    {
+        listPicturesByRow("BMP/palace/", lists, Toolbar::picturePattern);
+    }
+    catch (const std::out_of_range& failure)
+    {
+        Platform::logLine("PalaceBuild", 639) << " " << failure.what() << Platform::endLine;
+        throw;
+    }
+    catch (const char* failure)
+    {
+        Platform::logLine("PalaceBuild", 645) << " " << failure << Platform::endLine;
+        throw;
+    }
+    return lists;
+}
+} // namespace
+
+GameLevel::Catalogues GameLevel::makeCatalogues()
+{
+    Catalogues made;
+    made.frames = std::make_unique<ImageManager<Frame>>("BMP/frame/");
+    made.backgrounds = std::make_unique<ImageManager<Background>>("BMP/background/");
+    return made;
+}
+
+GameLevel::GameLevel(GameLogic::Keyboard& keyboard, SceneStore& savedGame, PalaceGallery& kept,
+                     Options options)
+    : keyboard(keyboard), savedGame(savedGame), kept(kept), locked(options.exitLocked),
+      backgroundCatalogue(std::move(options.catalogues.backgrounds)),
+      frameCatalogue(options.catalogues.frames ? std::move(*options.catalogues.frames)
+                                               : ImageManager<Frame>("BMP/frame/")),
+      pictureCapture(options.pictureCopies), printing(options.printing, options.printWaitSeconds)
+{
+    if (!backgroundCatalogue)
+        backgroundCatalogue = std::make_unique<ImageManager<Background>>("BMP/background/");
+    Platform::throwIfTerminated();
+    std::vector<std::vector<std::string>> firstFolder = listPalaceFolder();
+    Platform::logLine("PalaceBuild", 649) << " GameLevel::init" << Platform::endLine;
+    bar = std::make_unique<Toolbar>(controls(), firstFolder);
+    Platform::throwIfTerminated();
+    pile = std::make_unique<Palace>();
+    handler = std::make_shared<MouseHandler>("", *bar, *pile);
+    inPlay = std::make_unique<PalaceInPlay>(kept, *pile, *backgroundCatalogue, frameCatalogue);
+    gallery = std::make_unique<Gallery>(kept, *pile, *backgroundCatalogue, frameCatalogue, *inPlay,
+                                        locked);
+    const std::string last = options.startWithLast ? kept.lastInPlay() : std::string();
+    if (!last.empty())
+        gallery->begin(last);
+    steps = std::make_unique<Steps>(*pile, *handler, *backgroundCatalogue, frameCatalogue, *inPlay);
+
+    for (const Toolbar::Shown& shown : bar->controls())
+        if (shown.button && shown.control->command)
+        {
+            shown.button->onClick = [this, command = shown.control->command] { command(*this); };
+            if (shown.control->whenInactive)
+                shown.button->onInactiveClick = [this, command = shown.control->whenInactive]
+                { command(*this); };
+        }
+    bar->refresh(*this);
+    handler->onButton = [this] { onMouseButton(); };
+    handler->onMove = [this] { onMouseMove(); };
+    keyboard.keyFunc = [this](unsigned char key) { onKey(key); };
+    keyboard.specialFunc = [this](int key) { onSpecialKey(key); };
+    Platform::logLine("PalaceBuild", 703) << "GameLevel::init" << Platform::endLine;
+}
+
+GameLevel::~GameLevel()
+{
+    keyboard.keyFunc = nullptr;
+    keyboard.specialFunc = nullptr;
+}
+
+VideoEngine::OpenGL::ScenePictures GameLevel::describe() const
+{
+    VideoEngine::OpenGL::ScenePictures scene;
+    if (gallery->shown())
+    {
+        gallery->describe(scene);
+        scene.over.add(*bar->button("gallery").current);
+        return scene;
+    }
+    scene.background.add(backgroundCatalogue->current);
+    scene.backgroundCovers = coversWindow();
+    const bool capturing = pictureCapture.pending();
+    scene.pieces = pile->batch(!capturing);
+    if (capturing)
+        return scene;
+    bar->addCells(scene.over);
+    scene.over.add(frameCatalogue.current);
+    bar->addControls(scene.over);
+    handler->addTo(scene.carried);
+    return scene;
+}
+
+std::uint64_t GameLevel::draw()
+{
+    VideoEngine::OpenGL::ScenePictures scene = describe();
+    const std::uint64_t shown = signatureOf(scene);
+    if (!pictureCapture.pending())
+    {
+        drawing.draw(std::move(scene));
+        return shown;
+    }
+    scene.drawWhole();
+    pictureCapture.frameDrawn();
+    if (const std::optional<std::string> printed = pictureCapture.takePrinted())
+        printing.send(*printed);
+    return shown;
+}
+
+std::uint64_t GameLevel::frameSignature() const
+{
+    return signatureOf(describe());
+}
+
+std::uint64_t GameLevel::signatureOf(const VideoEngine::OpenGL::ScenePictures& scene) const
+{
+    VideoEngine::OpenGL::SceneSignature signature;
+    signature.add(scene.signature());
+    signature.add(std::uint64_t(pictureCapture.state()));
+    return signature.value();
+}
+
+bool GameLevel::coversWindow() const
+{
+    if (gallery->shown())
+        return true;
+    const Background& background = backgroundCatalogue->current;
+    return background.data && background.data->opaque &&
+           background.data->textureId != VideoEngine::OpenGL::TextureData::noTexture &&
+           background.position.x <= 0 && background.position.y <= 0 &&
+           background.position.x + background.data->imageWidth * background.scale() >= 1024 &&
+           background.position.y + background.data->imageHeight * background.scale() >= 768;
+}
+
+void GameLevel::nextBackground()
+{
+    backgroundCatalogue->next();
+}
+
+void GameLevel::previousBackground()
+{
+    backgroundCatalogue->previous();
+}
+
+void GameLevel::nextFrame()
+{
+    frameCatalogue.next();
+}
+
+void GameLevel::previousFrame()
+{
+    frameCatalogue.previous();
+}
+
+void GameLevel::clearPalace()
+{
+    inPlay->keepNow();
+    pile->clear();
+    inPlay->beginNew();
+}
+
+void GameLevel::growPieces()
+{
+    bar->setCellsSize(pile->increaseSize(bar->checkBox->checked));
+}
+
+void GameLevel::shrinkPieces()
+{
+    bar->setCellsSize(pile->decreaseSize(bar->checkBox->checked));
+}
+
+void GameLevel::savePicture()
+{
+    pictureCapture.request();
+}
+
+void GameLevel::savePlainPicture()
+{
+    pictureCapture.requestPlain();
+}
+
+void GameLevel::setWallpaper()
+{
+    pictureCapture.requestWallpaper();
+}
+
+void GameLevel::print()
+{
+    if (printing.ask())
+        pictureCapture.requestPrint(Printing::pictureStem);
+}
+
+void GameLevel::undo()
+{
+    steps->undo();
+}
+
+void GameLevel::redo()
+{
+    steps->redo();
+}
+
+bool GameLevel::canUndo() const
+{
+    return steps->canUndo();
+}
+
+bool GameLevel::canRedo() const
+{
+    return steps->canRedo();
+}
+
+void GameLevel::saveGame()
+{
+    try
+    {
+        savedGame.save(*pile, *backgroundCatalogue, frameCatalogue);
+    }
+    catch (const std::exception& failure)
+    {
+        Platform::logLine("PalaceBuild", 620) << " " << failure.what() << Platform::endLine;
+    }
+}
+
+void GameLevel::loadGame()
+{
+    inPlay->keepNow();
+    try
+    {
+        savedGame.load(*pile, *backgroundCatalogue, frameCatalogue);
+    }
+    catch (...)
+    {
+        pile->clear();
+    }
+    inPlay->beginNew();
+}
+
+void GameLevel::toggleGallery()
+{
+    if (!gallery->shown())
+        steps->cancelCarry();
+    gallery->toggle();
+}
+
+void GameLevel::keepIfDue()
+{
+    inPlay->keepIfDue();
+}
+
+int GameLevel::msUntilKeep() const
+{
+    return inPlay->msUntilDue();
+}
+
+bool GameLevel::followPrinter()
+{
+    if (!printing.poll())
+        return false;
+    bar->refresh(*this);
+    return true;
+}
+
+int GameLevel::msUntilPrinter() const
+{
+    return printing.msUntilDue();
+}
+
+void GameLevel::endPlay()
+{
+    inPlay->keepNow();
+    kept.noteInPlay(pile->bricks().empty() ? std::string() : inPlay->name());
+}
+
+MouseCursor& GameLevel::mouse()
+{
+    return *handler;
+}
+
+void GameLevel::afterInput(const std::shared_ptr<Brick>& carriedBefore)
+{
+    steps->afterInput(carriedBefore);
+    bar->refresh(*this);
+}
+
+void GameLevel::run(const Control& control)
+{
+    if (control.inactive && control.inactive(*this))
+    {
+        if (control.whenInactive)
+            control.whenInactive(*this);
+        return;
+    }
+    if (control.command)
+        control.command(*this);
+}
+
+bool GameLevel::isGalleryKey(unsigned char key)
+{
+    for (const Control& control : controls())
+        if (std::string(control.name) == "gallery")
+            return control.keys.find(char(key)) != std::string::npos;
+    return false;
+}
+
+void GameLevel::onGalleryMouse()
+{
+    gallery->onMouse(handler);
+    if (gallery->shown())
+        bar->button("gallery").handleMouse(handler);
+}
+
+void GameLevel::onMouseButton()
+{
+    if (gallery->shown())
+    {
+        const std::shared_ptr<Brick> carried = handler->dragged;
+        onGalleryMouse();
+        afterInput(carried);
+        return;
+    }
+    // A change made other than by input is a step of its own, so that a
+    // pick-up finds the pile as the history has it.
+    steps->record();
+    const std::shared_ptr<Brick> carried = handler->dragged;
+    // Presses on the undo and redo buttons are theirs alone: they neither
+    // drop nor pick up a piece. A drag released over them ends as anywhere.
+    const VideoEngine::OpenGL::Position at = handler->position;
+    const bool dragEnds = handler->leftReleased() && handler->dragging();
+    if (dragEnds ||
+        (!bar->button("undo").contains(at.x, at.y) && !bar->button("redo").contains(at.x, at.y)))
+        handler->handleButton();
+    afterInput(carried);
+    const std::shared_ptr<Brick> carriedNow = handler->dragged;
+    bar->handleMouse(handler);
+    afterInput(carriedNow);
+}
+
+void GameLevel::onMouseMove()
+{
+    if (gallery->shown())
+    {
+        onGalleryMouse();
+        return;
+    }
+    const std::shared_ptr<Brick> carried = handler->dragged;
+    handler->handleMove();
+    bar->handleMouse(handler);
+    // Of the moves only a throw makes a step.
+    if (handler->dragged != carried)
+        afterInput(carried);
+}
+
+void GameLevel::onKey(unsigned char key)
+{
+    const std::shared_ptr<Brick> carried = handler->dragged;
+    if (gallery->shown())
+    {
+        gallery->onKey(key, isGalleryKey(key));
+        afterInput(carried);
+        return;
+    }
+    for (const Control& control : controls())
+        if (control.keys.find(char(key)) != std::string::npos)
+        {
+            run(control);
+            break;
+        }
+    afterInput(carried);
+}
+
+void GameLevel::onSpecialKey(int key)
+{
+    const std::shared_ptr<Brick> carried = handler->dragged;
+    if (gallery->shown())
+    {
+        gallery->onSpecialKey(key);
+        afterInput(carried);
+        return;
+    }
+    for (const Control& control : controls())
+        if (std::count(control.specialKeys.begin(), control.specialKeys.end(), key) != 0)
+        {
+            run(control);
+            break;
+        }
+    afterInput(carried);
+}
+
+} // namespace PalaceBuild
+} // namespace GameLogic

@@ -1,0 +1,218 @@
+#pragma once
+// The game screen as a whole: it owns the background and frame catalogues,
+// the toolbar, the palace, the drag-and-drop handler, the steps for undo and
+// redo, the palace in play as the gallery keeps it, the gallery screen while
+// it is open, the picture capture and the drawing of the screen. It binds
+// the controls of the list (Controls.hpp) to its commands, routes keys and
+// mouse to them, and describes each frame. Built by the start-up banner and
+// owned by the run's Game, which releases it when the game phase ends: every
+// GL texture the level made goes with it.
+
+#include "gallery/Gallery.hpp"
+#include "content/ImageManager.hpp"
+#include "model/PalaceGallery.hpp"
+#include "gallery/PalaceInPlay.hpp"
+#include "output/PictureCapture.hpp"
+#include "output/Printing.hpp"
+#include "model/SceneStore.hpp"
+#include "play/Steps.hpp"
+#include "ui/Keyboard.hpp"
+#include "video/FastTextureData.hpp"
+#include "video/FrameTextureData.hpp"
+#include "video/SceneDrawing.hpp"
+#include "video/Texture.hpp"
+
+#include <memory>
+#include <string>
+
+namespace GameLogic
+{
+
+class MouseCursor;
+
+namespace PalaceBuild
+{
+
+class MouseHandler;
+class Palace;
+class Toolbar;
+struct Control;
+
+class GameLevel
+{
+public:
+    // The keys that undo and redo: Ctrl+Z and Ctrl+Y.
+    static constexpr unsigned char undoKey = 26;
+    static constexpr unsigned char redoKey = 25;
+    // The key that prints: Ctrl+P.
+    static constexpr unsigned char printKey = 16;
+
+    using Background = VideoEngine::OpenGL::Texture<VideoEngine::OpenGL::FastTextureData>;
+    using Frame = VideoEngine::OpenGL::Texture<VideoEngine::OpenGL::FrameTextureData>;
+
+    // The frame and background catalogues, whose pictures take most of a
+    // level's making: made ahead while the start-up picture shows, then
+    // handed to the level.
+    struct Catalogues
+    {
+        std::unique_ptr<ImageManager<Frame>> frames;
+        std::unique_ptr<ImageManager<Background>> backgrounds;
+    };
+
+    // Makes the catalogues of "BMP/frame/" and "BMP/background/" (in that
+    // order), failing as a level's making would.
+    static Catalogues makeCatalogues();
+
+    // What the run's settings ask of the level.
+    struct Options
+    {
+        // The child lock: the exit button looks inactive and does nothing.
+        bool exitLocked = false;
+        // The folder for PNG copies of saved pictures; none are made when
+        // empty.
+        std::string pictureCopies;
+        // Begin with the palace in play when the last run ended, not a new
+        // one.
+        bool startWithLast = false;
+        // Printing on (the control inactive for good when off), and the wait
+        // in seconds after each print.
+        bool printing = true;
+        int printWaitSeconds = 60;
+        // Catalogues made ahead, taken over by the level; it makes those
+        // missing itself.
+        Catalogues catalogues;
+    };
+
+    // Loads the frames and backgrounds (unless made ahead), writes the
+    // toolbar pictures' masks, builds the toolbar, the palace and the mouse
+    // handler, and binds controls, mouse and keyboard. The keyboard, the
+    // saved game and the gallery must outlive the level. Every failure
+    // passes on with nothing left bound; a termination signal ends the
+    // building between its steps with "Terminated".
+    GameLevel(GameLogic::Keyboard& keyboard, SceneStore& savedGame, PalaceGallery& kept,
+              Options options);
+
+    // Unbinds the keyboard, then releases the members. The palace in play
+    // must have been kept before (see endPlay).
+    ~GameLevel();
+
+    GameLevel(const GameLevel&) = delete;
+    GameLevel& operator=(const GameLevel&) = delete;
+
+    // One frame: background, palace, toolbar pictures, frame, controls and
+    // the carried brick, all but the carried brick kept from frame to frame
+    // (see SceneDrawing). While a picture capture is pending, only the
+    // background and the palace (bricks whole), and the capture counts the
+    // frame. Returns the signature frameSignature() gave just before.
+    std::uint64_t draw();
+    // The signature of what draw() would show now.
+    std::uint64_t frameSignature() const;
+    // True when draw() sets every pixel of the window, so that it needs no
+    // clearing first: the background is opaque and covers the screen.
+    bool coversWindow() const;
+
+    // The commands of the controls and keys.
+    void nextBackground();
+    void previousBackground();
+    void nextFrame();
+    void previousFrame();
+    void clearPalace();
+    // The size buttons: the selected brick (and, with the size box ticked,
+    // the pictures of new pieces) one step larger or smaller.
+    void growPieces();
+    void shrinkPieces();
+    // A picture of the scene, a plain one (a wallpaper asked for before is
+    // not made), or one that also becomes the desktop wallpaper; see
+    // PictureCapture.
+    void savePicture();
+    void savePlainPicture();
+    void setWallpaper();
+    // Prints the scene picture, as a saved picture shows it, when printing
+    // is available; else logs why not. See Printing.
+    void print();
+    // One step back or forward; see Steps.
+    void undo();
+    void redo();
+    // Keeps the scene in the saved game; a failure is logged and the game
+    // goes on.
+    void saveGame();
+    // Reads the saved game; on any failure the palace is left empty. A new
+    // palace is in play after it.
+    void loadGame();
+    // Opens the gallery screen, or closes it.
+    void toggleGallery();
+
+    // The palace in play is written when a write is due, and at once at the
+    // end of play, which also notes it as the one to start with next time.
+    // Failures are logged.
+    void keepIfDue();
+    void endPlay();
+    // Milliseconds until the next write of the palace falls due; -1 for
+    // none.
+    int msUntilKeep() const;
+    // Follows the printer without waiting; true when the print control has
+    // changed between active and inactive (the controls show it already).
+    bool followPrinter();
+    // Milliseconds until followPrinter has something to do; -1 for nothing.
+    int msUntilPrinter() const;
+
+    // What decides whether a control is active.
+    bool canUndo() const;
+    bool canRedo() const;
+    bool exitLocked() const { return locked; }
+    bool galleryOpen() const { return gallery->shown(); }
+    bool canPrint() const { return printing.available(); }
+
+    // Input from the run's GLUT callbacks: the mouse cursor they move and
+    // press (its callables run the level's mouse handling), and the keys.
+    // While the gallery is open, input goes to it (Escape closes it).
+    MouseCursor& mouse();
+    void onKey(unsigned char key);
+    void onSpecialKey(int key);
+
+    // The parts, for the commands and for tests.
+    Palace& palace() { return *pile; }
+    const Palace& palace() const { return *pile; }
+    Toolbar& toolbar() { return *bar; }
+    MouseHandler& mouseHandler() { return *handler; }
+    BackgroundCatalogue& backgrounds() { return *backgroundCatalogue; }
+    FrameCatalogue& frames() { return frameCatalogue; }
+    const PictureCapture& capture() const { return pictureCapture; }
+    const PalaceInPlay& palaceInPlay() const { return *inPlay; }
+    const Gallery& palaceGallery() const { return *gallery; }
+
+private:
+    void onMouseButton();
+    void onMouseMove();
+    // After input: the steps, then the controls' active states.
+    void afterInput(const std::shared_ptr<Brick>& carriedBefore);
+    // Runs the command of a control that is active.
+    void run(const Control& control);
+    // What a frame shows now, and its signature with the capture's state.
+    VideoEngine::OpenGL::ScenePictures describe() const;
+    std::uint64_t signatureOf(const VideoEngine::OpenGL::ScenePictures& scene) const;
+
+    // The gallery's own input while it is shown: whether the key is the
+    // gallery control's, and the mouse, which also reaches that control.
+    static bool isGalleryKey(unsigned char key);
+    void onGalleryMouse();
+
+    GameLogic::Keyboard& keyboard;
+    SceneStore& savedGame;
+    PalaceGallery& kept;
+    bool locked;
+    std::unique_ptr<ImageManager<Background>> backgroundCatalogue;
+    ImageManager<Frame> frameCatalogue;
+    std::unique_ptr<Toolbar> bar;
+    std::unique_ptr<Palace> pile;
+    std::shared_ptr<MouseHandler> handler;
+    std::unique_ptr<PalaceInPlay> inPlay;
+    std::unique_ptr<Steps> steps;
+    std::unique_ptr<Gallery> gallery;
+    PictureCapture pictureCapture;
+    Printing printing;
+    VideoEngine::OpenGL::SceneDrawing drawing;
+};
+
+} // namespace PalaceBuild
+} // namespace GameLogic

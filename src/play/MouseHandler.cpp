@@ -1,0 +1,144 @@
+#include "play/MouseHandler.hpp"
+
+#include "model/Brick.hpp"
+#include "model/Palace.hpp"
+#include "play/Toolbar.hpp"
+
+#include <utility>
+
+namespace GameLogic
+{
+namespace PalaceBuild
+{
+
+MouseHandler::MouseHandler(const std::string& cursorPicture, Toolbar& toolbar, Palace& palace)
+    : MouseCursor(cursorPicture), toolbar(toolbar), palace(palace)
+{
+}
+
+void MouseHandler::handleButton()
+{
+    const int x = position.x;
+    const int y = position.y;
+    const bool leftPressed = leftDown && !leftWasDown;
+    const bool rightPressed = rightDown && !rightWasDown;
+
+    if (leftReleased() && dragging())
+    {
+        endDrag();
+        pressTook = false;
+        return;
+    }
+    if (leftPressed || leftReleased())
+        pressTook = false;
+
+    if (x < toolbarStrip && leftPressed)
+    {
+        const std::string carried = dragged ? dragged->picture.data->fileName : std::string();
+        if (std::shared_ptr<Brick> brick = toolbar.startDrag(x, y, carried))
+        {
+            pressTook = true;
+            dragged = std::move(brick);
+            const float s = static_cast<float>(dragged->scale());
+            const auto width = dragged->picture.data->imageWidth;
+            const auto height = dragged->picture.data->imageHeight;
+            grabOffset = {static_cast<int>(-(width * s * 0.5)),
+                          static_cast<int>(-(height * s * 0.5))};
+        }
+    }
+    else if (x > toolbarStrip)
+    {
+        if (!dragged)
+        {
+            if (leftPressed || rightPressed)
+            {
+                dragged = palace.takeOff(x, y, rightDown);
+                pressTook = leftPressed && dragged;
+                if (dragged)
+                    grabOffset = {dragged->screenRect.left - picture.position.x,
+                                  dragged->screenRect.top - picture.position.y};
+            }
+        }
+        else if (std::shared_ptr<Brick> dropped = releaseDragged())
+            palace.addBrick(dropped);
+    }
+
+    // A drag keeps the brick where the last move snapped it.
+    if (dragged && !dragging())
+        dragged->setPosition(x + grabOffset.dx, y + grabOffset.dy);
+}
+
+bool MouseHandler::dragging() const
+{
+    return pressTook && leftMovedFar;
+}
+
+void MouseHandler::endDrag()
+{
+    if (!dragged)
+        return;
+    if (position.x > dropZone)
+        palace.addBrick(std::exchange(dragged, nullptr));
+    else if (position.x < toolbarStrip)
+        dragged.reset();
+}
+
+std::shared_ptr<Brick> MouseHandler::releaseDragged()
+{
+    if (!dragged || picture.position.x <= dropZone)
+        return nullptr;
+    if (leftDown && !leftWasDown)
+        return std::exchange(dragged, nullptr);
+    if (rightDown && !rightWasDown)
+        return std::make_shared<Brick>(*dragged);
+    return nullptr;
+}
+
+void MouseHandler::handleMove()
+{
+    if (previousPosition.x >= toolbarStrip && position.x < toolbarStrip)
+        dragged.reset();
+    if (!dragged)
+        return;
+    dragged->setPosition(position.x + grabOffset.dx, position.y + grabOffset.dy);
+    palace.snap(dragged);
+}
+
+void MouseHandler::addTo(VideoEngine::OpenGL::PictureBatch& batch) const
+{
+    if (dragged)
+        batch.add(dragged->picture);
+}
+
+void MouseHandler::mirrorDragged()
+{
+    if (dragged)
+        dragged->picture.mirror = !dragged->picture.mirror;
+}
+
+void MouseHandler::growDragged()
+{
+    if (dragged)
+        dragged->grow();
+}
+
+void MouseHandler::shrinkDragged()
+{
+    if (dragged)
+        dragged->shrink();
+}
+
+void MouseHandler::nextColorDragged()
+{
+    if (dragged)
+        dragged->picture.nextColor();
+}
+
+void MouseHandler::previousColorDragged()
+{
+    if (dragged)
+        dragged->picture.previousColor();
+}
+
+} // namespace PalaceBuild
+} // namespace GameLogic

@@ -1,0 +1,210 @@
+#include "play/Toolbar.hpp"
+
+#include "content/OwnPictures.hpp"
+#include "content/PictureListing.hpp"
+#include "platform/GameLog.hpp"
+#include "video/MaskFile.hpp"
+#include "video/Rectangl.hpp"
+
+#include <stdexcept>
+
+namespace GameLogic
+{
+namespace PalaceBuild
+{
+namespace
+{
+using VideoEngine::OpenGL::Rectangl;
+
+Rectangl rectOf(const std::shared_ptr<Button>& button)
+{
+    return button->current->imageRect();
+}
+
+// The five pictures "BMP/button/<stem>01.png" to "...05.png".
+Utils::Array<std::string, 5> checkBoxPictures(const std::string& stem)
+{
+    Utils::Array<std::string, 5> files;
+    for (unsigned k = 0; k < files.size(); ++k)
+        files[k] = "BMP/button/" + stem + "0" + std::to_string(k + 1) + ".png";
+    return files;
+}
+
+const char* const folderNames[] = {"palace", "decoration", "person"};
+
+// Each row of the game's own pictures followed by the same row of own ones.
+void appendOwn(std::vector<std::vector<std::string>>& rows,
+               const std::vector<std::vector<std::string>>& own)
+{
+    for (std::size_t i = 0; i < rows.size() && i < own.size(); ++i)
+        rows[i].insert(rows[i].end(), own[i].begin(), own[i].end());
+}
+} // namespace
+
+const char* const Toolbar::picturePattern = "^[1-3]\\.(.*)\\.(png|bmp)$";
+
+Toolbar::Toolbar(const std::vector<Control>& list,
+                 std::vector<std::vector<std::string>>& firstFolder)
+{
+    for (const char* name : folderNames)
+    {
+        folders.push_back(std::string("BMP/") + name + "/");
+        std::vector<std::vector<std::string>> lists;
+        listPicturesByRow(folders.back(), lists, picturePattern);
+        for (const auto& pictures : lists)
+            VideoEngine::OpenGL::prepareMasks(pictures);
+        own.push_back(ownPictures(name));
+    }
+    appendOwn(firstFolder, own.front());
+    const Button rightArrow(Button::pictures("arrow "), 149, 159, false);
+    const Button leftArrow(Button::pictures("arrow "), 149, 159, true);
+    rows.reserve(firstFolder.size());
+    for (std::size_t i = 0; i < firstFolder.size(); ++i)
+    {
+        rows.push_back(std::make_shared<Cell>(firstFolder[i], 23, 120 + 183 * static_cast<int>(i),
+                                              leftArrow, rightArrow));
+    }
+
+    for (const Control& control : list)
+    {
+        std::shared_ptr<Button> button;
+        const VideoEngine::OpenGL::Position at = placeOf(control.place);
+        if (control.kind == Control::checkBox)
+            checkBox = std::make_shared<CheckBox>(checkBoxPictures(control.pictures), at.x, at.y,
+                                                  control.mirrored);
+        else if (control.kind == Control::button)
+        {
+            button = std::make_shared<Button>(Button::pictures(control.pictures), at.x, at.y,
+                                              control.mirrored);
+            if (control.inactive)
+                button->addInactivePicture(std::string("BMP/button/") + control.pictures +
+                                           "04.png");
+        }
+        shown.push_back({&control, std::move(button)});
+    }
+}
+
+VideoEngine::OpenGL::Position Toolbar::placeOf(const Place& place) const
+{
+    if (!place.from)
+        return {place.dx, place.dy};
+    Rectangl r;
+    for (const Shown& built : shown)
+        if (place.from == std::string(built.control->name))
+            r = built.button ? rectOf(built.button) : checkBox->current->imageRect();
+    switch (place.corner)
+    {
+    case Place::bottomLeft:
+        return {r.left + place.dx, r.bottom + place.dy};
+    case Place::topRight:
+        return {r.right + place.dx, r.top + place.dy};
+    default:
+        return {r.left + place.dx, r.top + place.dy};
+    }
+}
+
+Button& Toolbar::button(const std::string& name) const
+{
+    for (const Shown& built : shown)
+        if (built.button && name == built.control->name)
+            return *built.button;
+    throw std::out_of_range("no button " + name);
+}
+
+void Toolbar::handleMouse(const std::shared_ptr<MouseCursor>& cursor)
+{
+    for (const Shown& built : shown)
+    {
+        if (built.button)
+            built.button->handleMouse(cursor);
+        else if (built.control->kind == Control::checkBox)
+            checkBox->handleMouse(cursor);
+    }
+    for (const auto& cell : rows)
+        cell->handleMouse(cursor);
+}
+
+void Toolbar::refresh(const GameLevel& level)
+{
+    for (const Shown& built : shown)
+        if (built.button && built.control->inactive)
+            built.button->setActive(!built.control->inactive(level));
+}
+
+void Toolbar::addCells(VideoEngine::OpenGL::PictureBatch& batch) const
+{
+    for (const auto& cell : rows)
+        cell->addPicture(batch);
+}
+
+void Toolbar::addControls(VideoEngine::OpenGL::PictureBatch& batch) const
+{
+    for (const Shown& built : shown)
+    {
+        if (built.button)
+            batch.add(*built.button->current);
+        else if (built.control->kind == Control::checkBox)
+            batch.add(*checkBox->current);
+    }
+    for (const auto& cell : rows)
+        cell->addArrows(batch);
+}
+
+std::shared_ptr<Brick> Toolbar::startDrag(int x, int y, const std::string& name)
+{
+    for (const auto& cell : rows)
+    {
+        if (std::shared_ptr<Brick> brick = cell->startDrag(x, y, name))
+            return brick;
+    }
+    return nullptr;
+}
+
+void Toolbar::setCellsSize(unsigned step)
+{
+    for (const auto& cell : rows)
+        cell->setSize(step);
+}
+
+void Toolbar::selectFolder(const std::string& folder)
+{
+    try
+    {
+        std::vector<std::vector<std::string>> lists;
+        listPicturesByRow(folder, lists, picturePattern);
+        for (std::size_t k = 0; k < folders.size(); ++k)
+            if (folders[k] == folder)
+                appendOwn(lists, own[k]);
+        for (std::size_t i = 0; i < rows.size(); ++i)
+        {
+            if (i >= lists.size())
+                throw std::out_of_range("invalid vector<T> subscript");
+            rows[i]->setPictures(lists[i]);
+        }
+    }
+    catch (const std::exception& failure)
+    {
+        Platform::logLine("PalaceBuild", 282) << " " << failure.what() << Platform::endLine;
+        throw;
+    }
+    catch (const char* failure)
+    {
+        Platform::logLine("PalaceBuild", 288) << " " << failure << Platform::endLine;
+        throw;
+    }
+}
+
+void Toolbar::showFolder(std::size_t k)
+{
+    const std::string& folder = folders.at(k);
+    current = k;
+    selectFolder(folder);
+}
+
+void Toolbar::nextFolder()
+{
+    showFolder(current + 1 >= folders.size() ? 0 : current + 1);
+}
+
+} // namespace PalaceBuild
+} // namespace GameLogic

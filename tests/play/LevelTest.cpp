@@ -143,14 +143,15 @@ TEST_F(Level, TargetsAreWhereTheMouseHitsAndActAsItsClicks)
         const char *before, *name;
         std::size_t index;
         int x, y, missX, missY;
+        const char* shows = ""; // in what the click leaves
     } rows[] = {
         {"", "piece", 0, archInCellX, archInCellY, 125, 195},
         {"", "next picture", 0, 119, 285, 119, 270},
         {"", "decoration", 0, 130, 30, 300, 300},
         {"", "check box", 0, 75, 70, 300, 300},
         {"", "clear", 0, 170, 680, 300, 300},
-        {two, "laid piece", 0, 525, 410, 535, 410},
-        {two, "laid piece", 1, 505, 405, 525, 405},
+        {two, "laid piece", 0, 525, 410, 535, 410, "1 laid, 500,400"},
+        {two, "laid piece", 1, 505, 405, 525, 405, "1 laid, 510,405"},
         {"kg", "bin", 0, 490, 680, 300, 300},
         {"t m515,410 l515,410 kg", "thumbnail", 0, 100, 150, 20, 60},
         {"kg", "gallery", 0, 730, 10, 300, 300},
@@ -183,6 +184,7 @@ TEST_F(Level, TargetsAreWhereTheMouseHitsAndActAsItsClicks)
         }
         EXPECT_EQ(clicked[false], clicked[true]) << row.name << " " << row.index;
         EXPECT_NE(clicked[true], before) << row.name << ": the click does something";
+        EXPECT_NE(clicked[true].find(row.shows), std::string::npos) << clicked[true];
     }
 }
 

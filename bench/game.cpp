@@ -138,6 +138,41 @@ void drawFrame(GameLevel& level)
         shown = StartUp::drawGameFrame();
 }
 
+// Commands that do nothing, for a toolbar measured alone.
+struct NoCommands : Commands
+{
+    void nextBackground() override {}
+    void previousBackground() override {}
+    void nextFrame() override {}
+    void previousFrame() override {}
+    void clearPalace() override {}
+    void nextColour() override {}
+    void previousColour() override {}
+    void mirrorSelected() override {}
+    void growPieces() override {}
+    void shrinkPieces() override {}
+    void nextColourCarried() override {}
+    void previousColourCarried() override {}
+    void mirrorCarried() override {}
+    void growCarried() override {}
+    void shrinkCarried() override {}
+    void showFolder(unsigned) override {}
+    void nextFolder() override {}
+    void savePicture() override {}
+    void savePlainPicture() override {}
+    void setWallpaper() override {}
+    void print() override {}
+    void undo() override {}
+    void redo() override {}
+    void saveGame() override {}
+    void loadGame() override {}
+    void toggleGallery() override {}
+    bool canUndo() const override { return false; }
+    bool canRedo() const override { return false; }
+    bool exitLocked() const override { return false; }
+    bool canPrint() const override { return false; }
+};
+
 int startup()
 {
     auto start = Clock::now();
@@ -160,16 +195,21 @@ int startup()
     const std::size_t heapBefore = mallinfo2().uordblks;
     const int texturesBefore = liveTextures();
     start = Clock::now();
-    auto toolbar = std::make_shared<GameLogic::PalaceBuild::Toolbar>(GameLogic::PalaceBuild::controls(), firstFolder);
+    NoCommands none;
+    auto toolbar = std::make_shared<GameLogic::PalaceBuild::Toolbar>(GameLogic::PalaceBuild::controls(), firstFolder, none);
     std::printf("start-up: toolbar                     %8.1f ms\n", millisecondsSince(start));
     // The toolbar's memory after every cell has shown every picture of
     // every folder once.
-    for (std::size_t folder = 0; folder < toolbar->folders.size(); ++folder)
+    for (std::size_t folder = 0; folder < 3; ++folder)
     {
         toolbar->showFolder(folder);
-        for (const auto& cell : toolbar->rows)
-            for (std::size_t k = 0; k < cell->pictures.size(); ++k)
-                cell->showNext();
+        GameLogic::Targets targets;
+        toolbar->addTargets(targets, [](std::size_t) {});
+        for (const GameLogic::Target& target : targets.all())
+            for (std::size_t k = 0; target.name == "next picture" &&
+                                    k < toolbar->cell(target.index).pictureFiles().size();
+                 ++k)
+                target.act();
     }
     toolbar->showFolder(0);
     std::printf("start-up: toolbar's memory            %8.1f KiB heap, %d GL textures\n",
@@ -185,39 +225,52 @@ int startup()
     return 0;
 }
 
-// A point of the cell's picture that takes a drag, if any.
-bool pointOnPicture(const GameLogic::PalaceBuild::Cell& cell, int& x, int& y)
+// A point of the piece the cell of the row shows that takes a drag, if any.
+bool pointOnPicture(GameLevel& level, std::size_t row, int& x, int& y)
 {
-    const auto& rect = cell.brick.screenRect;
-    for (y = rect.top + (rect.bottom - rect.top) / 2; y < rect.bottom; ++y)
-        for (x = rect.left; x < std::min(rect.right, 220); ++x)
-            if (cell.brick.hitTest(x, y))
-                return true;
+    const GameLogic::Targets targets = level.targets();
+    for (const GameLogic::Target& piece : targets.all())
+    {
+        if (piece.name != "piece" || piece.index != row)
+            continue;
+        const auto& rect = piece.box;
+        for (y = rect.top + (rect.bottom - rect.top) / 2; y < rect.bottom; ++y)
+            for (x = rect.left; x < std::min(rect.right, 220); ++x)
+                if (piece.contains({x, y}))
+                    return true;
+    }
     return false;
 }
 
-// N pieces spread over the scene, taken from the toolbar's cells as a child
-// takes them (every folder, every page), sized at random.
+// N pieces spread over the scene, the pictures of the toolbar's cells as a
+// child pages through them (every folder, every page), sized at random;
+// loaded as a saved game.
 void buildScene(GameLevel& level, int pieces)
 {
     std::mt19937 random(7);
-    auto& toolbar = level.toolbar();
+    Palace scene;
+    std::size_t folder = 0;
+    std::vector<std::size_t> shown(3, 0);
     for (int i = 0; i < pieces; ++i)
     {
         if (i % 9 == 8)
-            toolbar.nextFolder();
-        auto& cell = *toolbar.rows[std::size_t(i) % toolbar.rows.size()];
-        cell.showNext();
-        int x = 0, y = 0;
-        if (!pointOnPicture(cell, x, y))
+        {
+            folder = (folder + 1) % 3;
+            shown.assign(3, 0);
+        }
+        std::vector<std::vector<std::string>> rows;
+        listPicturesByRow(toolbarFolders[folder], rows, Toolbar::picturePattern);
+        const std::size_t row = std::size_t(i) % rows.size();
+        if (rows[row].empty())
             continue;
-        std::shared_ptr<Brick> brick = toolbar.startDrag(x, y, "");
-        if (!brick)
-            continue;
+        shown[row] = (shown[row] + 1) % rows[row].size();
+        auto brick = std::make_shared<Brick>(rows[row][shown[row]]);
         brick->setPosition(240 + int(random() % 700), int(random() % 650));
         brick->setSize(4 + unsigned(random() % 9));
-        level.palace().addBrick(brick);
+        scene.addBrick(brick);
     }
+    SaveGame::SavedGameFile("savegame.txt").save(scene, level.backgrounds(), level.frames());
+    level.loadGame();
 }
 
 // The frame as the game drew it before the still part was kept and pieces
@@ -239,22 +292,33 @@ void drawEverything(GameLevel& level)
     const auto& pile = level.palace().bricks();
     for (auto brick = pile.rbegin(); brick != pile.rend(); ++brick)
         drawBrick(**brick);
-    for (const auto& cell : level.toolbar().rows)
-        if (cell->hasPicture())
-            drawBrick(cell->brick);
+    VideoEngine::OpenGL::PictureBatch cells, controls;
+    level.toolbar().addCells(cells);
+    cells.draw();
     level.frames().current.draw();
-    for (const auto& control : level.toolbar().controls())
-        if (control.button)
-            control.button->current->draw();
-        else if (control.control->kind == GameLogic::PalaceBuild::Control::checkBox)
-            level.toolbar().checkBox->current->draw();
-    for (const auto& cell : level.toolbar().rows)
-        cell->previousArrow.current->draw(), cell->nextArrow.current->draw();
-    if (level.mouseHandler().dragged)
-        level.mouseHandler().dragged->picture.draw();
+    level.toolbar().addControls(controls);
+    controls.draw();
+    if (level.carried())
+        level.carried()->picture.draw();
     glFlush();
     glutSwapBuffers();
     glFinish();
+}
+
+// The mouse as GLUT delivers it, in window pixels (1:1 with the logical
+// screen here). What a callback lets escape is thrown on.
+void press(int x, int y, int button = GLUT_LEFT_BUTTON)
+{
+    StartUp::onMouse(button, GLUT_DOWN, x, y);
+    StartUp::rethrowPending();
+    StartUp::onMouse(button, GLUT_UP, x, y);
+    StartUp::rethrowPending();
+}
+
+void moveTo(int x, int y)
+{
+    StartUp::onPassiveMotion(x, y);
+    StartUp::rethrowPending();
 }
 
 // Milliseconds per frame over frames frames, each after step(i).
@@ -281,24 +345,25 @@ int scene(int pieces)
 
     // A piece carried across the scene; nothing else changes.
     int x = 0, y = 0;
-    pointOnPicture(*level.toolbar().rows[0], x, y);
-    level.mouseHandler().dragged = level.toolbar().startDrag(x, y, "");
-    auto carry = [&](int i)
-    { level.mouseHandler().dragged->setPosition(300 + (i * 37) % 600, 100 + (i * 23) % 500); };
+    pointOnPicture(level, 0, x, y);
+    press(x, y);
+    auto carry = [&](int i) { moveTo(300 + (i * 37) % 600, 100 + (i * 23) % 500); };
     const double carryMs = perFrame(
         frames, [&] { drawFrame(level); }, carry);
     // A change to a laid piece every frame: the still part is drawn anew
     // where the piece lies.
-    auto tint = [&](int) { level.palace().nextColor(); };
+    auto tint = [&](int) { level.nextColour(); };
     const double changeMs = perFrame(
         frames, [&] { drawFrame(level); }, tint);
     // A control lit and unlit under the mouse every frame: the still part is
     // drawn anew within the control's box.
-    GameLogic::Button& mirror = level.toolbar().button("mirror");
-    auto light = [&](int i) { mirror.current = i % 2 ? &mirror.normal : mirror.hover.get(); };
+    const GameLogic::Targets targets = level.targets();
+    const auto mirror = std::find_if(targets.all().begin(), targets.all().end(),
+                                     [](const GameLogic::Target& t) { return t.name == "mirror"; });
+    auto light = [&](int i) { mirror->light(i % 2 == 0, false); };
     const double litMs = perFrame(
         frames, [&] { drawFrame(level); }, light);
-    mirror.current = &mirror.normal;
+    mirror->light(false, false);
     const int textures = liveTextures();
     const double memoryMiB = residentMiB();
     glFinish();
@@ -310,13 +375,9 @@ int scene(int pieces)
     // after the memory, which the second background would add to.
     double wholeMs = 0;
     {
-        const GameLevel::Background first = level.backgrounds().current;
-        level.backgrounds().next();
-        const GameLevel::Background second = level.backgrounds().current;
-        auto swap = [&](int i) { level.backgrounds().current = i % 2 ? first : second; };
+        auto swap = [&](int i) { i % 2 ? level.previousBackground() : level.nextBackground(); };
         wholeMs = perFrame(
             frames, [&] { drawFrame(level); }, swap);
-        level.backgrounds().previous();
     }
     const double carryOldMs = perFrame(
         frames, [&] { drawEverything(level); }, carry);
@@ -324,17 +385,19 @@ int scene(int pieces)
         frames, [&] { drawEverything(level); }, tint);
     const double lightOldMs = perFrame(
         frames, [&] { drawEverything(level); }, light);
-    mirror.current = &mirror.normal;
-    level.mouseHandler().dragged.reset();
+    mirror->light(false, false);
+    level.undo(); // lets the carried piece go
 
-    auto dragged = std::make_shared<Brick>(level.toolbar().rows[0]->brick);
+    Palace pile;
+    pile.replacePile(level.palace().bricks(), nullptr);
+    auto dragged = std::make_shared<Brick>(level.toolbar().cell(0).shownFile());
     std::mt19937 random(11);
     const int moves = 2000;
     start = Clock::now();
     for (int i = 0; i < moves; ++i)
     {
         dragged->setPosition(240 + int(random() % 700), int(random() % 650));
-        level.palace().snap(dragged);
+        pile.snap(dragged);
     }
     const double snapUs = millisecondsSince(start) * 1000.0 / moves;
 
@@ -385,22 +448,6 @@ int load(std::size_t pieces)
     return 1;
 }
 
-// The mouse as GLUT delivers it, in window pixels (1:1 with the logical
-// screen here). What a callback lets escape is thrown on.
-void press(int x, int y, int button = GLUT_LEFT_BUTTON)
-{
-    StartUp::onMouse(button, GLUT_DOWN, x, y);
-    StartUp::rethrowPending();
-    StartUp::onMouse(button, GLUT_UP, x, y);
-    StartUp::rethrowPending();
-}
-
-void moveTo(int x, int y)
-{
-    StartUp::onPassiveMotion(x, y);
-    StartUp::rethrowPending();
-}
-
 // One round of play, about ten things a child does: a drag from the toolbar
 // and a drop, a tint, a mirror and a size step on the carried piece, a
 // stamp, picking a placed piece up and laying it elsewhere, paging a cell,
@@ -408,10 +455,9 @@ void moveTo(int x, int y)
 // a cleared scene. A frame is drawn after each.
 void playRound(GameLevel& level, std::mt19937& random, int round)
 {
-    auto& toolbar = level.toolbar();
-    auto& cell = *toolbar.rows[std::size_t(round) % toolbar.rows.size()];
+    const std::size_t row = std::size_t(round) % level.toolbar().cellCount();
     int x = 0, y = 0;
-    if (pointOnPicture(cell, x, y))
+    if (pointOnPicture(level, row, x, y))
     {
         press(x, y);
         moveTo(300 + int(random() % 600), 50 + int(random() % 600));
@@ -430,13 +476,16 @@ void playRound(GameLevel& level, std::mt19937& random, int round)
         press(dropX + 80, dropY - 20);
         drawFrame(level);
     }
-    cell.showNext();
-    level.palace().nextColor();
+    const GameLogic::Targets targets = level.targets();
+    for (const GameLogic::Target& target : targets.all())
+        if (target.name == "next picture" && target.index == row)
+            target.act();
+    level.nextColour();
     drawFrame(level);
     switch (round % 4)
     {
     case 0:
-        toolbar.nextFolder();
+        level.nextFolder();
         break;
     case 1:
         level.nextBackground();
@@ -505,7 +554,7 @@ int history(int pieces)
     const double firstStepKiB = heapKiB();
     std::mt19937 random(5);
     int x = 0, y = 0;
-    pointOnPicture(*level.toolbar().rows[0], x, y);
+    pointOnPicture(level, 0, x, y);
     const int steps = 100;
     auto start = Clock::now();
     for (int i = 0; i < steps; ++i)

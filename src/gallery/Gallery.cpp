@@ -76,9 +76,15 @@ void Gallery::onSpecialKey(int key)
     act(screen->move(dx, dy));
 }
 
-void Gallery::onMouse(const std::shared_ptr<MouseCursor>& cursor)
+void Gallery::onMouse(const MouseCursor& cursor, const Targets& targets)
 {
-    act(screen->handleMouse(cursor));
+    targets.handleMouse(cursor, {Target::Group::pageArrows, Target::Group::bin,
+                                 Target::Group::thumbnails});
+}
+
+void Gallery::addTargets(Targets& targets)
+{
+    screen->addTargets(targets, [this](GalleryScreen::Choice choice) { act(choice); });
 }
 
 void Gallery::describe(VideoEngine::OpenGL::ScenePictures& scene) const

@@ -21,8 +21,6 @@
 namespace GameLogic
 {
 
-class MouseCursor;
-
 namespace PalaceBuild
 {
 
@@ -45,10 +43,13 @@ public:
 
     // Input while the gallery is shown: Escape, or a key of the gallery's
     // own control (closes), Return (opens), Delete (throws away), the arrow
-    // keys (move the highlight), the mouse.
+    // keys (move the highlight), the mouse over the targets listed (see
+    // GalleryScreen::addTargets).
     void onKey(unsigned char key, bool galleryKey);
     void onSpecialKey(int key);
-    void onMouse(const std::shared_ptr<MouseCursor>& cursor);
+    void onMouse(const MouseCursor& cursor, const Targets& targets);
+    // Lists the screen's targets, whose clicks act as the mouse's do.
+    void addTargets(Targets& targets);
 
     // What the gallery shows: its panel as the background, its pictures
     // over it.

@@ -1,7 +1,5 @@
 #include "gallery/GalleryScreen.hpp"
 
-#include "ui/MouseCursor.hpp"
-
 #include <algorithm>
 
 namespace GameLogic
@@ -100,32 +98,41 @@ GalleryScreen::Choice GalleryScreen::move(int dx, int dy)
     return to < 0 ? Choice::none : choose(std::size_t(to));
 }
 
-GalleryScreen::Choice GalleryScreen::handleMouse(const std::shared_ptr<MouseCursor>& cursor)
+void GalleryScreen::addTargets(Targets& targets, const std::function<void(Choice)>& report)
 {
-    Choice choice = Choice::none;
+    auto addButton = [&](Button& button, Target::Group group, const char* name)
+    {
+        targets.add({group, name, 0, button.box(), nullptr, [&button] { button.click(); },
+                     [&button](bool over, bool down) { button.show(over, down); }});
+    };
+    previous.setCommand([this, report] { report(choose(firstOnPage() - perPage)); });
+    next.setCommand([this, report] { report(choose(firstOnPage() + perPage)); });
+    bin.setCommand([this, report] { report(names.empty() ? Choice::none : Choice::trash); });
+    // An arrow comes back as it was left: unlit.
     if (pageBefore())
-        previous.onClick = [&] { choice = choose(firstOnPage() - perPage); };
+        addButton(previous, Target::Group::pageArrows, "previous page");
+    else
+        previous.show(false, false);
     if (pageAfter())
-        next.onClick = [&] { choice = choose(firstOnPage() + perPage); };
-    bin.onClick = [&] { choice = names.empty() ? Choice::none : Choice::trash; };
-    for (Button* button : {&previous, &next, &bin})
-        button->handleMouse(cursor);
-    previous.onClick = next.onClick = bin.onClick = nullptr;
+        addButton(next, Target::Group::pageArrows, "next page");
+    else
+        next.show(false, false);
+    addButton(bin, Target::Group::bin, "bin");
 
-    const Position at = cursor->position;
-    const bool pressed = cursor->leftDown && !cursor->leftWasDown;
-    const std::vector<std::string> shownNames = page();
-    for (std::size_t k = 0; pressed && k < shownNames.size(); ++k)
+    const std::size_t shownCount = page().size();
+    for (std::size_t k = 0; k < shownCount; ++k)
     {
         const Position corner = slotAt(k);
-        if (at.x >= corner.x && at.x < corner.x + slotWidth && at.y >= corner.y &&
-            at.y < corner.y + slotHeight)
-        {
-            chosen = firstOnPage() + k;
-            choice = Choice::open;
-        }
+        targets.add({Target::Group::thumbnails, "thumbnail", k,
+                     {corner.x, corner.y, corner.x + slotWidth - 1, corner.y + slotHeight - 1},
+                     nullptr,
+                     [this, k, report]
+                     {
+                         chosen = firstOnPage() + k;
+                         report(Choice::open);
+                     },
+                     nullptr});
     }
-    return choice;
 }
 
 void GalleryScreen::addPanel(VideoEngine::OpenGL::PictureBatch& batch) const
@@ -152,10 +159,10 @@ void GalleryScreen::addTo(VideoEngine::OpenGL::PictureBatch& batch) const
         batch.add(glow);
     }
     if (pageBefore())
-        batch.add(*previous.current);
+        batch.add(previous.shown());
     if (pageAfter())
-        batch.add(*next.current);
-    batch.add(*bin.current);
+        batch.add(next.shown());
+    batch.add(bin.shown());
 }
 
 } // namespace PalaceBuild

@@ -2,23 +2,24 @@
 // The gallery screen, over the whole scene: a panel with a page of up to
 // twelve thumbnails of kept palaces, newest first, a highlight on one of
 // them, arrows to the pages before and after (shown only where there is
-// one), and a bin. It carries no word. The screen only shows and reports;
-// the level fills it with names and thumbnails and acts on the choices.
+// one), and a bin. It carries no word. The screen only shows, lists its
+// targets and reports; the level fills it with names and thumbnails and
+// acts on the choices.
 
 #include "ui/Button.hpp"
+#include "ui/Targets.hpp"
 #include "video/FastTextureData.hpp"
 #include "video/PictureBatch.hpp"
 #include "video/Texture.hpp"
 
 #include <cstddef>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
 
 namespace GameLogic
 {
-
-class MouseCursor;
 
 namespace PalaceBuild
 {
@@ -69,10 +70,12 @@ public:
     // The arrow keys: the highlight moves one place, onto the page before or
     // after where it leaves the page.
     Choice move(int dx, int dy);
-    // The cursor: buttons light, a fresh left press on a thumbnail
-    // highlights and opens it, on an arrow turns the page, on the bin throws
-    // the highlighted palace away.
-    Choice handleMouse(const std::shared_ptr<MouseCursor>& cursor);
+    // Lists the arrows shown, the bin and the thumbnails of the page, each
+    // reporting its click: a thumbnail's highlights it and reports open, an
+    // arrow's turns the page, the bin's reports trash (the grey bin reports
+    // nothing). The targets refer to the screen and are good until it
+    // changes.
+    void addTargets(Targets& targets, const std::function<void(Choice)>& report);
 
     // The panel, which covers the whole screen, and the pictures over it.
     void addPanel(VideoEngine::OpenGL::PictureBatch& batch) const;

@@ -26,11 +26,6 @@ void offset(Rectangl& rect, int dx, int dy)
     rect.bottom += dy;
 }
 
-bool contains(const Rectangl& rect, int x, int y)
-{
-    return x >= rect.left && x <= rect.right && y >= rect.top && y <= rect.bottom;
-}
-
 } // namespace
 
 Rectangl scaledRect(Rectangl rect, double factor)
@@ -114,14 +109,16 @@ unsigned Brick::shrink()
     return setSize(picture.size > smallestSize ? picture.size - 1 : smallestSize);
 }
 
+Rectangl Brick::box() const
+{
+    return clipped ? screenRect : scaledRect(picture.imageRect(), scale());
+}
+
 bool Brick::hitTest(int x, int y) const
 {
     const double s = scale();
     if (!mask.runs)
-    {
-        const Rectangl area = clipped ? screenRect : scaledRect(picture.imageRect(), s);
-        return contains(area, x, y);
-    }
+        return contains(box(), x, y);
     if (clipped && !contains(screenRect, x, y))
         return false;
 

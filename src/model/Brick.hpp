@@ -61,6 +61,9 @@ public:
     unsigned grow();
     unsigned shrink();
 
+    // The rectangle it covers: clipped, or its picture's, scaled.
+    VideoEngine::OpenGL::Rectangl box() const;
+
     // Whether (x, y) hits the brick, edges included: by the mask runs when it
     // has a mask, else by its (scaled or clipped) rectangle.
     bool hitTest(int x, int y) const;

@@ -98,14 +98,12 @@ void Palace::addBrick(const std::shared_ptr<Brick>& brick)
     Platform::playSound(dropSound);
 }
 
-std::shared_ptr<Brick> Palace::takeOff(int x, int y, bool discard)
+std::shared_ptr<Brick> Palace::takeOff(std::size_t place, bool discard)
 {
     std::shared_ptr<Brick> result;
-    const auto hit =
-        std::find_if(pile.begin(), pile.end(),
-                     [x, y](const std::shared_ptr<Brick>& b) { return b->hitTest(x, y); });
-    if (hit != pile.end())
+    if (place < pile.size())
     {
+        const auto hit = std::next(pile.begin(), std::ptrdiff_t(place));
         if (!discard)
         {
             result = *hit;

@@ -35,12 +35,11 @@ public:
     // nothing.
     void addBrick(const std::shared_ptr<Brick>& brick);
 
-    // Finds the topmost brick hit at (x, y) and takes it out of the pile,
-    // playing "Sound/takeOff.wav". Returns it made whole, or null when
-    // nothing was hit or discard is set (then the brick is gone for good).
-    // Selects the new front brick when it takes one out; a miss keeps the
-    // selection (the front brick, unless an undo or redo selected another).
-    std::shared_ptr<Brick> takeOff(int x, int y, bool discard);
+    // Takes the brick at that place from the top out of the pile, playing
+    // "Sound/takeOff.wav", and selects the new front brick. Returns it made
+    // whole, or null when discard is set (then the brick is gone for good)
+    // or there is no such place (then nothing changes).
+    std::shared_ptr<Brick> takeOff(std::size_t place, bool discard);
 
     // Moves the dragged brick onto the edge lines of the placed bricks that
     // lie within snapDistance, testing each placed brick from the top down.

@@ -26,9 +26,9 @@ Cell::Cell(const std::vector<std::string>& pictureFiles, int x, int y, const But
         << " Cell::Cell " << pictures.size() << " this=" << this << Platform::endLine;
     fitPicture();
     previousArrow.setPosition(x + 1, y + 160);
-    previousArrow.onClick = [this] { showPrevious(); };
+    previousArrow.setCommand([this] { showPrevious(); });
     nextArrow.setPosition(x + 91, y + 160);
-    nextArrow.onClick = [this] { showNext(); };
+    nextArrow.setCommand([this] { showNext(); });
 }
 
 void Cell::setPictures(const std::vector<std::string>& pictureFiles)
@@ -93,9 +93,9 @@ void Cell::fitPicture()
         << brick.picture.data->fileName << Platform::endLine;
 }
 
-std::shared_ptr<Brick> Cell::startDrag(int x, int y, const std::string& name)
+std::shared_ptr<Brick> Cell::take(const std::string& carried)
 {
-    if (!hasPicture() || !brick.hitTest(x, y) || brick.picture.data->fileName == name)
+    if (!hasPicture() || brick.picture.data->fileName == carried)
         return nullptr;
     Platform::logLine("PalaceBuild", 567)
         << " start drag(" << brick.picture.data->fileName << ") " << &brick << Platform::endLine;
@@ -105,10 +105,22 @@ std::shared_ptr<Brick> Cell::startDrag(int x, int y, const std::string& name)
     return copy;
 }
 
-void Cell::handleMouse(const std::shared_ptr<MouseCursor>& cursor)
+void Cell::addTargets(Targets& list, std::size_t row, const std::function<void()>& take)
 {
-    previousArrow.handleMouse(cursor);
-    nextArrow.handleMouse(cursor);
+    if (hasPicture())
+        list.add({Target::Group::pieces, "piece", row, brick.box(),
+                  [this](int px, int py) { return brick.hitTest(px, py); }, take, nullptr});
+    list.add({Target::Group::cellArrows, "previous picture", row, previousArrow.box(), nullptr,
+              [this] { previousArrow.click(); },
+              [this](bool over, bool down) { previousArrow.show(over, down); }});
+    list.add({Target::Group::cellArrows, "next picture", row, nextArrow.box(), nullptr,
+              [this] { nextArrow.click(); },
+              [this](bool over, bool down) { nextArrow.show(over, down); }});
+}
+
+std::string Cell::shownFile() const
+{
+    return hasPicture() ? brick.picture.data->fileName : std::string();
 }
 
 void Cell::addPicture(VideoEngine::OpenGL::PictureBatch& batch) const
@@ -119,8 +131,8 @@ void Cell::addPicture(VideoEngine::OpenGL::PictureBatch& batch) const
 
 void Cell::addArrows(VideoEngine::OpenGL::PictureBatch& batch) const
 {
-    batch.add(*previousArrow.current);
-    batch.add(*nextArrow.current);
+    batch.add(previousArrow.shown());
+    batch.add(nextArrow.shown());
 }
 
 } // namespace PalaceBuild

@@ -1,22 +1,23 @@
 #pragma once
 // One picture cell of the toolbar: a 180 x 158 box at (x, y) that shows one
 // picture of its row, fitted to the box, with a left and a right arrow under
-// it to page through the row. The picture shown is where drags start.
+// it to page through the row. The picture shown is where new pieces come
+// from; the cell lists it and its arrows as targets.
 // A cell whose row holds no picture shows nothing and starts no drag until it
 // is given pictures again; its arrows then do nothing.
 
 #include "model/Brick.hpp"
 #include "ui/Button.hpp"
+#include "ui/Targets.hpp"
 
 #include <cstddef>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
 
 namespace GameLogic
 {
-
-class MouseCursor;
 
 namespace PalaceBuild
 {
@@ -48,16 +49,15 @@ public:
     // Shows the picture at a new size step (clamped to 4..12).
     void setSize(unsigned step);
 
-    // Places the brick in the box: a picture smaller than the box, after its
-    // size factor, is centred; a larger one shows its top-left 180 x 158 units.
-    void fitPicture();
+    // A whole copy of the shown brick (sharing its picture data), unless
+    // the row is empty or its file is carried, the file carried now (empty
+    // for none); then null.
+    std::shared_ptr<Brick> take(const std::string& carried);
 
-    // A whole copy of the shown brick (sharing its picture data), when
-    // (x, y) hits the shown picture and its file is not name; else null.
-    std::shared_ptr<Brick> startDrag(int x, int y, const std::string& name);
-
-    // Passes the cursor to the left, then the right arrow.
-    void handleMouse(const std::shared_ptr<MouseCursor>& cursor);
+    // Lists the shown picture (a piece, with its mask; none for an empty
+    // row), whose click runs take, then the left and the right arrow, lit
+    // and clicked by the list; each numbered by row.
+    void addTargets(Targets& list, std::size_t row, const std::function<void()>& take);
 
     // Adds the shown picture to the batch (nothing for an empty row).
     void addPicture(VideoEngine::OpenGL::PictureBatch& batch) const;
@@ -65,6 +65,16 @@ public:
     void addArrows(VideoEngine::OpenGL::PictureBatch& batch) const;
 
     bool hasPicture() const { return !pictures.empty(); }
+    // The picture file shown; empty for an empty row.
+    std::string shownFile() const;
+    const std::vector<std::string>& pictureFiles() const { return pictures; }
+    unsigned size() const { return cellSize; }
+
+private:
+    // Places the brick in the box: a picture smaller than the box, after its
+    // size factor, is centred; a larger one shows its top-left 180 x 158 units.
+    void fitPicture();
+    void showCurrent();
 
     std::vector<std::string> pictures;
     std::size_t current = 0;
@@ -74,9 +84,6 @@ public:
     int x;
     int y;
     unsigned cellSize = 10;
-
-private:
-    void showCurrent();
 };
 
 } // namespace PalaceBuild

@@ -1,9 +1,5 @@
 #include "play/Controls.hpp"
 
-#include "play/GameLevel.hpp"
-#include "play/MouseHandler.hpp"
-#include "model/Palace.hpp"
-#include "play/Toolbar.hpp"
 #include "ui/ExitRequest.hpp"
 
 #include <GL/freeglut.h>
@@ -15,77 +11,80 @@ namespace PalaceBuild
 
 const std::vector<Control>& controls()
 {
-    using L = GameLevel;
+    using L = Commands;
     const auto button = Control::button;
     const auto key = Control::key;
+    const auto folder = Target::Group::folders;
+    const auto top = Target::Group::topControls;
+    const auto bottom = Target::Group::bottomControls;
     // clang-format off
     static const std::vector<Control> list = {
-        // name, kind, pictures, place, mirrored, keys, special keys, command, inactive when
-        {"background", button, "background ", at(26, 670), false, "b", {},
+        // name, kind, group, pictures, place, mirrored, keys, special keys, command, inactive when
+        {"background", button, bottom, "background ", at(26, 670), false, "b", {},
          [](L& l) { l.nextBackground(); }, nullptr},
-        {"frame", button, "frame ", at(91, 670), false, "f", {},
+        {"frame", button, bottom, "frame ", at(91, 670), false, "f", {},
          [](L& l) { l.nextFrame(); }, nullptr},
-        {"clear", button, "clear ", at(156, 670), false, "", {},
+        {"clear", button, bottom, "clear ", at(156, 670), false, "", {},
          [](L& l) { l.clearPalace(); }, nullptr},
-        {"save picture", button, "save picture ", below("background", 2, 2), false, "", {},
+        {"save picture", button, bottom, "save picture ", below("background", 2, 2), false, "", {},
          [](L& l) { l.savePicture(); }, nullptr},
-        {"wallpaper", button, "wallpaper ", rightOf("save picture", 5, 0), false, "wW", {},
+        {"wallpaper", button, bottom, "wallpaper ", rightOf("save picture", 5, 0), false, "wW", {},
          [](L& l) { l.setWallpaper(); }, nullptr},
-        {"save", button, "save ", below("save picture", 0, 3), false, "s", {},
+        {"save", button, bottom, "save ", below("save picture", 0, 3), false, "s", {},
          [](L& l) { l.saveGame(); }, nullptr},
-        {"load", button, "load ", below("wallpaper", 0, 3), false, "l", {},
+        {"load", button, bottom, "load ", below("wallpaper", 0, 3), false, "l", {},
          [](L& l) { l.loadGame(); }, nullptr},
-        {"previous colour", button, "arrow color ", at(25, 97), true, "", {},
-         [](L& l) { l.palace().previousColor(); }, nullptr},
-        {"next colour", button, "arrow color ", from("previous colour", 90, 0), false, "", {},
-         [](L& l) { l.palace().nextColor(); }, nullptr},
+        {"previous colour", button, top, "arrow color ", at(25, 97), true, "", {},
+         [](L& l) { l.previousColour(); }, nullptr},
+        {"next colour", button, top, "arrow color ", from("previous colour", 90, 0), false, "", {},
+         [](L& l) { l.nextColour(); }, nullptr},
         // The folder buttons stand in the order person, palace, decoration.
-        {"person", button, "folder 1.", at(30, 26), false, "", {},
-         [](L& l) { l.toolbar().showFolder(2); }, nullptr},
-        {"palace", button, "folder 2.", rightOf("person", 8, 0), false, "", {},
-         [](L& l) { l.toolbar().showFolder(0); }, nullptr},
-        {"decoration", button, "folder 3.", rightOf("palace", 8, 0), false, "", {},
-         [](L& l) { l.toolbar().showFolder(1); }, nullptr},
-        {"exit", button, "exit ", at(1000, 0), false, "", {},
+        {"person", button, folder, "folder 1.", at(30, 26), false, "", {},
+         [](L& l) { l.showFolder(2); }, nullptr},
+        {"palace", button, folder, "folder 2.", rightOf("person", 8, 0), false, "", {},
+         [](L& l) { l.showFolder(0); }, nullptr},
+        {"decoration", button, folder, "folder 3.", rightOf("palace", 8, 0), false, "", {},
+         [](L& l) { l.showFolder(1); }, nullptr},
+        {"exit", button, top, "exit ", at(1000, 0), false, "", {},
          [](L&) { requestExit(); }, [](const L& l) { return l.exitLocked(); }},
-        {"mirror", button, "mirror ", at(890, 5), false, "", {},
-         [](L& l) { l.palace().toggleMirror(); }, nullptr},
+        {"mirror", button, top, "mirror ", at(890, 5), false, "", {},
+         [](L& l) { l.mirrorSelected(); }, nullptr},
         // Ctrl+P; an inactive print control logs why, and may look again.
-        {"print", button, "print ", at(670, 5), false, std::string(1, L::printKey), {},
+        {"print", button, top, "print ", at(670, 5), false, std::string(1, L::printKey), {},
          [](L& l) { l.print(); }, [](const L& l) { return !l.canPrint(); },
          [](L& l) { l.print(); }},
-        {"gallery", button, "gallery ", at(725, 5), false, "g", {},
+        {"gallery", button, top, "gallery ", at(725, 5), false, "g", {},
          [](L& l) { l.toggleGallery(); }, nullptr},
-        {"undo", button, "undo ", at(780, 5), false, std::string(1, L::undoKey), {},
+        {"undo", button, top, "undo ", at(780, 5), false, std::string(1, L::undoKey), {},
          [](L& l) { l.undo(); }, [](const L& l) { return !l.canUndo(); }},
-        {"redo", button, "redo ", at(835, 5), false, std::string(1, L::redoKey), {},
+        {"redo", button, top, "redo ", at(835, 5), false, std::string(1, L::redoKey), {},
          [](L& l) { l.redo(); }, [](const L& l) { return !l.canRedo(); }},
-        {"smaller", button, "dec size ", below("person", -5, 5), true, "", {},
+        {"smaller", button, top, "dec size ", below("person", -5, 5), true, "", {},
          [](L& l) { l.shrinkPieces(); }, nullptr},
-        {"check box", Control::checkBox, "checkbox ", rightOf("smaller", 2, -3), false, "", {},
+        {"check box", Control::checkBox, top, "checkbox ", rightOf("smaller", 2, -3), false, "", {},
          nullptr, nullptr},
-        {"larger", button, "dec size ", rightOf("check box", 2, 3), false, "", {},
+        {"larger", button, top, "dec size ", rightOf("check box", 2, 3), false, "", {},
          [](L& l) { l.growPieces(); }, nullptr},
         // Keys alone.
-        {"previous background", key, "", {}, false, "B", {},
+        {"previous background", key, {}, "", {}, false, "B", {},
          [](L& l) { l.previousBackground(); }, nullptr},
-        {"previous frame", key, "", {}, false, "F", {},
+        {"previous frame", key, {}, "", {}, false, "F", {},
          [](L& l) { l.previousFrame(); }, nullptr},
-        {"next folder", key, "", {}, false, "nN", {},
-         [](L& l) { l.toolbar().nextFolder(); }, nullptr},
+        {"next folder", key, {}, "", {}, false, "nN", {},
+         [](L& l) { l.nextFolder(); }, nullptr},
         // The key p makes a plain picture, even after w.
-        {"picture", key, "", {}, false, "pP", {},
+        {"picture", key, {}, "", {}, false, "pP", {},
          [](L& l) { l.savePlainPicture(); }, nullptr},
-        {"tint carried", key, "", {}, false, "i", {},
-         [](L& l) { l.mouseHandler().nextColorDragged(); }, nullptr},
-        {"tint carried back", key, "", {}, false, "u", {},
-         [](L& l) { l.mouseHandler().previousColorDragged(); }, nullptr},
-        {"mirror carried", key, "", {}, false, "", {GLUT_KEY_LEFT, GLUT_KEY_RIGHT},
-         [](L& l) { l.mouseHandler().mirrorDragged(); }, nullptr},
-        {"grow carried", key, "", {}, false, "", {GLUT_KEY_UP},
-         [](L& l) { l.mouseHandler().growDragged(); }, nullptr},
-        {"shrink carried", key, "", {}, false, "", {GLUT_KEY_DOWN},
-         [](L& l) { l.mouseHandler().shrinkDragged(); }, nullptr},
+        {"tint carried", key, {}, "", {}, false, "i", {},
+         [](L& l) { l.nextColourCarried(); }, nullptr},
+        {"tint carried back", key, {}, "", {}, false, "u", {},
+         [](L& l) { l.previousColourCarried(); }, nullptr},
+        {"mirror carried", key, {}, "", {}, false, "", {GLUT_KEY_LEFT, GLUT_KEY_RIGHT},
+         [](L& l) { l.mirrorCarried(); }, nullptr},
+        {"grow carried", key, {}, "", {}, false, "", {GLUT_KEY_UP},
+         [](L& l) { l.growCarried(); }, nullptr},
+        {"shrink carried", key, {}, "", {}, false, "", {GLUT_KEY_DOWN},
+         [](L& l) { l.shrinkCarried(); }, nullptr},
     };
     // clang-format on
     return list;

@@ -1,10 +1,15 @@
 #pragma once
 // Every control of the game screen and every key, listed once (Controls.cpp):
 // its picture family, its place, the keys that run it, its command and when
-// it is inactive. The toolbar builds, places, draws and lights the controls
-// from this list; the level binds their commands and routes the keys through
-// it. Adding a control is adding one entry.
+// it is inactive. The toolbar builds, places, draws, lights and lists the
+// controls as targets from this list; their commands act on the level
+// through Commands, and the level routes the keys through the list. Adding a
+// control is adding one entry.
 
+#include "play/Commands.hpp"
+#include "ui/Targets.hpp"
+
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -12,8 +17,6 @@ namespace GameLogic
 {
 namespace PalaceBuild
 {
-
-class GameLevel;
 
 // Where a control stands: a point of the logical screen, or a point measured
 // from a corner of the picture rectangle r of a control listed before it.
@@ -67,6 +70,8 @@ struct Control
     // What players and tests call it.
     const char* name;
     Kind kind;
+    // The group its target belongs to; none for keys.
+    std::optional<Target::Group> group;
     // The pictures are "BMP/button/<pictures>01.png" and on.
     const char* pictures;
     Place place;
@@ -75,13 +80,13 @@ struct Control
     std::string keys;
     std::vector<int> specialKeys;
     // What a click or a key does; null for none.
-    void (*command)(GameLevel& level);
+    void (*command)(Commands& level);
     // True while the control shows its inactive picture and neither it nor
     // its keys do anything; null for never.
-    bool (*inactive)(const GameLevel& level);
+    bool (*inactive)(const Commands& level);
     // What a click or a key does while the control is inactive, for a
     // control that says why it does nothing; null for nothing.
-    void (*whenInactive)(GameLevel& level) = nullptr;
+    void (*whenInactive)(Commands& level) = nullptr;
 };
 
 // The list, in the order the controls are built, placed, lit and drawn.

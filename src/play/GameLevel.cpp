@@ -62,7 +62,7 @@ GameLevel::GameLevel(GameLogic::Keyboard& keyboard, SceneStore& savedGame, Palac
     Platform::throwIfTerminated();
     std::vector<std::vector<std::string>> firstFolder = listPalaceFolder();
     Platform::logLine("PalaceBuild", 649) << " GameLevel::init" << Platform::endLine;
-    bar = std::make_unique<Toolbar>(controls(), firstFolder);
+    bar = std::make_unique<Toolbar>(controls(), firstFolder, *this);
     Platform::throwIfTerminated();
     pile = std::make_unique<Palace>();
     handler = std::make_shared<MouseHandler>("", *bar, *pile);
@@ -73,15 +73,6 @@ GameLevel::GameLevel(GameLogic::Keyboard& keyboard, SceneStore& savedGame, Palac
     if (!last.empty())
         gallery->begin(last);
     steps = std::make_unique<Steps>(*pile, *handler, *backgroundCatalogue, frameCatalogue, *inPlay);
-
-    for (const Toolbar::Shown& shown : bar->controls())
-        if (shown.button && shown.control->command)
-        {
-            shown.button->onClick = [this, command = shown.control->command] { command(*this); };
-            if (shown.control->whenInactive)
-                shown.button->onInactiveClick = [this, command = shown.control->whenInactive]
-                { command(*this); };
-        }
     bar->refresh(*this);
     handler->onButton = [this] { onMouseButton(); };
     handler->onMove = [this] { onMouseMove(); };
@@ -102,7 +93,7 @@ VideoEngine::OpenGL::ScenePictures GameLevel::describe() const
     if (gallery->shown())
     {
         gallery->describe(scene);
-        scene.over.add(*bar->button("gallery").current);
+        bar->addControl(scene.over, "gallery");
         return scene;
     }
     scene.background.add(backgroundCatalogue->current);
@@ -186,14 +177,64 @@ void GameLevel::clearPalace()
     inPlay->beginNew();
 }
 
+void GameLevel::nextColour()
+{
+    pile->nextColor();
+}
+
+void GameLevel::previousColour()
+{
+    pile->previousColor();
+}
+
+void GameLevel::mirrorSelected()
+{
+    pile->toggleMirror();
+}
+
 void GameLevel::growPieces()
 {
-    bar->setCellsSize(pile->increaseSize(bar->checkBox->checked));
+    bar->setCellsSize(pile->increaseSize(bar->sizeBoxTicked()));
 }
 
 void GameLevel::shrinkPieces()
 {
-    bar->setCellsSize(pile->decreaseSize(bar->checkBox->checked));
+    bar->setCellsSize(pile->decreaseSize(bar->sizeBoxTicked()));
+}
+
+void GameLevel::nextColourCarried()
+{
+    handler->nextColorDragged();
+}
+
+void GameLevel::previousColourCarried()
+{
+    handler->previousColorDragged();
+}
+
+void GameLevel::mirrorCarried()
+{
+    handler->mirrorDragged();
+}
+
+void GameLevel::growCarried()
+{
+    handler->growDragged();
+}
+
+void GameLevel::shrinkCarried()
+{
+    handler->shrinkDragged();
+}
+
+void GameLevel::showFolder(unsigned k)
+{
+    bar->showFolder(k);
+}
+
+void GameLevel::nextFolder()
+{
+    bar->nextFolder();
 }
 
 void GameLevel::savePicture()
@@ -330,18 +371,46 @@ bool GameLevel::isGalleryKey(unsigned char key)
     return false;
 }
 
+Targets GameLevel::targets()
+{
+    Targets list;
+    if (gallery->shown())
+    {
+        gallery->addTargets(list);
+        bar->addTarget(list, "gallery");
+        return list;
+    }
+    bar->addTargets(list, [this](std::size_t row) { handler->take(row); });
+    std::size_t place = 0;
+    for (const std::shared_ptr<Brick>& laid : pile->bricks())
+    {
+        const Brick* brick = laid.get();
+        list.add({Target::Group::laidPieces, "laid piece", place, brick->box(),
+                  [brick](int x, int y) { return brick->hitTest(x, y); },
+                  [this, place] { handler->pickUp(place); }, nullptr});
+        ++place;
+    }
+    return list;
+}
+
+std::shared_ptr<const Brick> GameLevel::carried() const
+{
+    return handler->carried();
+}
+
 void GameLevel::onGalleryMouse()
 {
-    gallery->onMouse(handler);
+    const Targets now = targets();
+    gallery->onMouse(*handler, now);
     if (gallery->shown())
-        bar->button("gallery").handleMouse(handler);
+        now.handleMouse(*handler, {Target::Group::topControls});
 }
 
 void GameLevel::onMouseButton()
 {
     if (gallery->shown())
     {
-        const std::shared_ptr<Brick> carried = handler->dragged;
+        const std::shared_ptr<Brick> carried = handler->carried();
         onGalleryMouse();
         afterInput(carried);
         return;
@@ -349,17 +418,17 @@ void GameLevel::onMouseButton()
     // A change made other than by input is a step of its own, so that a
     // pick-up finds the pile as the history has it.
     steps->record();
-    const std::shared_ptr<Brick> carried = handler->dragged;
+    const std::shared_ptr<Brick> carried = handler->carried();
     // Presses on the undo and redo buttons are theirs alone: they neither
     // drop nor pick up a piece. A drag released over them ends as anywhere.
+    const Targets before = targets();
     const VideoEngine::OpenGL::Position at = handler->position;
     const bool dragEnds = handler->leftReleased() && handler->dragging();
-    if (dragEnds ||
-        (!bar->button("undo").contains(at.x, at.y) && !bar->button("redo").contains(at.x, at.y)))
-        handler->handleButton();
+    if (dragEnds || (!before.hits(at, "undo") && !before.hits(at, "redo")))
+        handler->handleButton(before);
     afterInput(carried);
-    const std::shared_ptr<Brick> carriedNow = handler->dragged;
-    bar->handleMouse(handler);
+    const std::shared_ptr<Brick> carriedNow = handler->carried();
+    targets().handleMouse(*handler, Toolbar::controlGroups);
     afterInput(carriedNow);
 }
 
@@ -370,17 +439,17 @@ void GameLevel::onMouseMove()
         onGalleryMouse();
         return;
     }
-    const std::shared_ptr<Brick> carried = handler->dragged;
+    const std::shared_ptr<Brick> carried = handler->carried();
     handler->handleMove();
-    bar->handleMouse(handler);
+    targets().handleMouse(*handler, Toolbar::controlGroups);
     // Of the moves only a throw makes a step.
-    if (handler->dragged != carried)
+    if (handler->carried() != carried)
         afterInput(carried);
 }
 
 void GameLevel::onKey(unsigned char key)
 {
-    const std::shared_ptr<Brick> carried = handler->dragged;
+    const std::shared_ptr<Brick> carried = handler->carried();
     if (gallery->shown())
     {
         gallery->onKey(key, isGalleryKey(key));
@@ -398,7 +467,7 @@ void GameLevel::onKey(unsigned char key)
 
 void GameLevel::onSpecialKey(int key)
 {
-    const std::shared_ptr<Brick> carried = handler->dragged;
+    const std::shared_ptr<Brick> carried = handler->carried();
     if (gallery->shown())
     {
         gallery->onSpecialKey(key);

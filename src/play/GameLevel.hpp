@@ -2,9 +2,10 @@
 // The game screen as a whole: it owns the background and frame catalogues,
 // the toolbar, the palace, the drag-and-drop handler, the steps for undo and
 // redo, the palace in play as the gallery keeps it, the gallery screen while
-// it is open, the picture capture and the drawing of the screen. It binds
-// the controls of the list (Controls.hpp) to its commands, routes keys and
-// mouse to them, and describes each frame. Built by the start-up banner and
+// it is open, the picture capture and the drawing of the screen. It carries
+// out the commands of the controls of the list (Controls.hpp), routes keys
+// and mouse to them, and describes each frame: what is drawn, and beside it
+// the targets that can be acted on, where the mouse finds what it hits. Built by the start-up banner and
 // owned by the run's Game, which releases it when the game phase ends: every
 // GL texture the level made goes with it.
 
@@ -15,8 +16,10 @@
 #include "output/PictureCapture.hpp"
 #include "output/Printing.hpp"
 #include "model/SceneStore.hpp"
+#include "play/Commands.hpp"
 #include "play/Steps.hpp"
 #include "ui/Keyboard.hpp"
+#include "ui/Targets.hpp"
 #include "video/FastTextureData.hpp"
 #include "video/FrameTextureData.hpp"
 #include "video/SceneDrawing.hpp"
@@ -37,16 +40,11 @@ class MouseHandler;
 class Palace;
 class Toolbar;
 struct Control;
+class Brick;
 
-class GameLevel
+class GameLevel : public Commands
 {
 public:
-    // The keys that undo and redo: Ctrl+Z and Ctrl+Y.
-    static constexpr unsigned char undoKey = 26;
-    static constexpr unsigned char redoKey = 25;
-    // The key that prints: Ctrl+P.
-    static constexpr unsigned char printKey = 16;
-
     using Background = VideoEngine::OpenGL::Texture<VideoEngine::OpenGL::FastTextureData>;
     using Frame = VideoEngine::OpenGL::Texture<VideoEngine::OpenGL::FrameTextureData>;
 
@@ -94,7 +92,7 @@ public:
 
     // Unbinds the keyboard, then releases the members. The palace in play
     // must have been kept before (see endPlay).
-    ~GameLevel();
+    ~GameLevel() override;
 
     GameLevel(const GameLevel&) = delete;
     GameLevel& operator=(const GameLevel&) = delete;
@@ -111,36 +109,46 @@ public:
     // clearing first: the background is opaque and covers the screen.
     bool coversWindow() const;
 
-    // The commands of the controls and keys.
-    void nextBackground();
-    void previousBackground();
-    void nextFrame();
-    void previousFrame();
-    void clearPalace();
+    // The commands of the controls and keys (see Commands).
+    void nextBackground() override;
+    void previousBackground() override;
+    void nextFrame() override;
+    void previousFrame() override;
+    void clearPalace() override;
+    void nextColour() override;
+    void previousColour() override;
+    void mirrorSelected() override;
     // The size buttons: the selected brick (and, with the size box ticked,
     // the pictures of new pieces) one step larger or smaller.
-    void growPieces();
-    void shrinkPieces();
+    void growPieces() override;
+    void shrinkPieces() override;
+    void nextColourCarried() override;
+    void previousColourCarried() override;
+    void mirrorCarried() override;
+    void growCarried() override;
+    void shrinkCarried() override;
+    void showFolder(unsigned k) override;
+    void nextFolder() override;
     // A picture of the scene, a plain one (a wallpaper asked for before is
     // not made), or one that also becomes the desktop wallpaper; see
     // PictureCapture.
-    void savePicture();
-    void savePlainPicture();
-    void setWallpaper();
+    void savePicture() override;
+    void savePlainPicture() override;
+    void setWallpaper() override;
     // Prints the scene picture, as a saved picture shows it, when printing
     // is available; else logs why not. See Printing.
-    void print();
+    void print() override;
     // One step back or forward; see Steps.
-    void undo();
-    void redo();
+    void undo() override;
+    void redo() override;
     // Keeps the scene in the saved game; a failure is logged and the game
     // goes on.
-    void saveGame();
+    void saveGame() override;
     // Reads the saved game; on any failure the palace is left empty. A new
     // palace is in play after it.
-    void loadGame();
+    void loadGame() override;
     // Opens the gallery screen, or closes it.
-    void toggleGallery();
+    void toggleGallery() override;
 
     // The palace in play is written when a write is due, and at once at the
     // end of play, which also notes it as the one to start with next time.
@@ -157,11 +165,17 @@ public:
     int msUntilPrinter() const;
 
     // What decides whether a control is active.
-    bool canUndo() const;
-    bool canRedo() const;
-    bool exitLocked() const { return locked; }
+    bool canUndo() const override;
+    bool canRedo() const override;
+    bool exitLocked() const override { return locked; }
+    bool canPrint() const override { return printing.available(); }
     bool galleryOpen() const { return gallery->shown(); }
-    bool canPrint() const { return printing.available(); }
+
+    // What can be acted on now, beside what is drawn: over the gallery its
+    // targets and the gallery control; else the toolbar's controls, pieces
+    // and arrows, then the laid pieces, topmost first. The targets are good
+    // until the next change of the screen.
+    Targets targets();
 
     // Input from the run's GLUT callbacks: the mouse cursor they move and
     // press (its callables run the level's mouse handling), and the keys.
@@ -170,13 +184,13 @@ public:
     void onKey(unsigned char key);
     void onSpecialKey(int key);
 
-    // The parts, for the commands and for tests.
-    Palace& palace() { return *pile; }
+    // The parts as they are, for the saved game and for tests.
     const Palace& palace() const { return *pile; }
-    Toolbar& toolbar() { return *bar; }
-    MouseHandler& mouseHandler() { return *handler; }
-    BackgroundCatalogue& backgrounds() { return *backgroundCatalogue; }
-    FrameCatalogue& frames() { return frameCatalogue; }
+    const Toolbar& toolbar() const { return *bar; }
+    const BackgroundCatalogue& backgrounds() const { return *backgroundCatalogue; }
+    const FrameCatalogue& frames() const { return frameCatalogue; }
+    // The piece carried; null for none.
+    std::shared_ptr<const Brick> carried() const;
     const PictureCapture& capture() const { return pictureCapture; }
     const PalaceInPlay& palaceInPlay() const { return *inPlay; }
     const Gallery& palaceGallery() const { return *gallery; }
@@ -186,7 +200,7 @@ private:
     void onMouseMove();
     // After input: the steps, then the controls' active states.
     void afterInput(const std::shared_ptr<Brick>& carriedBefore);
-    // Runs the command of a control that is active.
+    // Runs the command of a control that is active, else its inactive one.
     void run(const Control& control);
     // What a frame shows now, and its signature with the capture's state.
     VideoEngine::OpenGL::ScenePictures describe() const;

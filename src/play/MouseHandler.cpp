@@ -16,7 +16,7 @@ MouseHandler::MouseHandler(const std::string& cursorPicture, Toolbar& toolbar, P
 {
 }
 
-void MouseHandler::handleButton()
+void MouseHandler::handleButton(const Targets& targets)
 {
     const int x = position.x;
     const int y = position.y;
@@ -34,16 +34,11 @@ void MouseHandler::handleButton()
 
     if (x < toolbarStrip && leftPressed)
     {
-        const std::string carried = dragged ? dragged->picture.data->fileName : std::string();
-        if (std::shared_ptr<Brick> brick = toolbar.startDrag(x, y, carried))
+        if (const Target* piece = targets.first(Target::Group::pieces, position))
         {
-            pressTook = true;
-            dragged = std::move(brick);
-            const float s = static_cast<float>(dragged->scale());
-            const auto width = dragged->picture.data->imageWidth;
-            const auto height = dragged->picture.data->imageHeight;
-            grabOffset = {static_cast<int>(-(width * s * 0.5)),
-                          static_cast<int>(-(height * s * 0.5))};
+            const std::shared_ptr<Brick> before = dragged;
+            piece->act();
+            pressTook = dragged != before;
         }
     }
     else if (x > toolbarStrip)
@@ -52,11 +47,15 @@ void MouseHandler::handleButton()
         {
             if (leftPressed || rightPressed)
             {
-                dragged = palace.takeOff(x, y, rightDown);
+                // With the right button down a press removes what it hits.
+                if (const Target* laid = targets.first(Target::Group::laidPieces, position))
+                {
+                    if (rightDown)
+                        palace.takeOff(laid->index, true);
+                    else
+                        laid->act();
+                }
                 pressTook = leftPressed && dragged;
-                if (dragged)
-                    grabOffset = {dragged->screenRect.left - picture.position.x,
-                                  dragged->screenRect.top - picture.position.y};
             }
         }
         else if (std::shared_ptr<Brick> dropped = releaseDragged())
@@ -66,6 +65,32 @@ void MouseHandler::handleButton()
     // A drag keeps the brick where the last move snapped it.
     if (dragged && !dragging())
         dragged->setPosition(x + grabOffset.dx, y + grabOffset.dy);
+}
+
+void MouseHandler::take(std::size_t row)
+{
+    const std::string carried = dragged ? dragged->picture.data->fileName : std::string();
+    if (std::shared_ptr<Brick> brick = toolbar.takePiece(row, carried))
+    {
+        dragged = std::move(brick);
+        const float s = static_cast<float>(dragged->scale());
+        const auto width = dragged->picture.data->imageWidth;
+        const auto height = dragged->picture.data->imageHeight;
+        grabOffset = {static_cast<int>(-(width * s * 0.5)), static_cast<int>(-(height * s * 0.5))};
+    }
+}
+
+void MouseHandler::pickUp(std::size_t place)
+{
+    dragged = palace.takeOff(place, false);
+    if (dragged)
+        grabOffset = {dragged->screenRect.left - picture.position.x,
+                      dragged->screenRect.top - picture.position.y};
+}
+
+bool MouseHandler::letGo()
+{
+    return std::exchange(dragged, nullptr) != nullptr;
 }
 
 bool MouseHandler::dragging() const

@@ -16,10 +16,14 @@
 // Screen strips by the cursor's logical x: below toolbarStrip presses start
 // drags from the toolbar; above it they act on the palace; drops and stamps
 // happen only beyond dropZone. Presses exactly at toolbarStrip do nothing.
+// Which piece a press hits, in a cell or laid, is the frame's list of
+// targets' to say; their clicks run take and pickUp.
 
 #include "ui/MouseCursor.hpp"
+#include "ui/Targets.hpp"
 #include "video/PictureBatch.hpp"
 
+#include <cstddef>
 #include <memory>
 #include <string>
 
@@ -43,9 +47,20 @@ public:
     MouseHandler(const std::string& cursorPicture, Toolbar& toolbar, Palace& palace);
 
     // Runs after every button event and every drag motion: takes, picks up,
-    // removes, drops or stamps on a fresh press, then, unless dragging, places
-    // the carried brick at the cursor, unsnapped. Ends a drag on its release.
-    void handleButton();
+    // removes, drops or stamps on a fresh press (the pieces hit found in
+    // the targets), then, unless dragging, places the carried brick at the
+    // cursor, unsnapped. Ends a drag on its release.
+    void handleButton(const Targets& targets);
+
+    // A new piece from the toolbar's cell of the row, held by its centre
+    // (nothing when that cell gives none), or the laid piece at that place
+    // from the top, held where the cursor is.
+    void take(std::size_t row);
+    void pickUp(std::size_t place);
+    // Lets the carried piece go; true when one was carried.
+    bool letGo();
+    // The piece carried; null for none.
+    const std::shared_ptr<Brick>& carried() const { return dragged; }
 
     // The left button is held after a press that took or picked up a brick,
     // and has moved farther than a click may.
@@ -66,19 +81,13 @@ public:
     void nextColorDragged();
     void previousColorDragged();
 
+private:
     struct Offset
     {
         int dx = 0;
         int dy = 0;
     };
 
-    std::shared_ptr<Brick> dragged;
-    // Added to the cursor position to give the carried brick's top-left corner.
-    Offset grabOffset;
-    Toolbar& toolbar;
-    Palace& palace;
-
-private:
     // The brick to lay on the palace for a fresh press in the drop zone: the
     // carried one on a left press (it is let go), a copy of it on a right
     // press (it stays carried); else null.
@@ -87,6 +96,11 @@ private:
     // carried brick by the strip it is released over.
     void endDrag();
 
+    Toolbar& toolbar;
+    Palace& palace;
+    std::shared_ptr<Brick> dragged;
+    // Added to the cursor position to give the carried brick's top-left corner.
+    Offset grabOffset;
     // The left press held now took or picked up a brick.
     bool pressTook = false;
 };

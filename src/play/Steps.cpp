@@ -23,7 +23,7 @@ History::Scene Steps::now() const
 
 void Steps::record()
 {
-    const bool carrying = mouse.dragged != nullptr;
+    const bool carrying = mouse.carried() != nullptr;
     if (!carrying)
         history.carryEnded();
     if (history.record(now(), !carrying))
@@ -32,11 +32,11 @@ void Steps::record()
 
 void Steps::afterInput(const std::shared_ptr<Brick>& carriedBefore)
 {
-    if (mouse.dragged != carriedBefore)
+    if (mouse.carried() != carriedBefore)
     {
         history.carryEnded();
-        if (mouse.dragged)
-            history.pickedUp(mouse.dragged);
+        if (mouse.carried())
+            history.pickedUp(mouse.carried());
     }
     record();
 }
@@ -62,7 +62,7 @@ void Steps::redo()
 
 bool Steps::canUndo() const
 {
-    return mouse.dragged || history.canUndo();
+    return mouse.carried() || history.canUndo();
 }
 
 bool Steps::canRedo() const
@@ -72,9 +72,8 @@ bool Steps::canRedo() const
 
 bool Steps::cancelCarry()
 {
-    if (!mouse.dragged)
+    if (!mouse.letGo())
         return false;
-    mouse.dragged.reset();
     history.putBack(palace);
     return true;
 }

@@ -16,11 +16,6 @@ namespace
 {
 using VideoEngine::OpenGL::Rectangl;
 
-Rectangl rectOf(const std::shared_ptr<Button>& button)
-{
-    return button->current->imageRect();
-}
-
 // The five pictures "BMP/button/<stem>01.png" to "...05.png".
 Utils::Array<std::string, 5> checkBoxPictures(const std::string& stem)
 {
@@ -44,7 +39,7 @@ void appendOwn(std::vector<std::vector<std::string>>& rows,
 const char* const Toolbar::picturePattern = "^[1-3]\\.(.*)\\.(png|bmp)$";
 
 Toolbar::Toolbar(const std::vector<Control>& list,
-                 std::vector<std::vector<std::string>>& firstFolder)
+                 std::vector<std::vector<std::string>>& firstFolder, Commands& commands)
 {
     for (const char* name : folderNames)
     {
@@ -61,7 +56,7 @@ Toolbar::Toolbar(const std::vector<Control>& list,
     rows.reserve(firstFolder.size());
     for (std::size_t i = 0; i < firstFolder.size(); ++i)
     {
-        rows.push_back(std::make_shared<Cell>(firstFolder[i], 23, 120 + 183 * static_cast<int>(i),
+        rows.push_back(std::make_unique<Cell>(firstFolder[i], 23, 120 + 183 * static_cast<int>(i),
                                               leftArrow, rightArrow));
     }
 
@@ -70,7 +65,7 @@ Toolbar::Toolbar(const std::vector<Control>& list,
         std::shared_ptr<Button> button;
         const VideoEngine::OpenGL::Position at = placeOf(control.place);
         if (control.kind == Control::checkBox)
-            checkBox = std::make_shared<CheckBox>(checkBoxPictures(control.pictures), at.x, at.y,
+            checkBox = std::make_unique<CheckBox>(checkBoxPictures(control.pictures), at.x, at.y,
                                                   control.mirrored);
         else if (control.kind == Control::button)
         {
@@ -79,6 +74,11 @@ Toolbar::Toolbar(const std::vector<Control>& list,
             if (control.inactive)
                 button->addInactivePicture(std::string("BMP/button/") + control.pictures +
                                            "04.png");
+            if (control.command)
+                button->setCommand([&commands, run = control.command] { run(commands); });
+            if (control.whenInactive)
+                button->setInactiveCommand([&commands, run = control.whenInactive]
+                                           { run(commands); });
         }
         shown.push_back({&control, std::move(button)});
     }
@@ -91,7 +91,7 @@ VideoEngine::OpenGL::Position Toolbar::placeOf(const Place& place) const
     Rectangl r;
     for (const Shown& built : shown)
         if (place.from == std::string(built.control->name))
-            r = built.button ? rectOf(built.button) : checkBox->current->imageRect();
+            r = built.button ? built.button->box() : checkBox->box();
     switch (place.corner)
     {
     case Place::bottomLeft:
@@ -103,32 +103,47 @@ VideoEngine::OpenGL::Position Toolbar::placeOf(const Place& place) const
     }
 }
 
-Button& Toolbar::button(const std::string& name) const
+const Toolbar::Shown& Toolbar::control(const std::string& name) const
 {
     for (const Shown& built : shown)
-        if (built.button && name == built.control->name)
-            return *built.button;
-    throw std::out_of_range("no button " + name);
+        if ((built.button || built.control->kind == Control::checkBox) &&
+            name == built.control->name)
+            return built;
+    throw std::out_of_range("no control " + name);
 }
 
-void Toolbar::handleMouse(const std::shared_ptr<MouseCursor>& cursor)
+void Toolbar::addTarget(Targets& targets, const Shown& built)
+{
+    const Control& c = *built.control;
+    if (built.button)
+        targets.add({*c.group, c.name, 0, built.button->box(), nullptr,
+                     [button = built.button.get()] { button->click(); },
+                     [button = built.button.get()](bool over, bool down)
+                     { button->show(over, down); }});
+    else if (c.kind == Control::checkBox)
+        targets.add({*c.group, c.name, 0, checkBox->box(), nullptr,
+                     [box = checkBox.get()] { box->click(); },
+                     [box = checkBox.get()](bool over, bool down) { box->show(over, down); }});
+}
+
+void Toolbar::addTarget(Targets& targets, const std::string& name)
+{
+    addTarget(targets, control(name));
+}
+
+void Toolbar::addTargets(Targets& targets, const std::function<void(std::size_t row)>& take)
 {
     for (const Shown& built : shown)
-    {
-        if (built.button)
-            built.button->handleMouse(cursor);
-        else if (built.control->kind == Control::checkBox)
-            checkBox->handleMouse(cursor);
-    }
-    for (const auto& cell : rows)
-        cell->handleMouse(cursor);
+        addTarget(targets, built);
+    for (std::size_t row = 0; row < rows.size(); ++row)
+        rows[row]->addTargets(targets, row, [take, row] { take(row); });
 }
 
-void Toolbar::refresh(const GameLevel& level)
+void Toolbar::refresh(const Commands& commands)
 {
     for (const Shown& built : shown)
         if (built.button && built.control->inactive)
-            built.button->setActive(!built.control->inactive(level));
+            built.button->setActive(!built.control->inactive(commands));
 }
 
 void Toolbar::addCells(VideoEngine::OpenGL::PictureBatch& batch) const
@@ -142,22 +157,23 @@ void Toolbar::addControls(VideoEngine::OpenGL::PictureBatch& batch) const
     for (const Shown& built : shown)
     {
         if (built.button)
-            batch.add(*built.button->current);
+            batch.add(built.button->shown());
         else if (built.control->kind == Control::checkBox)
-            batch.add(*checkBox->current);
+            batch.add(checkBox->shown());
     }
     for (const auto& cell : rows)
         cell->addArrows(batch);
 }
 
-std::shared_ptr<Brick> Toolbar::startDrag(int x, int y, const std::string& name)
+void Toolbar::addControl(VideoEngine::OpenGL::PictureBatch& batch, const std::string& name) const
 {
-    for (const auto& cell : rows)
-    {
-        if (std::shared_ptr<Brick> brick = cell->startDrag(x, y, name))
-            return brick;
-    }
-    return nullptr;
+    const Shown& built = control(name);
+    batch.add(built.button ? built.button->shown() : checkBox->shown());
+}
+
+std::shared_ptr<Brick> Toolbar::takePiece(std::size_t row, const std::string& carried)
+{
+    return rows.at(row)->take(carried);
 }
 
 void Toolbar::setCellsSize(unsigned step)

@@ -6,7 +6,9 @@
 // all of its row, the game's own pictures and then the family's own ones
 // (OwnPictures.hpp, checked once, when the toolbar is built). A control's place
 // may be measured from one built before it, so the layout follows the
-// pictures. The level binds the commands.
+// pictures. Each control runs its command on the Commands given; the
+// toolbar lists its controls, pieces and arrows as targets and lights and
+// clicks them by that list.
 
 #include "play/Cell.hpp"
 #include "play/Controls.hpp"
@@ -15,14 +17,13 @@
 #include "video/PictureBatch.hpp"
 
 #include <cstddef>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
 
 namespace GameLogic
 {
-
-class MouseCursor;
 
 namespace PalaceBuild
 {
@@ -34,47 +35,45 @@ class Toolbar
 public:
     // File names that may appear in a toolbar row: a row digit, a dot, a name.
     static const char* const picturePattern;
+    // The groups of the toolbar's controls and arrows (not its pieces).
+    static constexpr std::initializer_list<Target::Group> controlGroups = {
+        Target::Group::folders, Target::Group::topControls, Target::Group::bottomControls,
+        Target::Group::cellArrows};
 
-    // A control of the list as built: its button, or null for the check box
-    // and for keys.
-    struct Shown
-    {
-        const Control* control;
-        std::shared_ptr<Button> button;
-    };
-
-    // Builds the controls of the list (it must outlive the toolbar) and a
-    // cell for each list of the first folder (the first folder's own
-    // pictures appended to it, in the argument itself), and writes the
-    // ".mask" files of all three folders and their own pictures. Picture and
-    // listing failures of the game's own folders pass on; nothing is built
-    // then.
-    Toolbar(const std::vector<Control>& list, std::vector<std::vector<std::string>>& firstFolder);
+    // Builds the controls of the list (it must outlive the toolbar), their
+    // commands run on commands (which must too), and a cell for each list
+    // of the first folder (the first folder's own pictures appended to it,
+    // in the argument itself), and writes the ".mask" files of all three
+    // folders and their own pictures. Picture and listing failures of the
+    // game's own folders pass on; nothing is built then.
+    Toolbar(const std::vector<Control>& list, std::vector<std::vector<std::string>>& firstFolder,
+            Commands& commands);
 
     Toolbar(const Toolbar&) = delete;
     Toolbar& operator=(const Toolbar&) = delete;
 
-    // Passes the cursor to every control in the list's order, then to the
-    // cells' arrows. A command may run during the pass; what it throws ends
-    // the pass.
-    void handleMouse(const std::shared_ptr<MouseCursor>& cursor);
+    // Lists the controls in the list's order (each lit and clicked by the
+    // list), then each cell's piece and arrows, top to bottom; a piece's
+    // click runs take with its row. The targets refer to the toolbar, which
+    // must outlive the list. Its mouse pass is Targets::handleMouse with
+    // the groups of controls below.
+    void addTargets(Targets& targets, const std::function<void(std::size_t row)>& take);
+    // Lists the one control of that name.
+    void addTarget(Targets& targets, const std::string& name);
 
-    // Shows each control that can be inactive as the level's state has it.
-    void refresh(const GameLevel& level);
+    // Shows each control that can be inactive as the commands' state has it.
+    void refresh(const Commands& commands);
 
     // Adds the cells' pictures, top to bottom, to the batch.
     void addCells(VideoEngine::OpenGL::PictureBatch& batch) const;
     // Adds the controls in the list's order, then the cells' arrows.
     void addControls(VideoEngine::OpenGL::PictureBatch& batch) const;
+    // Adds the picture the control of that name shows; throws
+    // std::out_of_range for none.
+    void addControl(VideoEngine::OpenGL::PictureBatch& batch, const std::string& name) const;
 
-    // The controls as built, in the list's order.
-    const std::vector<Shown>& controls() const { return shown; }
-    // The button of the control so named; throws std::out_of_range for none.
-    Button& button(const std::string& name) const;
-
-    // The first cell's answer to a drag starting at (x, y) while the picture
-    // file name is carried (empty when nothing is); null when none answers.
-    std::shared_ptr<Brick> startDrag(int x, int y, const std::string& name);
+    // A new piece from the cell of the row (see Cell::take).
+    std::shared_ptr<Brick> takePiece(std::size_t row, const std::string& carried);
 
     // Shows every cell's picture at the size step.
     void setCellsSize(unsigned step);
@@ -87,16 +86,29 @@ public:
     // Shows the following folder, after the last the first.
     void nextFolder();
 
-    std::vector<std::shared_ptr<Cell>> rows;
-    std::vector<std::string> folders;
-    std::size_t current = 0;
-    std::shared_ptr<CheckBox> checkBox;
+    std::size_t cellCount() const { return rows.size(); }
+    const Cell& cell(std::size_t row) const { return *rows.at(row); }
+    bool sizeBoxTicked() const { return checkBox->checked(); }
 
 private:
+    // A control of the list as built: its button, or null for the check box
+    // and for keys.
+    struct Shown
+    {
+        const Control* control;
+        std::shared_ptr<Button> button;
+    };
+
     // Where the place puts a control, measured on the controls built so far.
     VideoEngine::OpenGL::Position placeOf(const Place& place) const;
+    const Shown& control(const std::string& name) const;
+    void addTarget(Targets& targets, const Shown& built);
 
     std::vector<Shown> shown;
+    std::vector<std::unique_ptr<Cell>> rows;
+    std::vector<std::string> folders;
+    std::size_t current = 0;
+    std::unique_ptr<CheckBox> checkBox;
     // The own pictures of each of folders, by row.
     std::vector<std::vector<std::vector<std::string>>> own;
 };

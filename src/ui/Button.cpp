@@ -1,7 +1,6 @@
 #include "ui/Button.hpp"
 
 #include "platform/Sound.hpp"
-#include "ui/MouseCursor.hpp"
 
 namespace GameLogic
 {
@@ -31,7 +30,7 @@ Button::Button(const Button& other)
     : normal(other.normal), hover(std::make_shared<Picture>(*other.hover)),
       pressed(std::make_shared<Picture>(*other.pressed)),
       inactive(other.inactive ? std::make_shared<Picture>(*other.inactive) : nullptr),
-      active(other.active), current(active ? &normal : inactive.get())
+      isActive(other.isActive), current(isActive ? &normal : inactive.get())
 {
 }
 
@@ -53,40 +52,34 @@ void Button::addInactivePicture(const std::string& file)
 
 void Button::setActive(bool on)
 {
-    active = on;
-    if (!active)
+    isActive = on;
+    if (!isActive)
         current = inactive.get();
     else if (current == inactive.get())
         current = &normal;
 }
 
-bool Button::contains(int x, int y) const
+VideoEngine::OpenGL::Rectangl Button::box() const
 {
-    const VideoEngine::OpenGL::Rectangl r = normal.imageRect();
-    return x >= r.left && x <= r.right && y >= r.top && y <= r.bottom;
+    return normal.imageRect();
 }
 
-void Button::handleMouse(const std::shared_ptr<MouseCursor>& cursor)
+void Button::show(bool over, bool leftDown)
 {
-    const VideoEngine::OpenGL::Position at = cursor->picture.position;
-    if (!active)
+    if (!isActive)
+        return;
+    current = !over ? &normal : leftDown ? pressed.get() : hover.get();
+}
+
+void Button::click()
+{
+    if (!isActive)
     {
-        if (onInactiveClick && cursor->leftDown && !cursor->leftWasDown && contains(at.x, at.y))
+        if (onInactiveClick)
             onInactiveClick();
         return;
     }
-    if (!contains(at.x, at.y))
-    {
-        current = &normal;
-        return;
-    }
-    if (!cursor->leftDown)
-    {
-        current = hover.get();
-        return;
-    }
-    current = pressed.get();
-    if (!cursor->leftWasDown && onClick)
+    if (onClick)
     {
         onClick();
         Platform::playSound("Sound/button.wav");

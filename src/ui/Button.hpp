@@ -1,12 +1,14 @@
 #pragma once
-// A push button of three pictures (away, over, pressed) that runs its onClick
-// on a fresh left press over it and then clicks. A button may have a fourth
-// picture, shown while it is inactive: then it runs nothing. The pictures
-// always share one position and one mirror flag; current points at one of
-// them.
+// A push button of three pictures (away, over, pressed) whose click runs its
+// command and then sounds. A button may have a fourth picture, shown while it
+// is inactive: then its click runs only the inactive command, if any, and
+// makes no sound. The pictures always share one position and one mirror
+// flag; the one shown is one of them. Whether the cursor is over it is its
+// owner's to say, from the list of targets.
 
 #include "video/Array.hpp"
 #include "video/FastTextureData.hpp"
+#include "video/Rectangl.hpp"
 #include "video/Texture.hpp"
 
 #include <functional>
@@ -15,8 +17,6 @@
 
 namespace GameLogic
 {
-
-class MouseCursor;
 
 class Button
 {
@@ -32,8 +32,9 @@ public:
     // the loading failure; no button is made.
     Button(const Utils::Array<std::string, 3>& files, int x, int y, bool mirrored);
 
-    // Shares the source's picture data but takes no callable: a copy fires
-    // nothing until its owner assigns one. The copy shows its own normal picture.
+    // Shares the source's picture data but takes no command: a copy runs
+    // nothing until its owner gives it one. The copy shows its own normal
+    // picture.
     Button(const Button& other);
     Button& operator=(const Button&) = delete;
 
@@ -46,22 +47,34 @@ public:
     // one shows its normal picture until the mouse passes again.
     void setActive(bool on);
 
-    // True when (x, y) lies in the normal picture's unscaled image rectangle,
-    // every edge included.
-    bool contains(int x, int y) const;
+    bool active() const { return isActive; }
 
-    // Shows the picture for where the cursor is and what its left button does;
-    // on a fresh left press over the button runs onClick and then plays the
-    // click. Whatever onClick throws passes on, and no click sounds. An
-    // inactive button keeps its inactive picture and runs onInactiveClick,
-    // when it has one, on a fresh left press over it, without a click.
-    void handleMouse(const std::shared_ptr<MouseCursor>& cursor);
+    // The normal picture's unscaled image rectangle.
+    VideoEngine::OpenGL::Rectangl box() const;
+    // The picture shown now.
+    const Picture& shown() const { return *current; }
 
+    // Shows the pressed picture while over it with the left button down, the
+    // lit one while over it, else the normal one; an inactive button keeps
+    // its inactive picture.
+    void show(bool over, bool leftDown);
+    // An active button runs its command and then plays the click; whatever
+    // the command throws passes on, and no click sounds. An inactive one runs
+    // its inactive command, when it has one, without a click.
+    void click();
+
+    void setCommand(std::function<void()> command) { onClick = std::move(command); }
+    void setInactiveCommand(std::function<void()> command)
+    {
+        onInactiveClick = std::move(command);
+    }
+
+private:
     Picture normal;
     std::shared_ptr<Picture> hover;
     std::shared_ptr<Picture> pressed;
     std::shared_ptr<Picture> inactive;
-    bool active = true;
+    bool isActive = true;
     Picture* current;
     std::function<void()> onClick;
     std::function<void()> onInactiveClick;

@@ -1,7 +1,6 @@
 #include "ui/CheckBox.hpp"
 
 #include "platform/Sound.hpp"
-#include "ui/MouseCursor.hpp"
 
 namespace GameLogic
 {
@@ -26,31 +25,25 @@ CheckBox::CheckBox(const Utils::Array<std::string, 5>& files, int x, int y, bool
     current = &pictures[notCheckedAway];
 }
 
-bool CheckBox::contains(int x, int y) const
+VideoEngine::OpenGL::Rectangl CheckBox::box() const
 {
-    const VideoEngine::OpenGL::Rectangl r = current->imageRect();
-    return x >= r.left && x <= r.right && y >= r.top && y <= r.bottom;
+    return current->imageRect();
 }
 
-void CheckBox::handleMouse(const std::shared_ptr<MouseCursor>& cursor)
+void CheckBox::show(bool over, bool leftDown)
 {
-    const VideoEngine::OpenGL::Position at = cursor->picture.position;
-    if (!contains(at.x, at.y))
-    {
-        current = &pictures[checked ? checkedAway : notCheckedAway];
-        return;
-    }
-    if (!cursor->leftDown)
-    {
-        current = &pictures[checked ? checkedOver : notCheckedOver];
-        return;
-    }
-    current = &pictures[held];
-    if (!cursor->leftWasDown)
-    {
-        checked = !checked;
-        Platform::playSound("Sound/button.wav");
-    }
+    if (over && leftDown)
+        current = &pictures[held];
+    else if (over)
+        current = &pictures[ticked ? checkedOver : notCheckedOver];
+    else
+        current = &pictures[ticked ? checkedAway : notCheckedAway];
+}
+
+void CheckBox::click()
+{
+    ticked = !ticked;
+    Platform::playSound("Sound/button.wav");
 }
 
 } // namespace GameLogic

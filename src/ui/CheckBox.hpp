@@ -1,12 +1,14 @@
 #pragma once
-// A two-state toggle of five pictures, flipped by a fresh left press over it.
-// It runs nothing itself; its owner reads checked.
+// A two-state toggle of five pictures, flipped by a click. It runs nothing
+// itself; its owner reads checked(). Whether the cursor is over it is its
+// owner's to say, from the list of targets.
 //   01 not checked, mouse away     04 checked, mouse away
 //   02 not checked, mouse over     05 checked, mouse over
 //   03 left button held over it, either state
 
 #include "video/Array.hpp"
 #include "video/FastTextureData.hpp"
+#include "video/Rectangl.hpp"
 #include "video/Texture.hpp"
 
 #include <memory>
@@ -14,8 +16,6 @@
 
 namespace GameLogic
 {
-
-class MouseCursor;
 
 class CheckBox
 {
@@ -29,17 +29,21 @@ public:
     CheckBox(const CheckBox&) = delete;
     CheckBox& operator=(const CheckBox&) = delete;
 
-    // True when (x, y) lies in the current picture's unscaled image
-    // rectangle, every edge included.
-    bool contains(int x, int y) const;
+    // The current picture's unscaled image rectangle.
+    VideoEngine::OpenGL::Rectangl box() const;
+    const Picture& shown() const { return *current; }
+    bool checked() const { return ticked; }
 
-    // Shows the picture for the state and the cursor; a fresh left press over
-    // the box flips checked and plays the click.
-    void handleMouse(const std::shared_ptr<MouseCursor>& cursor);
+    // Shows the held picture while over it with the left button down, else
+    // the picture of the state, lit while over it.
+    void show(bool over, bool leftDown);
+    // Flips the state and plays the click.
+    void click();
 
+private:
     Utils::Array<Picture, 5> pictures;
     Picture* current;
-    bool checked = false;
+    bool ticked = false;
 };
 
 } // namespace GameLogic

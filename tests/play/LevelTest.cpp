@@ -26,7 +26,7 @@ namespace fs = boost::filesystem;
 namespace
 {
 
-std::string describe(const std::shared_ptr<Brick>& brick)
+std::string describe(const std::shared_ptr<const Brick>& brick)
 {
     if (!brick)
         return "none";
@@ -113,22 +113,29 @@ TEST_F(Level, DragAndDrop)
          snapped},
     };
     // On an empty palace, and beside a thousand laid pieces.
+    GameLogic::PalaceBuild::Palace thousand;
+    for (int i = 0; i < 1000; ++i)
+    {
+        auto piece = std::make_shared<Brick>("BMP/palace/1.arch.png");
+        piece->setPosition(700 + i % 25 * 10, 560 + i / 25 * 3);
+        thousand.addBrick(piece);
+    }
+    const std::string crowded =
+        SaveGame::savedGameText(thousand, level->backgrounds(), level->frames());
     for (int crowd : {0, 1000})
         for (const auto& row : rows)
         {
             level->clearPalace();
-            level->mouseHandler().dragged.reset();
-            for (int i = 0; i < crowd; ++i)
+            if (crowd)
             {
-                auto piece = std::make_shared<Brick>("BMP/palace/1.arch.png");
-                piece->setPosition(700 + i % 25 * 10, 560 + i / 25 * 3);
-                level->palace().addBrick(piece);
+                std::ofstream("savegame.txt") << crowded;
+                play("kl");
             }
-            play("m600,700 l82,30");
+            play("m600,700 l82,30"); // a piece carried is thrown away
             sounds.played.clear();
             play(row.script);
             level->draw();
-            const auto carried = level->mouseHandler().dragged;
+            const auto carried = level->carried();
             EXPECT_EQ(int(level->palace().bricks().size()), row.laid + crowd) << row.script;
             EXPECT_EQ(describe(carried).substr(0, describe(carried).find(' ')), row.carried)
                 << row.script << " beside " << crowd;
@@ -138,6 +145,61 @@ TEST_F(Level, DragAndDrop)
                 EXPECT_EQ(describe(level->palace().selected()), row.selected) << row.script;
             }
         }
+}
+
+TEST_F(Level, TargetsAreWhereTheMouseHitsAndActAsItsClicks)
+{
+    // A point of each target and a point beside it or on a see-through part;
+    // acting on the target without the mouse does what a click there does.
+    const char* const two = "t m515,410 l515,410 t m525,415 l525,415"; // at 500,400 and 510,405
+    const struct
+    {
+        const char *before, *name;
+        std::size_t index;
+        int x, y, missX, missY;
+        const char* shows = ""; // in what the click leaves
+    } rows[] = {
+        {"", "piece", 0, archInCellX, archInCellY, 125, 195},
+        {"", "next picture", 0, 119, 285, 119, 270},
+        {"", "decoration", 0, 130, 30, 300, 300},
+        {"", "check box", 0, 75, 70, 300, 300},
+        {"", "clear", 0, 170, 680, 300, 300},
+        {two, "laid piece", 0, 525, 410, 535, 410, "1 laid, 500,400"},
+        {two, "laid piece", 1, 505, 405, 525, 405, "1 laid, 510,405"},
+        {"kg", "bin", 0, 490, 680, 300, 300},
+        {"t m515,410 l515,410 kg", "thumbnail", 0, 100, 150, 20, 60},
+        {"kg", "gallery", 0, 730, 10, 300, 300},
+    };
+    auto state = [&]
+    {
+        return sounds.played + " | " + shownInRow(0) + " | " +
+               std::to_string(level->palace().bricks().size()) + " laid, " +
+               describe(level->palace().selected()) + (level->carried() ? ", carried" : "") +
+               (level->galleryOpen() ? ", gallery" : "") +
+               (level->toolbar().sizeBoxTicked() ? ", ticked" : "");
+    };
+    for (const auto& row : rows)
+    {
+        std::string clicked[2], before;
+        for (bool mouse : {true, false})
+        {
+            game.buildLevel();
+            play(row.before);
+            sounds.played.clear();
+            before = state();
+            const GameLogic::Targets targets = level->targets();
+            EXPECT_TRUE(targets.hits({row.x, row.y}, row.name, row.index)) << row.name;
+            EXPECT_FALSE(targets.hits({row.missX, row.missY}, row.name, row.index)) << row.name;
+            if (mouse)
+                play("l" + std::to_string(row.x) + "," + std::to_string(row.y));
+            else
+                click(row.name, row.index);
+            clicked[mouse] = state();
+        }
+        EXPECT_EQ(clicked[false], clicked[true]) << row.name << " " << row.index;
+        EXPECT_NE(clicked[true], before) << row.name << ": the click does something";
+        EXPECT_NE(clicked[true].find(row.shows), std::string::npos) << clicked[true];
+    }
 }
 
 TEST_F(Level, KeysAndControlsReachTheirCommands)
@@ -150,9 +212,9 @@ TEST_F(Level, KeysAndControlsReachTheirCommands)
         {"capture", [&] { return std::to_string(level->capture().state()); }},
         {"wallpaper", [&] { return level->capture().wallpaperRequested() ? "yes" : "no"; }},
         {"laid", [&] { return describe(level->palace().selected()); }},
-        {"carried", [&] { return describe(level->mouseHandler().dragged); }},
-        {"cells", [&] { return std::to_string(level->toolbar().rows[0]->cellSize); }},
-        {"box", [&] { return level->toolbar().checkBox->checked ? "ticked" : "empty"; }},
+        {"carried", [&] { return describe(level->carried()); }},
+        {"cells", [&] { return std::to_string(level->toolbar().cell(0).size()); }},
+        {"box", [&] { return level->toolbar().sizeBoxTicked() ? "ticked" : "empty"; }},
         {"saved", [&] { return fs::exists("savegame.txt") ? "yes" : "no"; }},
         {"exit", [&] { return exitRequest; }},
     };
@@ -395,13 +457,13 @@ TEST_F(Level, UndoCancelsACarryFirstAndGoesBackAHundredSteps)
     play("t m715,410 r715,410 ki m720,420");
     const std::string stamped = saved();
     play("z");
-    EXPECT_FALSE(level->mouseHandler().dragged);
+    EXPECT_FALSE(level->carried());
     EXPECT_EQ(saved(), stamped);
     play("z");
     EXPECT_EQ(saved(), two);
     // A picked-up piece goes back where it lay, as it was.
     play("l510,405 m700,300 ki < ^ r700,300 m710,320 l800,20 y"); // nothing to redo
-    EXPECT_EQ(describe(level->mouseHandler().dragged), "none");
+    EXPECT_EQ(describe(level->carried()), "none");
     EXPECT_EQ(describe(level->palace().selected()), "500,400 mirror 0 tint 0 size 10");
     EXPECT_NE(saved(), two); // the stamp stays
     const std::string stampStays = saved();
@@ -409,7 +471,7 @@ TEST_F(Level, UndoCancelsACarryFirstAndGoesBackAHundredSteps)
     EXPECT_EQ(saved(), two);
     // Redo while a piece is carried lets the piece go first.
     play("l510,405 m600,300 y");
-    EXPECT_FALSE(level->mouseHandler().dragged);
+    EXPECT_FALSE(level->carried());
     EXPECT_EQ(saved(), stampStays);
     play("z");
     // A new step drops the steps that could be redone.
@@ -431,11 +493,13 @@ TEST_F(Level, PictureCaptureShowsTheSceneAlone)
 {
     // Two arches, one under the frame's top border, one cut at the toolbar
     // edge, and one carried at (800, 400).
-    play("t m615,40 l615,40 t m615,110 l615,110");
+    GameLogic::PalaceBuild::Palace cut;
     auto clipped = std::make_shared<Brick>("BMP/palace/1.arch.png");
     clipped->setPosition(210, 400);
-    level->palace().addBrick(clipped);
-    play("t m815,410");
+    cut.addBrick(clipped);
+    std::ofstream("savegame.txt") << SaveGame::savedGameText(cut, level->backgrounds(),
+                                                              level->frames());
+    play("kl t m615,40 l615,40 t m615,110 l615,110 t m815,410");
     const struct
     {
         int x, y;
@@ -494,20 +558,14 @@ TEST_F(Level, KeptStillPartShowsWhatAWholeRedrawShows)
         const auto& pile = level->palace().bricks();
         for (auto brick = pile.rbegin(); brick != pile.rend(); ++brick)
             drawBrick(**brick);
-        const auto& cells = level->toolbar().rows;
-        for (const auto& cell : cells)
-            if (cell->hasPicture())
-                drawBrick(cell->brick);
+        VideoEngine::OpenGL::PictureBatch cells, controls;
+        level->toolbar().addCells(cells);
+        cells.draw();
         level->frames().current.draw();
-        for (const auto& control : level->toolbar().controls())
-            if (control.button)
-                control.button->current->draw();
-            else if (control.control->kind == GameLogic::PalaceBuild::Control::checkBox)
-                level->toolbar().checkBox->current->draw();
-        for (const auto& cell : cells)
-            cell->previousArrow.current->draw(), cell->nextArrow.current->draw();
-        if (level->mouseHandler().dragged)
-            level->mouseHandler().dragged->picture.draw();
+        level->toolbar().addControls(controls);
+        controls.draw();
+        if (level->carried())
+            level->carried()->picture.draw();
         return gl.screen();
     };
     // What the game does: no clearing where the level covers the window.
@@ -531,10 +589,10 @@ TEST_F(Level, KeptStillPartShowsWhatAWholeRedrawShows)
         {"removed", [&] { play("r293,493"); }},
         {"brought back by undo", [&] { play("z"); }},
         {"tint button", [&] { play("l119,101"); }},
-        {"tint", [&] { level->palace().nextColor(); }},
-        {"mirror", [&] { level->palace().toggleMirror(); }},
-        {"size", [&] { level->palace().increaseSize(false); }},
-        {"cell paged", [&] { level->toolbar().rows[1]->showNext(); }},
+        {"tint", [&] { level->nextColour(); }},
+        {"mirror", [&] { level->mirrorSelected(); }},
+        {"size", [&] { level->growPieces(); }},
+        {"cell paged", [&] { click("next picture", 1); }},
         {"a lit control", [&] { play("m914,29"); }},
         {"the control unlit, another lit", [&] { play("m804,29"); }},
         // The first background covers the screen; the next does not.

@@ -90,7 +90,7 @@ TEST_F(Toolbar, ButtonAndSizeBoxShowTheirStates)
         EXPECT_TRUE(near(gl.pixel(70, 65), controlColour(row.box))) << row.input;
         EXPECT_TRUE(near(gl.pixel(800, 20), controlColour(row.undo))) << row.input;
         EXPECT_TRUE(near(gl.pixel(850, 20), controlColour(row.redo))) << row.input;
-        EXPECT_EQ(level->toolbar().checkBox->checked, row.ticked) << row.input;
+        EXPECT_EQ(level->toolbar().sizeBoxTicked(), row.ticked) << row.input;
         EXPECT_EQ(sounds.played, row.sounds) << row.input;
     }
 }
@@ -137,15 +137,15 @@ TEST_F(Toolbar, FamilysOwnPicturesFollowTheGamesOwnInTheirRow)
             << row.file;
     }
     const auto& bar = level->toolbar();
-    EXPECT_EQ(bar.rows[0]->pictures,
+    EXPECT_EQ(bar.cell(0).pictureFiles(),
               (std::vector<std::string>{"BMP/palace/1.arch.png", "BMP/palace/1.tower.png",
                                         "BMP/palace/1.wall.png", "own/palace/1.screen.bmp",
                                         "own/palace/1.zz.png"}));
     play("l29,285");
     EXPECT_EQ(shownInRow(0), "own/palace/1.zz.png") << "back from the first: the last own one";
     play("l130,30");
-    EXPECT_EQ(bar.rows[2]->pictures.back(), "own/decoration/3.pond.png");
-    for (const auto& cell : bar.rows)
-        for (const std::string& picture : cell->pictures)
+    EXPECT_EQ(bar.cell(2).pictureFiles().back(), "own/decoration/3.pond.png");
+    for (std::size_t row = 0; row < bar.cellCount(); ++row)
+        for (const std::string& picture : bar.cell(row).pictureFiles())
             EXPECT_EQ(picture.rfind("own/palace/", 0), std::string::npos) << picture;
 }

@@ -122,9 +122,18 @@ void LevelTest::play(const std::string& script)
     }
 }
 
+void LevelTest::click(const std::string& name, std::size_t index)
+{
+    const GameLogic::Targets targets = level->targets();
+    for (const GameLogic::Target& target : targets.all())
+        if (target.name == name && target.index == index)
+            return target.act();
+    ADD_FAILURE() << "no target " << name << " " << index;
+}
+
 std::string LevelTest::shownInRow(int row) const
 {
-    return level->toolbar().rows.at(row)->brick.picture.data->fileName;
+    return level->toolbar().cell(std::size_t(row)).shownFile();
 }
 
 } // namespace TestSupport

@@ -68,6 +68,9 @@ protected:
     // level's keyboard (GLUT knows the modifiers only inside its own event
     // dispatch). What the game throws passes on.
     void play(const std::string& script);
+    // Runs the click of the target of that name and index, as a player
+    // without a mouse would; fails the test when there is none.
+    void click(const std::string& name, std::size_t index = 0);
     // The picture file the cell of the row shows.
     std::string shownInRow(int row) const;
     // The saved game's text for the scene as it is.

@@ -361,6 +361,7 @@ TEST_F(Level, UndoNeverWritesOverWhatAnotherGameDidToThePalace)
     // thumbnail this game makes of it meanwhile changes nothing.
     const std::string rows[] = {"leaves it", "holds it", "changes it and ends",
                                 "changes it and ends; thumbnail"};
+    auto theirCatalogues = GameLogic::PalaceBuild::GameLevel::makeCatalogues();
     for (const std::string& row : rows)
     {
         play("l160,675 t m515,410 l515,410");
@@ -370,7 +371,7 @@ TEST_F(Level, UndoNeverWritesOverWhatAnotherGameDidToThePalace)
         GameLogic::PalaceBuild::Palace opened;
         if (row != rows[0])
         {
-            other->open(first, opened, level->backgrounds(), level->frames());
+            other->open(first, opened, *theirCatalogues.backgrounds, *theirCatalogues.frames);
             ASSERT_TRUE(other->take(first)) << row;
         }
         if (row.rfind(rows[2], 0) == 0)

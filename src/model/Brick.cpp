@@ -26,11 +26,6 @@ void offset(Rectangl& rect, int dx, int dy)
     rect.bottom += dy;
 }
 
-bool contains(const Rectangl& rect, int x, int y)
-{
-    return x >= rect.left && x <= rect.right && y >= rect.top && y <= rect.bottom;
-}
-
 } // namespace
 
 Rectangl scaledRect(Rectangl rect, double factor)

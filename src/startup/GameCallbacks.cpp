@@ -202,16 +202,22 @@ std::string rendererName()
     return name ? reinterpret_cast<const char*>(name) : "unknown";
 }
 
+int msUntilRedraw(std::uint32_t now, std::uint32_t lastRedisplayMs)
+{
+    if (lastRedisplayMs == 0)
+        return 0;
+    const std::uint32_t since = now - lastRedisplayMs;
+    return since > 25 ? 0 : static_cast<int>(26 - since);
+}
+
 bool redrawDue(std::uint32_t now, std::uint32_t& lastRedisplayMs)
 {
     if (lastRedisplayMs == 0)
         lastRedisplayMs = now - 25;
-    if (now - lastRedisplayMs > 25)
-    {
-        lastRedisplayMs = now;
-        return true;
-    }
-    return false;
+    if (msUntilRedraw(now, lastRedisplayMs) > 0)
+        return false;
+    lastRedisplayMs = now;
+    return true;
 }
 
 void onIdle()
@@ -249,13 +255,8 @@ int idleWakeAfterMs()
         keep = printer;
     if (!sceneChangePending())
         return keep;
-    int redraw = 0;
-    if (Game::current->lastRedisplayMs != 0)
-    {
-        const std::uint32_t since =
-            Platform::steadyMilliseconds() - Game::current->lastRedisplayMs;
-        redraw = since > 25 ? 0 : static_cast<int>(26 - since);
-    }
+    const int redraw =
+        msUntilRedraw(Platform::steadyMilliseconds(), Game::current->lastRedisplayMs);
     return keep >= 0 && keep < redraw ? keep : redraw;
 }
 

@@ -9,6 +9,7 @@
 #include "startup/Game.hpp"
 #include "startup/PhaseLoop.hpp"
 #include "ui/ExitRequest.hpp"
+#include "video/KeptGLState.hpp"
 #include "video/PictureDetail.hpp"
 
 #include <GL/freeglut.h>
@@ -34,8 +35,11 @@ void setLogicalProjection()
 // when a window without a display callback needs drawing.
 void blankDisplay()
 {
-    glClearColor(0.0f, 0.0f, 0.0f, 1.0f);
-    glClear(GL_COLOR_BUFFER_BIT);
+    {
+        const VideoEngine::OpenGL::KeptGLState kept(GL_COLOR_BUFFER_BIT);
+        glClearColor(0.0f, 0.0f, 0.0f, 1.0f);
+        glClear(GL_COLOR_BUFFER_BIT);
+    }
     glutSwapBuffers();
 }
 
@@ -63,6 +67,7 @@ bool drawCaptureOffscreen(Game& game, GameLogic::PalaceBuild::GameLevel& level,
         return false;
     if (!level.coversWindow())
     {
+        const VideoEngine::OpenGL::KeptGLState kept(GL_COLOR_BUFFER_BIT);
         glClearColor(1.0f, 1.0f, 0.0f, 1.0f);
         glClear(GL_COLOR_BUFFER_BIT);
     }

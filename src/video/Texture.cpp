@@ -7,6 +7,7 @@
 #include "platform/GameLog.hpp"
 #include "video/FastTextureData.hpp"
 #include "video/FrameTextureData.hpp"
+#include "video/KeptGLState.hpp"
 
 #include <GL/gl.h>
 #include <cassert>
@@ -71,6 +72,7 @@ template <class T> void Texture<T>::drawAt(int x, int y) const
 {
     if (!data)
         return;
+    const KeptGLState kept(GL_CURRENT_BIT | GL_TEXTURE_BIT);
     glColor4f(red, green, blue, 1.0f);
     data->draw(x, y, mirror, scale());
 }
@@ -81,6 +83,7 @@ void Texture<T>::drawPart(int sourceLeft, int sourceTop, int sourceRight, int so
 {
     if (!data)
         return;
+    const KeptGLState kept(GL_CURRENT_BIT | GL_TEXTURE_BIT);
     glColor4f(red, green, blue, 1.0f);
     data->drawPart(sourceLeft, sourceTop, sourceRight, sourceBottom, destLeft, destTop, destRight,
                    destBottom, mirror, scale());

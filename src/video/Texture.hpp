@@ -33,8 +33,8 @@ public:
     void load(const std::string& fileName);
 
     // Draw the whole picture at position, at a given point, or a part of it
-    // into a rectangle. Each sets the current colour to the tint; a texture
-    // without data draws nothing.
+    // into a rectangle, in the tint, leaving the GL state as they found it; a
+    // texture without data draws nothing.
     void draw() const;
     void drawAt(int x, int y) const;
     void drawPart(int sourceLeft, int sourceTop, int sourceRight, int sourceBottom, int destLeft,

@@ -77,16 +77,17 @@ template <class T> void Texture<T>::drawAt(int x, int y) const
     data->draw(x, y, mirror, scale());
 }
 
-template <class T>
-void Texture<T>::drawPart(int sourceLeft, int sourceTop, int sourceRight, int sourceBottom,
-                          int destLeft, int destTop, int destRight, int destBottom) const
+template <>
+void Texture<FastTextureData>::drawPart(int sourceLeft, int sourceTop, int sourceRight,
+                                        int sourceBottom, int destLeft, int destTop, int destRight,
+                                        int destBottom) const
 {
     if (!data)
         return;
     const KeptGLState kept(GL_CURRENT_BIT | GL_TEXTURE_BIT);
     glColor4f(red, green, blue, 1.0f);
     data->drawPart(sourceLeft, sourceTop, sourceRight, sourceBottom, destLeft, destTop, destRight,
-                   destBottom, mirror, scale());
+                   destBottom, mirror);
 }
 
 template <class T> Rectangl Texture<T>::textureRect() const

@@ -32,9 +32,10 @@ public:
     // pictures may share it. Loading errors pass on and leave the old data.
     void load(const std::string& fileName);
 
-    // Draw the whole picture at position, at a given point, or a part of it
-    // into a rectangle, in the tint, leaving the GL state as they found it; a
-    // texture without data draws nothing.
+    // Draw the whole picture at position, at a given point, or (pictures of
+    // FastTextureData only) a part of it into a rectangle, in the tint,
+    // leaving the GL state as they found it; a texture without data draws
+    // nothing.
     void draw() const;
     void drawAt(int x, int y) const;
     void drawPart(int sourceLeft, int sourceTop, int sourceRight, int sourceBottom, int destLeft,
@@ -64,6 +65,10 @@ public:
 
 class FastTextureData;
 class FrameTextureData;
+template <>
+void Texture<FastTextureData>::drawPart(int sourceLeft, int sourceTop, int sourceRight,
+                                        int sourceBottom, int destLeft, int destTop, int destRight,
+                                        int destBottom) const;
 extern template class Texture<FastTextureData>;
 extern template class Texture<FrameTextureData>;
 

@@ -14,6 +14,21 @@ std::string trimmed(const std::string& text)
     return text.substr(first, text.find_last_not_of(blanks) - first + 1);
 }
 
+std::optional<std::string> unquoted(const std::string& text, const std::string& quotes)
+{
+    if (text.size() < 2 || text.front() != text.back() ||
+        quotes.find(text.front()) == std::string::npos)
+        return std::nullopt;
+    std::string value;
+    for (std::size_t i = 1; i + 1 < text.size(); ++i)
+    {
+        if (text[i] == '\\' && i + 2 < text.size())
+            ++i;
+        value += text[i];
+    }
+    return value;
+}
+
 std::string percentEncoded(const std::string& text)
 {
     static const char hex[] = "0123456789ABCDEF";

@@ -104,15 +104,7 @@ std::string applySetting(Settings& settings, const std::string& key, const std::
 // with $HOME or /), or empty when it is neither.
 std::string userDirValue(const std::string& quoted, const std::string& home)
 {
-    if (quoted.size() < 2 || quoted.front() != '"' || quoted.back() != '"')
-        return "";
-    std::string value;
-    for (std::size_t i = 1; i + 1 < quoted.size(); ++i)
-    {
-        if (quoted[i] == '\\' && i + 2 < quoted.size())
-            ++i;
-        value += quoted[i];
-    }
+    const std::string value = Platform::unquoted(quoted, "\"").value_or("");
     if (value.rfind("$HOME", 0) == 0 && (value.size() == 5 || value[5] == '/'))
         return home + value.substr(5);
     return isAbsolute(value.c_str()) ? value : "";

@@ -96,17 +96,7 @@ std::string variantString(const std::string& text)
 std::string variantValue(const std::string& printed)
 {
     const std::string literal = trimmed(printed);
-    if (literal.size() < 2 || (literal.front() != '\'' && literal.front() != '"') ||
-        literal.back() != literal.front())
-        return literal;
-    std::string value;
-    for (std::size_t i = 1; i + 1 < literal.size(); ++i)
-    {
-        if (literal[i] == '\\' && i + 2 < literal.size())
-            ++i;
-        value += literal[i];
-    }
-    return value;
+    return unquoted(literal, "'\"").value_or(literal);
 }
 
 // Sets a string key and reads it back: gsettings without a session bus

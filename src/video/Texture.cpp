@@ -106,25 +106,22 @@ template <class T> Rectangl Texture<T>::imageRect() const
 
 template <class T> void Texture<T>::nextColor()
 {
-    const ColorMode rules = colorChanger.next();
-    Platform::logLine("OpenGL", 666)
-        << " chg=(" << rules[0] << ", " << rules[1] << ", " << rules[2] << ")" << Platform::endLine;
-    applyRule(rules[0], colorChanger.step, red);
-    applyRule(rules[1], colorChanger.step, green);
-    applyRule(rules[2], colorChanger.step, blue);
-    Platform::logLine("OpenGL", 682)
-        << " color=(" << red << ", " << green << ", " << blue << ")" << Platform::endLine;
+    tint(colorChanger.next(), 666, 682);
 }
 
 template <class T> void Texture<T>::previousColor()
 {
-    const ColorMode rules = colorChanger.previous();
-    Platform::logLine("OpenGL", 706)
+    tint(colorChanger.previous(), 706, 722);
+}
+
+template <class T> void Texture<T>::tint(const ColorMode& rules, int rulesLine, int factorsLine)
+{
+    Platform::logLine("OpenGL", rulesLine)
         << " chg=(" << rules[0] << ", " << rules[1] << ", " << rules[2] << ")" << Platform::endLine;
     applyRule(rules[0], colorChanger.step, red);
     applyRule(rules[1], colorChanger.step, green);
     applyRule(rules[2], colorChanger.step, blue);
-    Platform::logLine("OpenGL", 722)
+    Platform::logLine("OpenGL", factorsLine)
         << " color=(" << red << ", " << green << ", " << blue << ")" << Platform::endLine;
 }
 

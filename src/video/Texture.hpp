@@ -61,6 +61,11 @@ public:
     float green = 1.0f;
     float blue = 1.0f;
     ColorChanger colorChanger;
+
+private:
+    // Applies the changer's rules to the tint factors at its step; logs the
+    // rules and then the factors under the two line numbers.
+    void tint(const ColorMode& rules, int rulesLine, int factorsLine);
 };
 
 class FastTextureData;

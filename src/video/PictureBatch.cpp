@@ -181,7 +181,7 @@ void PictureBatch::draw() const
         runs[chosen].items.push_back(i);
     }
 
-    const KeptGLState kept(GL_COLOR_BUFFER_BIT | GL_CURRENT_BIT | GL_TEXTURE_BIT);
+    const KeptGLState kept(GL_COLOR_BUFFER_BIT | GL_CURRENT_BIT);
     // Fully transparent texels would leave the pixels as they are: they are
     // skipped, which spares the renderer most of the blending.
     glEnable(GL_ALPHA_TEST);

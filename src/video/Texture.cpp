@@ -72,7 +72,7 @@ template <class T> void Texture<T>::drawAt(int x, int y) const
 {
     if (!data)
         return;
-    const KeptGLState kept(GL_CURRENT_BIT | GL_TEXTURE_BIT);
+    const KeptGLState kept(GL_CURRENT_BIT);
     glColor4f(red, green, blue, 1.0f);
     data->draw(x, y, mirror, scale());
 }
@@ -84,7 +84,7 @@ void Texture<FastTextureData>::drawPart(int sourceLeft, int sourceTop, int sourc
 {
     if (!data)
         return;
-    const KeptGLState kept(GL_CURRENT_BIT | GL_TEXTURE_BIT);
+    const KeptGLState kept(GL_CURRENT_BIT);
     glColor4f(red, green, blue, 1.0f);
     data->drawPart(sourceLeft, sourceTop, sourceRight, sourceBottom, destLeft, destTop, destRight,
                    destBottom, mirror);

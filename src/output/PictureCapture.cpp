@@ -74,6 +74,7 @@ void PictureCapture::capture()
     if (!picture)
         return;
     picture = false;
+    // Marks each picture saved; the log's readers count on this line.
     Platform::logLine("PalaceBuild", 535) << " " << Platform::endLine;
     const std::string stamp = Platform::localTimeStamp();
     boost::system::error_code ignored;

@@ -7,6 +7,7 @@
 #include "platform/AtomicFile.hpp"
 #include "platform/GameLog.hpp"
 #include "platform/Image.hpp"
+#include "video/KeptGLState.hpp"
 
 #include <FreeImage.h>
 #include <GL/gl.h>
@@ -148,8 +149,11 @@ bool saveThumbnail(SceneTarget& target, const ScenePictures& scene, const std::s
 {
     if (!target.begin())
         return false;
-    glClearColor(1.0f, 1.0f, 0.0f, 1.0f);
-    glClear(GL_COLOR_BUFFER_BIT);
+    {
+        const KeptGLState kept(GL_COLOR_BUFFER_BIT);
+        glClearColor(1.0f, 1.0f, 0.0f, 1.0f);
+        glClear(GL_COLOR_BUFFER_BIT);
+    }
     scene.drawWhole();
     std::vector<std::uint8_t> pixels;
     int sourceWidth = 0, sourceHeight = 0;

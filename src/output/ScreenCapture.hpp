@@ -31,7 +31,7 @@ ScreenFiles saveScreen(const std::string& bmpStem, const std::string& pngStem);
 
 // Draws the scene whole into the offscreen target at 1024 x 768 and writes
 // it, reduced to width x height by averaging, as a PNG file written whole or
-// not at all. Leaves drawing directed to the window. False when the GL
+// not at all. Leaves drawing directed where it went before. False when the GL
 // cannot draw offscreen or read back, or the file cannot be written.
 bool saveThumbnail(SceneTarget& target, const ScenePictures& scene, const std::string& pngFile,
                    int width, int height);

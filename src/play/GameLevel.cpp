@@ -32,11 +32,6 @@ std::vector<std::vector<std::string>> listPalaceFolder()
         Platform::logLine("PalaceBuild", 639) << " " << failure.what() << Platform::endLine;
         throw;
     }
-    catch (const char* failure)
-    {
-        Platform::logLine("PalaceBuild", 645) << " " << failure << Platform::endLine;
-        throw;
-    }
     return lists;
 }
 } // namespace

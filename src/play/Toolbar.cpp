@@ -203,11 +203,6 @@ void Toolbar::selectFolder(const std::string& folder)
         Platform::logLine("PalaceBuild", 282) << " " << failure.what() << Platform::endLine;
         throw;
     }
-    catch (const char* failure)
-    {
-        Platform::logLine("PalaceBuild", 288) << " " << failure << Platform::endLine;
-        throw;
-    }
 }
 
 void Toolbar::showFolder(std::size_t k)

@@ -4,6 +4,7 @@
 #include "startup/CallbackGuard.hpp"
 #include "startup/Game.hpp"
 #include "startup/PhaseLoop.hpp"
+#include "video/KeptGLState.hpp"
 #include "video/PictureBatch.hpp"
 #include "video/SceneLayer.hpp"
 
@@ -40,9 +41,11 @@ BannerImpl::BannerImpl(const std::string& picturePath, std::int32_t duration)
 
 void warmRenderer(const VideoEngine::OpenGL::Texture<VideoEngine::OpenGL::FastTextureData>& picture)
 {
-    glDisable(GL_BLEND);
-    picture.draw();
-    glEnable(GL_BLEND);
+    {
+        const VideoEngine::OpenGL::KeptGLState kept(GL_ENABLE_BIT);
+        glDisable(GL_BLEND);
+        picture.draw();
+    }
     VideoEngine::OpenGL::PictureBatch batch;
     batch.add(picture);
     batch.draw();

@@ -9,6 +9,7 @@
 #include "startup/Game.hpp"
 #include "startup/PhaseLoop.hpp"
 #include "ui/ExitRequest.hpp"
+#include "video/KeptGLState.hpp"
 #include "video/PictureDetail.hpp"
 
 #include <GL/freeglut.h>
@@ -34,8 +35,11 @@ void setLogicalProjection()
 // when a window without a display callback needs drawing.
 void blankDisplay()
 {
-    glClearColor(0.0f, 0.0f, 0.0f, 1.0f);
-    glClear(GL_COLOR_BUFFER_BIT);
+    {
+        const VideoEngine::OpenGL::KeptGLState kept(GL_COLOR_BUFFER_BIT);
+        glClearColor(0.0f, 0.0f, 0.0f, 1.0f);
+        glClear(GL_COLOR_BUFFER_BIT);
+    }
     glutSwapBuffers();
 }
 
@@ -63,6 +67,7 @@ bool drawCaptureOffscreen(Game& game, GameLogic::PalaceBuild::GameLevel& level,
         return false;
     if (!level.coversWindow())
     {
+        const VideoEngine::OpenGL::KeptGLState kept(GL_COLOR_BUFFER_BIT);
         glClearColor(1.0f, 1.0f, 0.0f, 1.0f);
         glClear(GL_COLOR_BUFFER_BIT);
     }
@@ -243,16 +248,22 @@ std::string rendererName()
     return name ? reinterpret_cast<const char*>(name) : "unknown";
 }
 
+int msUntilRedraw(std::uint32_t now, std::uint32_t lastRedisplayMs)
+{
+    if (lastRedisplayMs == 0)
+        return 0;
+    const std::uint32_t since = now - lastRedisplayMs;
+    return since > 25 ? 0 : static_cast<int>(26 - since);
+}
+
 bool redrawDue(std::uint32_t now, std::uint32_t& lastRedisplayMs)
 {
     if (lastRedisplayMs == 0)
         lastRedisplayMs = now - 25;
-    if (now - lastRedisplayMs > 25)
-    {
-        lastRedisplayMs = now;
-        return true;
-    }
-    return false;
+    if (msUntilRedraw(now, lastRedisplayMs) > 0)
+        return false;
+    lastRedisplayMs = now;
+    return true;
 }
 
 void onIdle()
@@ -290,12 +301,8 @@ int idleWakeAfterMs()
         keep = printer;
     if (!sceneChangePending())
         return keep;
-    int redraw = 0;
-    if (Game::current->lastRedisplayMs != 0)
-    {
-        const std::uint32_t since = Platform::steadyMilliseconds() - Game::current->lastRedisplayMs;
-        redraw = since > 25 ? 0 : static_cast<int>(26 - since);
-    }
+    const int redraw =
+        msUntilRedraw(Platform::steadyMilliseconds(), Game::current->lastRedisplayMs);
     return keep >= 0 && keep < redraw ? keep : redraw;
 }
 

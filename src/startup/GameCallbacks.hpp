@@ -23,10 +23,12 @@ void initGraphics();
 // The GL renderer's name, or "unknown" when GL does not give one.
 std::string rendererName();
 
-// The redraw pacing: true when a redraw is due at now (milliseconds, wrapping)
-// and then remembers now. The first call only primes lastRedisplayMs (0 means
-// none yet) and is never due; afterwards a redraw is due when more than 25 ms
-// have passed.
+// The redraw pacing: a redraw is due when more than 25 ms have passed since
+// the last (milliseconds, wrapping; 0 means none yet). msUntilRedraw gives
+// how long until the next is due, 0 when it is due now or none was yet.
+// redrawDue is true when one is due at now and then remembers now; its first
+// call only primes lastRedisplayMs and is never due.
+int msUntilRedraw(std::uint32_t now, std::uint32_t lastRedisplayMs);
 bool redrawDue(std::uint32_t now, std::uint32_t& lastRedisplayMs);
 
 // Game-phase idle function: requests a redraw when the scene changed (see

@@ -1,11 +1,11 @@
 #include "startup/Settings.hpp"
 
+#include "platform/Folders.hpp"
 #include "platform/SmallFile.hpp"
+#include "platform/Text.hpp"
 
 #include <algorithm>
-#include <pwd.h>
 #include <sstream>
-#include <unistd.h>
 
 namespace StartUp
 {
@@ -30,37 +30,14 @@ std::istringstream readLines(const std::string& path, std::vector<std::string>& 
     return lines;
 }
 
-std::string trim(const std::string& text)
-{
-    const char* const blanks = " \t\r\n\f\v";
-    const std::size_t first = text.find_first_not_of(blanks);
-    if (first == std::string::npos)
-        return "";
-    return text.substr(first, text.find_last_not_of(blanks) - first + 1);
-}
-
 bool isAbsolute(const char* path)
 {
     return path && path[0] == '/';
 }
 
-// HOME when it is an absolute path, else the user database's home folder,
-// else empty.
-std::string homeFolder(const Environment& env)
-{
-    if (const char* home = env("HOME"); isAbsolute(home))
-        return home;
-    if (const passwd* user = getpwuid(getuid()); user && isAbsolute(user->pw_dir))
-        return user->pw_dir;
-    return "";
-}
-
-std::string userConfigFolder(const Environment& env)
-{
-    if (const char* config = env("XDG_CONFIG_HOME"); isAbsolute(config))
-        return config;
-    return homeFolder(env) + "/.config";
-}
+using Platform::homeFolder;
+using Platform::trimmed;
+using Platform::userConfigFolder;
 
 using Kind = SettingEntry::Kind;
 
@@ -127,15 +104,7 @@ std::string applySetting(Settings& settings, const std::string& key, const std::
 // with $HOME or /), or empty when it is neither.
 std::string userDirValue(const std::string& quoted, const std::string& home)
 {
-    if (quoted.size() < 2 || quoted.front() != '"' || quoted.back() != '"')
-        return "";
-    std::string value;
-    for (std::size_t i = 1; i + 1 < quoted.size(); ++i)
-    {
-        if (quoted[i] == '\\' && i + 2 < quoted.size())
-            ++i;
-        value += quoted[i];
-    }
+    const std::string value = Platform::unquoted(quoted, "\"").value_or("");
     if (value.rfind("$HOME", 0) == 0 && (value.size() == 5 || value[5] == '/'))
         return home + value.substr(5);
     return isAbsolute(value.c_str()) ? value : "";
@@ -344,10 +313,10 @@ std::string defaultPicturesFolder(const Environment& env, std::vector<std::strin
     const std::string key = "XDG_PICTURES_DIR=";
     for (std::string line; std::getline(userDirs, line);)
     {
-        line = trim(line);
+        line = trimmed(line);
         if (line.rfind(key, 0) != 0)
             continue;
-        const std::string value = userDirValue(trim(line.substr(key.size())), home);
+        const std::string value = userDirValue(trimmed(line.substr(key.size())), home);
         if (!value.empty())
             pictures = value;
     }
@@ -365,14 +334,14 @@ void readSettingsFile(const std::string& path, const Environment& env, Settings&
         // A byte-order mark left by an editor.
         if (number == 1 && line.rfind("\xEF\xBB\xBF", 0) == 0)
             line.erase(0, 3);
-        line = trim(line.substr(0, line.find('#')));
+        line = trimmed(line.substr(0, line.find('#')));
         if (line.empty())
             continue;
         const std::size_t equals = line.find('=');
         const std::string problem = equals == std::string::npos
                                         ? "not a \"key = value\" line"
-                                        : applySetting(settings, trim(line.substr(0, equals)),
-                                                       trim(line.substr(equals + 1)), env);
+                                        : applySetting(settings, trimmed(line.substr(0, equals)),
+                                                       trimmed(line.substr(equals + 1)), env);
         if (!problem.empty())
             warnings.push_back(path + ":" + std::to_string(number) + ": " + problem);
     }

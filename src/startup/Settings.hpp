@@ -7,6 +7,8 @@
 // settings.conf), then the command line; a later source wins. A file holds
 // "key = value" lines; "#" starts a comment and blank lines are ignored.
 
+#include "platform/Folders.hpp"
+
 #include <functional>
 #include <ostream>
 #include <string>
@@ -47,8 +49,7 @@ struct Settings
     int printWait = 60;
 };
 
-// Looks up an environment variable; null when it is unset.
-using Environment = std::function<const char*(const char*)>;
+using Platform::Environment;
 
 // One setting: its key in a settings file, the values it takes, its lines of
 // --help and where its value goes. On the command line a yes/no setting is

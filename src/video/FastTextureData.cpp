@@ -81,7 +81,7 @@ std::shared_ptr<FastTextureData> sharedPicture(const std::string& fileName)
 
 void FastTextureData::drawPart(int sourceLeft, int sourceTop, int sourceRight, int sourceBottom,
                                int destLeft, int destTop, int destRight, int destBottom,
-                               bool mirror, float)
+                               bool mirror)
 {
     Quad quad;
     if (partQuad(sourceLeft, sourceTop, sourceRight, sourceBottom, destLeft, destTop, destRight,

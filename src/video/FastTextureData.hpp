@@ -42,9 +42,10 @@ public:
     void loadFromFile(const std::string& fileName, int x, int y, int width, int height) override;
 
     // Both draw nothing while there is no GL texture (before a load, after a
-    // failed first one or an empty name). The scale is not used by drawPart.
+    // failed first one or an empty name). drawPart draws the source rectangle
+    // (picture pixels) into the destination rectangle (logical units).
     void drawPart(int sourceLeft, int sourceTop, int sourceRight, int sourceBottom, int destLeft,
-                  int destTop, int destRight, int destBottom, bool mirror, float scale) override;
+                  int destTop, int destRight, int destBottom, bool mirror);
     void draw(int x, int y, bool mirror, float scale) override;
 
     // The quads drawPart and draw send; false, with nothing set, while there

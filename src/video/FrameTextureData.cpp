@@ -43,8 +43,6 @@ void FrameTextureData::loadFromBitmap(FIBITMAP* bitmap, int, int, int width, int
     pieces[3].loadFromBitmap(bitmap, width - border, 0, border, height);
 }
 
-void FrameTextureData::drawPart(int, int, int, int, int, int, int, int, bool, float) {}
-
 void FrameTextureData::draw(int x, int y, bool mirror, float scale)
 {
     for (std::size_t k = 0; k < pieces.size(); ++k)

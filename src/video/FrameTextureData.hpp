@@ -25,9 +25,6 @@ public:
     // Ignores x and y. Throws std::invalid_argument for pictures narrower than
     // 255 or lower than 60 pixels, and as FastTextureData does.
     void loadFromBitmap(FIBITMAP* bitmap, int x, int y, int width, int height) override;
-    // Draws nothing.
-    void drawPart(int sourceLeft, int sourceTop, int sourceRight, int sourceBottom, int destLeft,
-                  int destTop, int destRight, int destBottom, bool mirror, float scale) override;
     void draw(int x, int y, bool mirror, float scale) override;
 
     // Where piece k (0 to 3) of a frame drawn at (x, y) is drawn.

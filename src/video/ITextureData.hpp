@@ -36,12 +36,6 @@ public:
     // the pictures kept as they were.
     void reload();
 
-    // Draws the source rectangle (picture pixels) into the destination
-    // rectangle (logical units).
-    virtual void drawPart(int sourceLeft, int sourceTop, int sourceRight, int sourceBottom,
-                          int destLeft, int destTop, int destRight, int destBottom, bool mirror,
-                          float scale) = 0;
-
     // Draws the whole picture with its top-left corner at (x, y).
     virtual void draw(int x, int y, bool mirror, float scale) = 0;
 

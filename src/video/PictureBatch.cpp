@@ -1,5 +1,6 @@
 #include "video/PictureBatch.hpp"
 
+#include "video/KeptGLState.hpp"
 #include "video/SceneSignature.hpp"
 
 #include <GL/gl.h>
@@ -180,11 +181,9 @@ void PictureBatch::draw() const
         runs[chosen].items.push_back(i);
     }
 
-    GLint previousBinding = 0;
-    glGetIntegerv(GL_TEXTURE_BINDING_2D, &previousBinding);
+    const KeptGLState kept(GL_COLOR_BUFFER_BIT | GL_CURRENT_BIT);
     // Fully transparent texels would leave the pixels as they are: they are
     // skipped, which spares the renderer most of the blending.
-    glPushAttrib(GL_COLOR_BUFFER_BIT);
     glEnable(GL_ALPHA_TEST);
     glAlphaFunc(GL_GREATER, 0.0f);
     for (const Run& run : runs)
@@ -198,8 +197,6 @@ void PictureBatch::draw() const
         }
         glEnd();
     }
-    glPopAttrib();
-    glBindTexture(GL_TEXTURE_2D, GLuint(previousBinding));
 }
 
 } // namespace OpenGL

@@ -32,7 +32,7 @@ public:
                  int destBottom);
 
     // Draws everything added, with the current blending and texturing, and
-    // leaves the texture binding as it found it. The batch stays filled.
+    // leaves the GL state as it found it. The batch stays filled.
     void draw() const;
 
     // Where drawing this batch instead of the earlier one changes pixels: the

@@ -1,5 +1,6 @@
 #include "video/SceneDrawing.hpp"
 
+#include "video/KeptGLState.hpp"
 #include "video/SceneSignature.hpp"
 
 #include <GL/gl.h>
@@ -90,14 +91,12 @@ void SceneDrawing::draw(ScenePictures scene)
 // same pixels, for less work.
 void SceneDrawing::drawStillOf(const ScenePictures& scene)
 {
-    if (scene.backgroundCovers)
     {
-        glDisable(GL_BLEND);
+        const KeptGLState kept(GL_ENABLE_BIT);
+        if (scene.backgroundCovers)
+            glDisable(GL_BLEND);
         scene.background.draw();
-        glEnable(GL_BLEND);
     }
-    else
-        scene.background.draw();
     scene.pieces.draw();
     scene.over.draw();
 }

@@ -1,5 +1,7 @@
 #include "video/SceneFit.hpp"
 
+#include "video/KeptGLState.hpp"
+
 #include <GL/gl.h>
 #include <algorithm>
 
@@ -54,6 +56,7 @@ void SceneFit::setViewport() const
 
 void SceneFit::clear(bool scene, float red, float green, float blue) const
 {
+    const KeptGLState kept(GL_COLOR_BUFFER_BIT | GL_SCISSOR_BIT);
     if (!fillsWindow())
     {
         glClearColor(0.0f, 0.0f, 0.0f, 1.0f);
@@ -65,7 +68,6 @@ void SceneFit::clear(bool scene, float red, float green, float blue) const
     glEnable(GL_SCISSOR_TEST);
     glClearColor(red, green, blue, 1.0f);
     glClear(GL_COLOR_BUFFER_BIT);
-    glDisable(GL_SCISSOR_TEST);
 }
 
 } // namespace OpenGL

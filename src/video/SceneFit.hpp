@@ -32,7 +32,8 @@ struct SceneFit
     void setViewport() const;
 
     // Clears the bars to black and, when scene is true, the scene to the
-    // colour (red, green and blue from 0 to 1).
+    // colour (red, green and blue from 0 to 1). Leaves the clear colour and
+    // the scissor as it found them.
     void clear(bool scene, float red, float green, float blue) const;
 };
 

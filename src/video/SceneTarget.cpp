@@ -44,19 +44,25 @@ bool SceneTarget::begin()
             failed = true;
             return false;
         }
+        GLint previousColour = 0;
+        glGetIntegerv(GL_RENDERBUFFER_BINDING, &previousColour);
         glGenFramebuffers(1, &framebuffer);
         glGenRenderbuffers(1, &colour);
         glBindRenderbuffer(GL_RENDERBUFFER, colour);
         glRenderbufferStorage(GL_RENDERBUFFER, GL_RGBA8, 1024, 768);
-        glBindRenderbuffer(GL_RENDERBUFFER, 0);
-        glBindFramebuffer(GL_FRAMEBUFFER, framebuffer);
-        glFramebufferRenderbuffer(GL_FRAMEBUFFER, GL_COLOR_ATTACHMENT0, GL_RENDERBUFFER, colour);
-        failed = glCheckFramebufferStatus(GL_FRAMEBUFFER) != GL_FRAMEBUFFER_COMPLETE;
-        glBindFramebuffer(GL_FRAMEBUFFER, 0);
+        glBindRenderbuffer(GL_RENDERBUFFER, GLuint(previousColour));
+        glGetIntegerv(GL_DRAW_FRAMEBUFFER_BINDING, &previousDraw);
+        glBindFramebuffer(GL_DRAW_FRAMEBUFFER, framebuffer);
+        glFramebufferRenderbuffer(GL_DRAW_FRAMEBUFFER, GL_COLOR_ATTACHMENT0, GL_RENDERBUFFER,
+                                  colour);
+        failed = glCheckFramebufferStatus(GL_DRAW_FRAMEBUFFER) != GL_FRAMEBUFFER_COMPLETE;
+        glBindFramebuffer(GL_DRAW_FRAMEBUFFER, GLuint(previousDraw));
         if (failed)
             return false;
     }
     glGetIntegerv(GL_VIEWPORT, viewport);
+    glGetIntegerv(GL_DRAW_FRAMEBUFFER_BINDING, &previousDraw);
+    glGetIntegerv(GL_READ_FRAMEBUFFER_BINDING, &previousRead);
     glBindFramebuffer(GL_FRAMEBUFFER, framebuffer);
     glViewport(0, 0, 1024, 768);
     return true;
@@ -64,7 +70,8 @@ bool SceneTarget::begin()
 
 void SceneTarget::end()
 {
-    glBindFramebuffer(GL_FRAMEBUFFER, 0);
+    glBindFramebuffer(GL_DRAW_FRAMEBUFFER, GLuint(previousDraw));
+    glBindFramebuffer(GL_READ_FRAMEBUFFER, GLuint(previousRead));
     glViewport(viewport[0], viewport[1], viewport[2], viewport[3]);
 }
 

@@ -22,8 +22,8 @@ public:
     // of 1024 x 768. False, with nothing changed, when the GL cannot make it.
     bool begin();
 
-    // Directs drawing and reading back to the window, with the viewport
-    // begin found.
+    // Directs drawing and reading back where they went before begin, with
+    // the viewport begin found.
     void end();
 
 private:
@@ -31,6 +31,9 @@ private:
     unsigned colour = 0;
     bool failed = false;
     int viewport[4] = {};
+    // The framebuffers drawn into and read from before begin.
+    int previousDraw = 0;
+    int previousRead = 0;
 };
 
 } // namespace OpenGL

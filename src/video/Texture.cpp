@@ -7,6 +7,7 @@
 #include "platform/GameLog.hpp"
 #include "video/FastTextureData.hpp"
 #include "video/FrameTextureData.hpp"
+#include "video/KeptGLState.hpp"
 
 #include <GL/gl.h>
 #include <cassert>
@@ -71,19 +72,22 @@ template <class T> void Texture<T>::drawAt(int x, int y) const
 {
     if (!data)
         return;
+    const KeptGLState kept(GL_CURRENT_BIT);
     glColor4f(red, green, blue, 1.0f);
     data->draw(x, y, mirror, scale());
 }
 
-template <class T>
-void Texture<T>::drawPart(int sourceLeft, int sourceTop, int sourceRight, int sourceBottom,
-                          int destLeft, int destTop, int destRight, int destBottom) const
+template <>
+void Texture<FastTextureData>::drawPart(int sourceLeft, int sourceTop, int sourceRight,
+                                        int sourceBottom, int destLeft, int destTop, int destRight,
+                                        int destBottom) const
 {
     if (!data)
         return;
+    const KeptGLState kept(GL_CURRENT_BIT);
     glColor4f(red, green, blue, 1.0f);
     data->drawPart(sourceLeft, sourceTop, sourceRight, sourceBottom, destLeft, destTop, destRight,
-                   destBottom, mirror, scale());
+                   destBottom, mirror);
 }
 
 template <class T> Rectangl Texture<T>::textureRect() const
@@ -102,25 +106,22 @@ template <class T> Rectangl Texture<T>::imageRect() const
 
 template <class T> void Texture<T>::nextColor()
 {
-    const ColorMode rules = colorChanger.next();
-    Platform::logLine("OpenGL", 666)
-        << " chg=(" << rules[0] << ", " << rules[1] << ", " << rules[2] << ")" << Platform::endLine;
-    applyRule(rules[0], colorChanger.step, red);
-    applyRule(rules[1], colorChanger.step, green);
-    applyRule(rules[2], colorChanger.step, blue);
-    Platform::logLine("OpenGL", 682)
-        << " color=(" << red << ", " << green << ", " << blue << ")" << Platform::endLine;
+    tint(colorChanger.next(), 666, 682);
 }
 
 template <class T> void Texture<T>::previousColor()
 {
-    const ColorMode rules = colorChanger.previous();
-    Platform::logLine("OpenGL", 706)
+    tint(colorChanger.previous(), 706, 722);
+}
+
+template <class T> void Texture<T>::tint(const ColorMode& rules, int rulesLine, int factorsLine)
+{
+    Platform::logLine("OpenGL", rulesLine)
         << " chg=(" << rules[0] << ", " << rules[1] << ", " << rules[2] << ")" << Platform::endLine;
     applyRule(rules[0], colorChanger.step, red);
     applyRule(rules[1], colorChanger.step, green);
     applyRule(rules[2], colorChanger.step, blue);
-    Platform::logLine("OpenGL", 722)
+    Platform::logLine("OpenGL", factorsLine)
         << " color=(" << red << ", " << green << ", " << blue << ")" << Platform::endLine;
 }
 

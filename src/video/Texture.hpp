@@ -32,9 +32,10 @@ public:
     // pictures may share it. Loading errors pass on and leave the old data.
     void load(const std::string& fileName);
 
-    // Draw the whole picture at position, at a given point, or a part of it
-    // into a rectangle. Each sets the current colour to the tint; a texture
-    // without data draws nothing.
+    // Draw the whole picture at position, at a given point, or (pictures of
+    // FastTextureData only) a part of it into a rectangle, in the tint,
+    // leaving the GL state as they found it; a texture without data draws
+    // nothing.
     void draw() const;
     void drawAt(int x, int y) const;
     void drawPart(int sourceLeft, int sourceTop, int sourceRight, int sourceBottom, int destLeft,
@@ -60,10 +61,19 @@ public:
     float green = 1.0f;
     float blue = 1.0f;
     ColorChanger colorChanger;
+
+private:
+    // Applies the changer's rules to the tint factors at its step; logs the
+    // rules and then the factors under the two line numbers.
+    void tint(const ColorMode& rules, int rulesLine, int factorsLine);
 };
 
 class FastTextureData;
 class FrameTextureData;
+template <>
+void Texture<FastTextureData>::drawPart(int sourceLeft, int sourceTop, int sourceRight,
+                                        int sourceBottom, int destLeft, int destTop, int destRight,
+                                        int destBottom) const;
 extern template class Texture<FastTextureData>;
 extern template class Texture<FrameTextureData>;
 

@@ -1,12 +1,14 @@
 // Picture files into textures (or their twins of twice the size), drawn in a
 // real GL context and read back; the frame read back into a picture file and
-// its PNG copy.
+// its PNG copy; the GL state each drawing leaves.
 
 #include "platform/GameLog.hpp"
 #include "support/Level.hpp"
 #include "video/FastTextureData.hpp"
 #include "video/PictureDetail.hpp"
 #include "output/ScreenCapture.hpp"
+#include "startup/Banner.hpp"
+#include "video/SceneFit.hpp"
 #include "video/Texture.hpp"
 
 #define GL_GLEXT_PROTOTYPES
@@ -14,7 +16,9 @@
 #include <GL/glext.h>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <gtest/gtest.h>
+#include <sstream>
 
 using namespace TestSupport;
 using Picture = VideoEngine::OpenGL::Texture<VideoEngine::OpenGL::FastTextureData>;
@@ -222,4 +226,90 @@ TEST_F(Pictures, FrameSavedOnlyWhenReadBackAndNeverOverAFile)
                         near(readPixel(std::string(row.written) + type, 9, 9), row.colour))
                 << row.written << type;
     Platform::gameLog.close();
+}
+
+// Before each drawing: a colour, a clear colour, a texture bound, blending
+// off, the scissor on, a framebuffer of the test's own and the projection
+// matrix current. After it, each reads back the same.
+TEST_F(Pictures, EveryDrawingLeavesTheGLStateAsItFoundIt)
+{
+    using namespace VideoEngine::OpenGL;
+    const std::string file = dir.file("p.png");
+    writePicture(file, 40, 20, 32, [](int, int) { return Rgba{200, 40, 90, 255}; });
+    Picture picture(file), moved(file);
+    picture.red = 0.5f;
+    moved.position = {300, 200};
+    ScenePictures scene;
+    scene.background.add(picture);
+    scene.backgroundCovers = true;
+    scene.carried.add(picture);
+    ScenePictures changed = scene;
+    scene.pieces.add(picture);
+    changed.pieces.add(moved);
+    const struct
+    {
+        const char* name;
+        std::function<void()> draw;
+    } rows[] = {
+        {"a picture", [&] { picture.draw(); }},
+        {"a batch", [&] { scene.pieces.draw(); }},
+        {"a scene drawn whole and kept", [&] { SceneDrawing().draw(scene); }},
+        {"a kept scene, again and within a changed box",
+         [&]
+         {
+             SceneDrawing drawing;
+             for (const ScenePictures* pictures : {&scene, &scene, &changed})
+                 drawing.draw(*pictures);
+         }},
+        {"a thumbnail",
+         [&]
+         {
+             SceneTarget target;
+             saveThumbnail(target, scene, dir.file("t.png"), 52, 39);
+         }},
+        {"the bars and the scene cleared", [&] { fitScene(1280, 768).clear(true, 1, 1, 0); }},
+        {"the banner's warm-up", [&] { StartUp::warmRenderer(picture); }},
+    };
+    GLuint framebuffer = 0, colour = 0, texture = 0;
+    glGenRenderbuffers(1, &colour);
+    glBindRenderbuffer(GL_RENDERBUFFER, colour);
+    glRenderbufferStorage(GL_RENDERBUFFER, GL_RGBA8, 1024, 768);
+    glGenFramebuffers(1, &framebuffer);
+    glBindFramebuffer(GL_FRAMEBUFFER, framebuffer);
+    glFramebufferRenderbuffer(GL_FRAMEBUFFER, GL_COLOR_ATTACHMENT0, GL_RENDERBUFFER, colour);
+    glGenTextures(1, &texture);
+    const auto state = []
+    {
+        GLfloat colours[8];
+        GLint numbers[9]; // the last four: the viewport
+        glGetFloatv(GL_CURRENT_COLOR, colours);
+        glGetFloatv(GL_COLOR_CLEAR_VALUE, colours + 4);
+        const GLenum names[] = {GL_TEXTURE_BINDING_2D, GL_DRAW_FRAMEBUFFER_BINDING,
+                                GL_READ_FRAMEBUFFER_BINDING, GL_RENDERBUFFER_BINDING,
+                                GL_MATRIX_MODE, GL_VIEWPORT};
+        for (int k = 0; k < 6; ++k)
+            glGetIntegerv(names[k], &numbers[k]);
+        std::ostringstream text; // colours, bindings, matrix mode, viewport
+        for (GLfloat value : colours)
+            text << " " << value;
+        for (GLint value : numbers)
+            text << " " << value;
+        text << "; blend " << int(glIsEnabled(GL_BLEND)) << ", scissor "
+             << int(glIsEnabled(GL_SCISSOR_TEST));
+        return text.str();
+    };
+    for (const auto& row : rows)
+    {
+        glColor4f(0.25f, 0.5f, 0.75f, 1.0f);
+        glClearColor(0.125f, 0.375f, 0.625f, 1.0f);
+        glBindTexture(GL_TEXTURE_2D, texture);
+        glDisable(GL_BLEND);
+        glEnable(GL_SCISSOR_TEST);
+        glScissor(0, 0, 1024, 768);
+        glMatrixMode(GL_PROJECTION);
+        const std::string before = state();
+        row.draw();
+        EXPECT_EQ(before, state()) << row.name;
+        EXPECT_EQ(GLenum(GL_NO_ERROR), glGetError()) << row.name;
+    }
 }

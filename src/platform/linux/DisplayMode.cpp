@@ -1,38 +1,16 @@
 #include "platform/DisplayMode.hpp"
 
+#include "platform/linux/DisplayConnection.hpp"
+
 #include <X11/Xlib.h>
 #include <X11/extensions/Xrandr.h>
-#include <chrono>
-#include <cstdlib>
 #include <cstring>
 #include <memory>
-#include <thread>
 
 namespace Platform
 {
 namespace
 {
-
-struct DisplayCloser
-{
-    void operator()(Display* display) const { XCloseDisplay(display); }
-};
-using DisplayPtr = std::unique_ptr<Display, DisplayCloser>;
-
-// A connection of its own to the display named by DISPLAY, or null. A server
-// refuses connections for a moment while it resets (after its last client
-// left), so a refusal is retried for about half a second.
-DisplayPtr openDisplay()
-{
-    for (int attempt = 0;; ++attempt)
-    {
-        if (Display* display = XOpenDisplay(nullptr))
-            return DisplayPtr(display);
-        if (attempt == 50 || !std::getenv("DISPLAY"))
-            return nullptr;
-        std::this_thread::sleep_for(std::chrono::milliseconds(10));
-    }
-}
 
 struct ConfigFreer
 {

@@ -1,11 +1,11 @@
 #include "platform/Trash.hpp"
 
 #include "platform/Clock.hpp"
+#include "platform/Folders.hpp"
+#include "platform/Text.hpp"
 #include "platform/linux/FileDescriptor.hpp"
 
-#include <cctype>
 #include <cerrno>
-#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
@@ -23,30 +23,7 @@ namespace fs = std::filesystem;
 
 fs::path trashFolder()
 {
-    const char* data = std::getenv("XDG_DATA_HOME");
-    if (data && data[0] == '/')
-        return fs::path(data) / "Trash";
-    const char* home = std::getenv("HOME");
-    return fs::path(home ? home : "") / ".local/share/Trash";
-}
-
-// The path as a trash info file writes it: bytes outside the unreserved
-// ones, and "/" kept, percent-encoded.
-std::string encoded(const std::string& path)
-{
-    std::string out;
-    for (unsigned char c : path)
-    {
-        if (std::isalnum(c) || std::strchr("/-_.~", c))
-            out += char(c);
-        else
-        {
-            char hex[4];
-            std::snprintf(hex, sizeof hex, "%%%02X", c);
-            out += hex;
-        }
-    }
-    return out;
+    return fs::path(userDataFolder(std::getenv)) / "Trash";
 }
 
 [[noreturn]] void fail(const std::string& what, const fs::path& file)
@@ -121,7 +98,7 @@ void moveToTrash(const std::string& file)
     std::error_code ignored;
     fs::create_directories(trash / "files", ignored);
     fs::create_directories(trash / "info", ignored);
-    const std::string info = "[Trash Info]\nPath=" + encoded(path.string()) +
+    const std::string info = "[Trash Info]\nPath=" + percentEncoded(path.string()) +
                              "\nDeletionDate=" + localTime("%Y-%m-%dT%H:%M:%S") + "\n";
     const std::string name = reserveName(trash, path, info);
     const fs::path target = trash / "files" / name;

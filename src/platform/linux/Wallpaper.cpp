@@ -9,9 +9,11 @@
 #include "platform/Wallpaper.hpp"
 
 #include "platform/ChildProcess.hpp"
+#include "platform/Folders.hpp"
 #include "platform/GameLog.hpp"
 #include "platform/Image.hpp"
 #include "platform/Termination.hpp"
+#include "platform/Text.hpp"
 
 #include <FreeImage.h>
 
@@ -21,7 +23,6 @@
 #include <cstdlib>
 #include <filesystem>
 #include <optional>
-#include <pwd.h>
 #include <sstream>
 #include <unistd.h>
 #include <vector>
@@ -65,58 +66,17 @@ private:
     Clock::time_point deadline;
 };
 
-std::string environment(const char* name)
-{
-    const char* value = std::getenv(name);
-    return value ? value : "";
-}
-
-fs::path homeFolder()
-{
-    const std::string home = environment("HOME");
-    if (!home.empty())
-        return home;
-    const passwd* entry = getpwuid(getuid());
-    return entry && entry->pw_dir ? entry->pw_dir : "/";
-}
-
-// $XDG_DATA_HOME/backgrounds; a relative or empty XDG_DATA_HOME is ignored,
-// as the base directory rules ask, in favour of ~/.local/share.
+// $XDG_DATA_HOME/backgrounds, else ~/.local/share/backgrounds.
 fs::path backgroundsFolder()
 {
-    fs::path dataHome = environment("XDG_DATA_HOME");
-    if (dataHome.empty() || dataHome.is_relative())
-        dataHome = homeFolder() / ".local" / "share";
-    return fs::absolute(dataHome / "backgrounds");
-}
-
-std::string trimmed(const std::string& text)
-{
-    const auto first = text.find_first_not_of(" \t\r\n");
-    if (first == std::string::npos)
-        return "";
-    const auto last = text.find_last_not_of(" \t\r\n");
-    return text.substr(first, last - first + 1);
+    return fs::path(userDataFolder(std::getenv)) / "backgrounds";
 }
 
 // A file URI; everything but unreserved characters and "/" is escaped, so
 // the URI holds no quote or backslash either.
 std::string fileUri(const fs::path& file)
 {
-    static const char hex[] = "0123456789ABCDEF";
-    std::string uri = "file://";
-    for (unsigned char c : file.string())
-    {
-        if (std::isalnum(c) || c == '/' || c == '-' || c == '.' || c == '_' || c == '~')
-            uri += static_cast<char>(c);
-        else
-        {
-            uri += '%';
-            uri += hex[c >> 4];
-            uri += hex[c & 15];
-        }
-    }
-    return uri;
+    return "file://" + percentEncoded(file.string());
 }
 
 // The text as a GVariant string literal, the form gsettings parses.
@@ -136,17 +96,7 @@ std::string variantString(const std::string& text)
 std::string variantValue(const std::string& printed)
 {
     const std::string literal = trimmed(printed);
-    if (literal.size() < 2 || (literal.front() != '\'' && literal.front() != '"') ||
-        literal.back() != literal.front())
-        return literal;
-    std::string value;
-    for (std::size_t i = 1; i + 1 < literal.size(); ++i)
-    {
-        if (literal[i] == '\\' && i + 2 < literal.size())
-            ++i;
-        value += literal[i];
-    }
-    return value;
+    return unquoted(literal, "'\"").value_or(literal);
 }
 
 // Sets a string key and reads it back: gsettings without a session bus
@@ -320,7 +270,8 @@ bool toolOnPath(const Installer& installer)
 // when none is.
 const Installer& installerForSession()
 {
-    std::istringstream names(environment("XDG_CURRENT_DESKTOP"));
+    const char* current = std::getenv("XDG_CURRENT_DESKTOP");
+    std::istringstream names(current ? current : "");
     std::string name;
     while (std::getline(names, name, ':'))
     {
@@ -342,8 +293,8 @@ void setDesktopWallpaper(const std::string& pictureFile)
     {
         const std::string other =
             installer.tools[1] ? std::string(" or ") + installer.tools[1] : "";
-        logLine("OpenGL", __LINE__) << " wallpaper not installed: no " << installer.tools[0]
-                                    << other << " on PATH" << endLine;
+        logLine("OpenGL", 344) << " wallpaper not installed: no " << installer.tools[0] << other
+                               << " on PATH" << endLine;
         return;
     }
     fs::path copy;
@@ -356,14 +307,14 @@ void setDesktopWallpaper(const std::string& pictureFile)
 
         const Budget budget;
         const bool stored = installer.install(budget, copy);
-        logLine("OpenGL", __LINE__) << " wallpaper " << copy.string()
-                                    << (stored ? " installed" : " not installed") << endLine;
+        logLine("OpenGL", 358) << " wallpaper " << copy.string()
+                               << (stored ? " installed" : " not installed") << endLine;
         if (stored)
             return;
     }
     catch (const std::exception& failure)
     {
-        logLine("OpenGL", __LINE__) << " wallpaper failed: " << failure.what() << endLine;
+        logLine("OpenGL", 365) << " wallpaper failed: " << failure.what() << endLine;
     }
     std::error_code ignored;
     if (!copy.empty())

@@ -1,5 +1,7 @@
 #include "platform/WorkArea.hpp"
 
+#include "platform/linux/DisplayConnection.hpp"
+
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
 #include <memory>
@@ -9,11 +11,6 @@ namespace Platform
 {
 namespace
 {
-
-struct DisplayCloser
-{
-    void operator()(Display* display) const { XCloseDisplay(display); }
-};
 
 // The CARDINAL values of the root window's property, or none.
 std::vector<long> rootCardinals(Display* display, const char* name)
@@ -41,7 +38,7 @@ std::vector<long> rootCardinals(Display* display, const char* name)
 
 bool readWorkArea(WorkArea& area)
 {
-    std::unique_ptr<Display, DisplayCloser> display(XOpenDisplay(nullptr));
+    const DisplayPtr display = openDisplay();
     if (!display)
         return false;
     Display* d = display.get();

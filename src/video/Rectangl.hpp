@@ -32,11 +32,5 @@ inline bool operator!=(const Rectangl& a, const Rectangl& b)
     return !(a == b);
 }
 
-// Whether (x, y) lies in the rectangle, every edge included.
-inline bool contains(const Rectangl& r, int x, int y)
-{
-    return x >= r.left && x <= r.right && y >= r.top && y <= r.bottom;
-}
-
 } // namespace OpenGL
 } // namespace VideoEngine

@@ -5,6 +5,7 @@ side, since most of their time is the eight seconds of the shutdown
 picture."""
 
 import contextlib
+import dataclasses
 import functools
 import glob
 import os
@@ -22,6 +23,38 @@ from concurrent.futures import ThreadPoolExecutor
 from harness import (BUTTONS, GAME_DIR, MIDDLE, REST, Game, Picture, Piece, Scene, XServer, fit,
                      gif_bomb, wait_until)
 import printserver
+
+
+@dataclasses.dataclass
+class Row:
+    """One game of the table and how it must end."""
+    name: str
+    # The X server: "" (Xvfb 1024x768), "WxH" (Xvfb of that size), "no RandR",
+    # "dummy" or "dummy wide" (Xorg's dummy driver), "XWayland" (under weston).
+    server: str = ""
+    # Needs root: mounts, the dummy Xorg, a print server of its own.
+    root: bool = False
+    # Changes the game folder before the game starts.
+    prepare: object = None
+    # None: the game never plays; True: it plays; else what is played.
+    play: object = None
+    # How the game is ended (None: it ends by itself).
+    end: object = None
+    # Its exit code, and the message of its last log line (None: any).
+    code: int = 0
+    last: str = None
+    # The shutdown picture shows.
+    shutdown: bool = False
+    # The command line, the user's settings file, more environment.
+    arguments: tuple = ()
+    settings: str = None
+    env: dict = dataclasses.field(default_factory=dict)
+    # The print server: None, "pdf", "no default" or "hung".
+    printer: str = None
+    # _NET_WORKAREA set on the root window, as a panel would.
+    workarea: str = None
+    # Checked after the game ended.
+    then: object = None
 
 
 def mount(*arguments):
@@ -215,8 +248,8 @@ def skipped(name, why):
 def bad_own(what, name, make, why):
     """A row: the bad own picture is named in the log, the family's piece is
     played as usual."""
-    return (what, "", 0, own_pictures((name, make)), steps(skipped(name, why), own_piece_played),
-            escape, 0, "exit", False)
+    return Row(what, prepare=own_pictures((name, make)),
+               play=steps(skipped(name, why), own_piece_played), end=escape, last="exit")
 
 
 def own_piece_played(game, x):
@@ -231,7 +264,8 @@ def own_piece_played(game, x):
     x.move(*REST)
     assert wait_until(magenta, 20), "the family's piece was not laid"
     x.key("s")
-    assert wait_until(lambda: OWN in pathlib.Path(game.path("savegame.txt")).read_text(), 20)
+    saved = pathlib.Path(game.path("savegame.txt"))
+    assert wait_until(lambda: saved.exists() and OWN in saved.read_text(), 20), "not saved"
     x.click(*BUTTONS["clear"])
     x.move(*REST)
     assert wait_until(lambda: not magenta(), 20), "not cleared"
@@ -908,99 +942,109 @@ DISK = {"SDL_AUDIODRIVER": "disk", "SDL_DISKAUDIOFILE": "audio.raw"}
 # game's arguments, settings and environment, and the root window's
 # "workarea" as a window manager sets it.
 ROWS = [
-    ("child lock", "", 0, None, steps(locked, logged(':2: unknown key "volume"'), undeletable),
-     unlock, 0, "exit", True, {"settings": "lock = yes\nvolume = 3\n"}),
-    ("damaged palaces in the gallery", "", 0, damaged_palaces, damaged_shown, send(TERM), 0,
-     "Terminated", False),
-    ("40,000 damaged palaces in the gallery", "", 0, functools.partial(damaged_palaces, many=40000),
-     good_opens, send(TERM), 0, "Terminated", False),
-    ("a renamed own picture in a kept palace", "", 0, renamed_own_picture, stand_in_shown,
-     send(TERM), 0, "Terminated", False, {"then": whole_again}),
-    ("a throw-away that fails: a file where the trash goes", "", 0,
-     lambda f: os.makedirs(f + "/home/.local/share") or pathlib.Path(
-         f, "home/.local/share/Trash").touch(), kept_when_not_thrown,
-     send(TERM), 0, "Terminated", False),
-    ("two games in one folder", "", 0, None, two_games, send(TERM), 0, None, False),
-    ("child lock, dummy Xorg", "dummy", 1, None, locked, unlock, 0, "exit", True,
-     {"arguments": ["--lock"]}),
-    ("child lock, Caps Lock and the modifiers", "", 0, None, modifiers, escape_with("ctrl+shift"),
-     0, "exit", False, {"arguments": ["--lock"]}),
-    ("Caps Lock, Escape", "", 0, None, True, escape_with(""), 0, "exit", False),
-    ("sound off, child lock, SIGTERM", "", 0, None, heard(False), send(TERM), 0, "Terminated",
-     False, {"settings": "sound = no\nlock = yes\n", "env": DISK}),
-    ("sound on by the command line, child lock, closed by the window manager", "", 0, None,
-     heard(True), close, 0, "exit", False,
-     {"settings": "sound = no\n", "arguments": ["--sound", "--lock"], "env": DISK}),
-    ("pointer hidden", "", 0, None, pointer_hidden, escape, 0, "exit", False,
-     {"arguments": ["--pointer=hide"]}),
-    ("FIFO settings files", "", 0, fifos, logged(": not a regular file"), escape, 0, "exit", False),
-    ("display kept, dummy Xorg", "dummy", 1, None, kept, escape, 0, "exit", True,
-     {"arguments": ["--display=keep"]}),
-    ("a window, resized, F11 both ways", "1280x1024", 0, None, resized, escape, 0, "exit", False,
-     {"arguments": ["--display=window"]}),
-    ("2048x1536, display kept: the pictures of twice the size", "2048x1536", 0, with_twins,
-     sharp, escape, 0, "exit", False, {"arguments": ["--display=keep"]}),
-    ("a window on a 2048x1536 screen, F11 both ways: the pictures follow", "2048x1536", 0,
-     with_twins, enlarged, escape, 0, "exit", False, {"arguments": ["--display=window"]}),
-    ("a window on a 2048x1536 screen, twenty quick F11 presses, then F11 both ways",
-     "2048x1536", 0, None, quick_f11, escape, 0, "exit", False,
-     {"arguments": ["--display=window"]}),
-    ("display kept, F11 both ways", "1280x1024", 0, None, kept_f11, escape, 0, "exit", False,
-     {"arguments": ["--display=keep"]}),
-    ("display kept, child lock: F11 does nothing", "1280x1024", 0, None,
-     locked_f11((0, 0, 1280, 1024)), unlock, 0, "exit", False,
-     {"arguments": ["--display=keep", "--lock"]}),
-    ("a window in a panel's work area, child lock: F11 does nothing", "800x600", 0, None,
-     work_area_locked, unlock, 0, "exit", False,
-     {"settings": "display = window\nlock = yes\n", "workarea": "0,40,800,520"}),
-    ("no 1024x768 mode, picture copy refused", "1280x1024", 0, None, steps(bars, copy_refused),
-     escape, 0, "exit", True, {"arguments": ["--pictures=/proc/brickwork"]}),
-    ("only a wide 1024 mode, dummy Xorg", "dummy wide", 1, None, bars, escape, 0, "exit", False),
-    ("no 1024x768 mode, a wide screen", "1600x900", 0, None, steps(bars, lay_pieces), escape, 0,
-     "exit", False),
-    ("XWayland, which only pretends to switch", "XWayland", 0, None, saved_by_key, send(TERM),
-     0, "Terminated", False),
-    ("altered banner", "", 0, alter_banner, None, answer_message_box, 0,
-     "Some file was corrupted", True),
-    ("missing banner", "", 0, remove("BMP/shutdown.jpg"), None, answer_message_box, 0,
-     "Some file was corrupted", False),
-    ("SIGTERM, message box open", "dummy", 1, alter_banner, None, terminate_message_box, 0,
-     "Some file was corrupted", False),
-    ("SIGKILL, message box open, dummy Xorg", "dummy", 1, alter_banner, None, kill_message_box,
-     -KILL, None, False),
-    ("Escape, dummy Xorg with wide 1024 modes", "dummy", 1, None, True, escape, 0, "exit", False),
-    ("Escape", "", 0, None, build, escape, 0, "exit", True, {"then": comes_back}),
-    ("garbage piece", "", 0, garbage, None, None, 0, "Unable to load BMP/palace/1.gate.png", True),
-    ("garbage piece, dummy Xorg", "dummy", 1, garbage, None, None, 0,
-     "Unable to load BMP/palace/1.gate.png", False),
-    ("altered banner, dummy Xorg", "dummy", 1, alter_banner, None, answer_message_box, 0,
-     "Some file was corrupted", False),
-    ("no frame folder", "", 0, lambda f: shutil.rmtree(f + "/BMP/frame"), None, None, 0,
-     "Path must be exists directory", True),
-    ("empty background folder", "", 0, remove("BMP/background/*"), None, None, 0,
-     "Unable to find backround images", True),
-    ("no audio device, no RandR", "no RandR", 0, None, lay_pieces, escape, 0, "exit", True),
-    ("SIGTERM, dummy Xorg", "dummy", 1, None, True, send(TERM), 0, "Terminated", False),
-    ("SIGSEGV, dummy Xorg", "dummy", 1, None, True, send(SEGV), -SEGV, None, False),
-    ("SIGKILL to its process group, dummy Xorg", "dummy", 1, None, build, kill_group, -KILL, None,
-     False, {"then": comes_back_killed}),
-    ("no file left to switch back, dummy Xorg", "dummy", 1, None, True, out_of_files, 0, None,
-     False),
-    ("SIGTERM", "", 0, None, build, send(TERM), 0, "Terminated", False, {"then": comes_back}),
-    ("SIGINT", "", 0, None, True, send(signal.SIGINT), 0, "Terminated", False),
-    ("SIGHUP, then start = last", "", 0, None, build, send(signal.SIGHUP), 0, "Terminated", False,
-     {"then": again("--start=last")}),
-    ("closed by the window manager", "", 0, None, build, close, 0, "exit", False,
-     {"then": comes_back}),
-    ("destroyed by another client", "", 0, None, True, destroy, 0, "exit", False),
-    ("a family's own piece", "", 0, own_pictures(), own_piece_played, escape, 0, "exit", False),
-    ("a damaged own picture", "", 0, own_pictures(("own/decoration/2.broken.png", None)),
-     skipped("own/decoration/2.broken.png", "it cannot be read (PNG or BMP are needed)"), escape, 0, "exit", False),
-    ("an oversized own picture", "", 0, own_pictures(("own/person/3.huge.png", "1025x300")),
-     skipped("own/person/3.huge.png", "it is larger than 1024x768"), escape, 0, "exit", False),
-    ("a badly named own picture", "", 0, own_pictures(("own/palace/cat.png", "40x40")),
-     skipped("own/palace/cat.png", "it is not named <row 1, 2 or 3>.<name>.png or .bmp"),
-     escape, 0, "exit", False),
+    Row("child lock", play=steps(locked, logged(':2: unknown key "volume"'), undeletable),
+        end=unlock, last="exit", shutdown=True, settings="lock = yes\nvolume = 3\n"),
+    Row("damaged palaces in the gallery", prepare=damaged_palaces, play=damaged_shown,
+        end=send(TERM), last="Terminated"),
+    Row("40,000 damaged palaces in the gallery",
+        prepare=functools.partial(damaged_palaces, many=40000), play=good_opens, end=send(TERM),
+        last="Terminated"),
+    Row("a renamed own picture in a kept palace", prepare=renamed_own_picture, play=stand_in_shown,
+        end=send(TERM), last="Terminated", then=whole_again),
+    Row("a throw-away that fails: a file where the trash goes",
+        prepare=lambda f: os.makedirs(f + "/home/.local/share") or pathlib.Path( f, "home/.local/share/Trash").touch(),
+        play=kept_when_not_thrown, end=send(TERM), last="Terminated"),
+    Row("two games in one folder", play=two_games, end=send(TERM)),
+    Row("child lock, dummy Xorg", server="dummy", root=True, play=locked, end=unlock, last="exit",
+        shutdown=True, arguments=["--lock"]),
+    Row("child lock, Caps Lock and the modifiers", play=modifiers, end=escape_with("ctrl+shift"),
+        last="exit", arguments=["--lock"]),
+    Row("Caps Lock, Escape", play=True, end=escape_with(""), last="exit"),
+    Row("sound off, child lock, SIGTERM", play=heard(False), end=send(TERM), last="Terminated",
+        settings="sound = no\nlock = yes\n", env=DISK),
+    Row("sound on by the command line, child lock, closed by the window manager", play=heard(True),
+        end=close, last="exit", settings="sound = no\n", arguments=["--sound", "--lock"],
+        env=DISK),
+    Row("pointer hidden", play=pointer_hidden, end=escape, last="exit",
+        arguments=["--pointer=hide"]),
+    Row("FIFO settings files", prepare=fifos, play=logged(": not a regular file"), end=escape,
+        last="exit"),
+    Row("display kept, dummy Xorg", server="dummy", root=True, play=kept, end=escape, last="exit",
+        shutdown=True, arguments=["--display=keep"]),
+    Row("a window, resized, F11 both ways", server="1280x1024", play=resized, end=escape,
+        last="exit", arguments=["--display=window"]),
+    Row("2048x1536, display kept: the pictures of twice the size", server="2048x1536",
+        prepare=with_twins, play=sharp, end=escape, last="exit", arguments=["--display=keep"]),
+    Row("a window on a 2048x1536 screen, F11 both ways: the pictures follow", server="2048x1536",
+        prepare=with_twins, play=enlarged, end=escape, last="exit",
+        arguments=["--display=window"]),
+    Row("a window on a 2048x1536 screen, twenty quick F11 presses, then F11 both ways",
+        server="2048x1536", play=quick_f11, end=escape, last="exit",
+        arguments=["--display=window"]),
+    Row("display kept, F11 both ways", server="1280x1024", play=kept_f11, end=escape, last="exit",
+        arguments=["--display=keep"]),
+    Row("display kept, child lock: F11 does nothing", server="1280x1024",
+        play=locked_f11((0, 0, 1280, 1024)), end=unlock, last="exit",
+        arguments=["--display=keep", "--lock"]),
+    Row("a window in a panel's work area, child lock: F11 does nothing", server="800x600",
+        play=work_area_locked, end=unlock, last="exit", settings="display = window\nlock = yes\n",
+        workarea="0,40,800,520"),
+    Row("no 1024x768 mode, picture copy refused", server="1280x1024",
+        play=steps(bars, copy_refused), end=escape, last="exit", shutdown=True,
+        arguments=["--pictures=/proc/brickwork"]),
+    Row("only a wide 1024 mode, dummy Xorg", server="dummy wide", root=True, play=bars, end=escape,
+        last="exit"),
+    Row("no 1024x768 mode, a wide screen", server="1600x900", play=steps(bars, lay_pieces),
+        end=escape, last="exit"),
+    Row("XWayland, which only pretends to switch", server="XWayland", play=saved_by_key,
+        end=send(TERM), last="Terminated"),
+    Row("altered banner", prepare=alter_banner, end=answer_message_box,
+        last="Some file was corrupted", shutdown=True),
+    Row("missing banner", prepare=remove("BMP/shutdown.jpg"), end=answer_message_box,
+        last="Some file was corrupted"),
+    Row("SIGTERM, message box open", server="dummy", root=True, prepare=alter_banner,
+        end=terminate_message_box, last="Some file was corrupted"),
+    Row("SIGKILL, message box open, dummy Xorg", server="dummy", root=True, prepare=alter_banner,
+        end=kill_message_box, code=-KILL),
+    Row("Escape, dummy Xorg with wide 1024 modes", server="dummy", root=True, play=True,
+        end=escape, last="exit"),
+    Row("Escape", play=build, end=escape, last="exit", shutdown=True, then=comes_back),
+    Row("garbage piece", prepare=garbage, last="Unable to load BMP/palace/1.gate.png",
+        shutdown=True),
+    Row("garbage piece, dummy Xorg", server="dummy", root=True, prepare=garbage,
+        last="Unable to load BMP/palace/1.gate.png"),
+    Row("altered banner, dummy Xorg", server="dummy", root=True, prepare=alter_banner,
+        end=answer_message_box, last="Some file was corrupted"),
+    Row("no frame folder", prepare=lambda f: shutil.rmtree(f + "/BMP/frame"),
+        last="Path must be exists directory", shutdown=True),
+    Row("empty background folder", prepare=remove("BMP/background/*"),
+        last="Unable to find backround images", shutdown=True),
+    Row("no audio device, no RandR", server="no RandR", play=lay_pieces, end=escape, last="exit",
+        shutdown=True),
+    Row("SIGTERM, dummy Xorg", server="dummy", root=True, play=True, end=send(TERM),
+        last="Terminated"),
+    Row("SIGSEGV, dummy Xorg", server="dummy", root=True, play=True, end=send(SEGV), code=-SEGV),
+    Row("SIGKILL to its process group, dummy Xorg", server="dummy", root=True, play=build,
+        end=kill_group, code=-KILL, then=comes_back_killed),
+    Row("no file left to switch back, dummy Xorg", server="dummy", root=True, play=True,
+        end=out_of_files),
+    Row("SIGTERM", play=build, end=send(TERM), last="Terminated", then=comes_back),
+    Row("SIGINT", play=True, end=send(signal.SIGINT), last="Terminated"),
+    Row("SIGHUP, then start = last", play=build, end=send(signal.SIGHUP), last="Terminated",
+        then=again("--start=last")),
+    Row("closed by the window manager", play=build, end=close, last="exit", then=comes_back),
+    Row("destroyed by another client", play=True, end=destroy, last="exit"),
+    Row("a family's own piece", prepare=own_pictures(), play=own_piece_played, end=escape,
+        last="exit"),
+    Row("a damaged own picture", prepare=own_pictures(("own/decoration/2.broken.png", None)),
+        play=skipped("own/decoration/2.broken.png", "it cannot be read (PNG or BMP are needed)"),
+        end=escape, last="exit"),
+    Row("an oversized own picture", prepare=own_pictures(("own/person/3.huge.png", "1025x300")),
+        play=skipped("own/person/3.huge.png", "it is larger than 1024x768"), end=escape,
+        last="exit"),
+    Row("a badly named own picture", prepare=own_pictures(("own/palace/cat.png", "40x40")),
+        play=skipped("own/palace/cat.png", "it is not named <row 1, 2 or 3>.<name>.png or .bmp"),
+        end=escape, last="exit"),
     bad_own("a GIF bomb as an own picture", "own/palace/1.bomb.png",
             lambda path: pathlib.Path(path).write_bytes(gif_bomb(16384)),
             "it cannot be read (PNG or BMP are needed)"),
@@ -1011,24 +1055,26 @@ ROWS = [
             "it cannot be opened: Too many levels of symbolic links"),
     bad_own("a folder as an own picture", "own/palace/1.folder.png", os.mkdir,
             "it is not a regular file"),
-    ("damaged masks", "", 0, damage_masks, lay_pieces, send(TERM), 0, "Terminated", False),
-    ("read-only game folder", "", 1, read_only, read_only_play, send(TERM), 0, None, False),
-    ("full disk while saving", "", 1, small_disk, full_disk_play, send(TERM), 0, "Terminated",
-     False),
-    ("printed, a second print within the wait dropped", "", 1, None, printed, escape, 0, "exit",
-     False, {"printer": "pdf"}),
-    ("print-wait 0: printed twice", "", 1, None, printed_twice, escape, 0, "exit", False,
-     {"printer": "pdf", "arguments": ["--print-wait=0"]}),
-    ("two games in one folder print at once", "", 1, None, printed_by_two, escape, 0, None,
-     False, {"printer": "pdf"}),
-    ("no print server", "", 0, None, no_printer("no print server at localhost:"), escape, 0,
-     "exit", False, {"printer": "closed"}),
-    ("no default printer", "", 1, None, no_printer("no default printer at localhost:"), escape,
-     0, "exit", False, {"printer": "no default"}),
-    ("a print server that never answers", "", 0, None, hung_server, escape, 0, "exit", False,
-     {"printer": "silent"}),
-    ("printing off by --no-print, though a printer is there", "", 1, None, print_off, escape, 0,
-     "exit", False, {"printer": "pdf", "settings": "print = yes\n", "arguments": ["--no-print"]}),
+    Row("damaged masks", prepare=damage_masks, play=lay_pieces, end=send(TERM), last="Terminated"),
+    Row("read-only game folder", root=True, prepare=read_only, play=read_only_play,
+        end=send(TERM)),
+    Row("full disk while saving", root=True, prepare=small_disk, play=full_disk_play,
+        end=send(TERM), last="Terminated"),
+    Row("printed, a second print within the wait dropped", root=True, play=printed, end=escape,
+        last="exit", printer="pdf"),
+    Row("print-wait 0: printed twice", root=True, play=printed_twice, end=escape, last="exit",
+        printer="pdf", arguments=["--print-wait=0"]),
+    Row("two games in one folder print at once", root=True, play=printed_by_two, end=escape,
+        printer="pdf"),
+    Row("no print server", play=no_printer("no print server at localhost:"), end=escape,
+        last="exit", printer="closed"),
+    Row("no default printer", root=True, play=no_printer("no default printer at localhost:"),
+        end=escape, last="exit", printer="no default"),
+    Row("a print server that never answers", play=hung_server, end=escape, last="exit",
+        printer="silent"),
+    Row("printing off by --no-print, though a printer is there", root=True, play=print_off,
+        end=escape, last="exit", printer="pdf", settings="print = yes\n",
+        arguments=["--no-print"]),
 ]
 
 
@@ -1051,28 +1097,26 @@ def picture(name):
 
 
 def run(row):
-    name, server, root, prepare, play, end, code, last, shutdown_shown, *more = row
-    options = more[0] if more else {}
-    switched = "--display=keep" not in options.get("arguments", []) and server != "dummy wide"
+    server, play = row.server, row.play
+    switched = "--display=keep" not in row.arguments and server != "dummy wide"
     shutdown, first_background = picture("shutdown.jpg"), picture("background/1.meadow.jpg")
     servers = {"dummy": XServer.dummy_xorg, "XWayland": XServer.xwayland,
                "dummy wide": functools.partial(XServer.dummy_xorg, wide_only=True)}
     with servers[server]() if server in servers else XServer.xvfb(
             size=server + "x24" if "x" in server else "1024x768x24",
             randr=server != "no RandR") as screen:
-        window = "--display=window" in options.get("arguments", ()) or (
-            "display = window" in (options.get("settings") or ""))
+        window = "--display=window" in row.arguments or (
+            "display = window" in (row.settings or ""))
         x = Scene(screen, window)
         desktop = x.current_mode()
-        if "workarea" in options:
+        if row.workarea:
             screen.run("xprop", "-root", "-f", "_NET_WORKAREA", "32c", "-set", "_NET_WORKAREA",
-                       options["workarea"])
-        env = dict({"SDL_AUDIODRIVER": "nowhere"} if server == "no RandR" else {},
-                   **options.get("env", {}))
-        printer, address = print_server(options.get("printer"))
-        if options.get("printer"):
+                       row.workarea)
+        env = dict({"SDL_AUDIODRIVER": "nowhere"} if server == "no RandR" else {}, **row.env)
+        printer, address = print_server(row.printer)
+        if row.printer:
             env["CUPS_SERVER"] = address
-        game = Game(x, prepare, env, options.get("arguments", ()), options.get("settings"))
+        game = Game(x, row.prepare, env, row.arguments, row.settings)
         game.printer = printer
         game.desktop = desktop
         try:
@@ -1091,40 +1135,39 @@ def run(row):
                 game.empty = x.screenshot()
             if play and play is not True:
                 play(game, x)
-            if end:
-                end(game, x)
-            assert not shutdown_shown or wait_until(lambda: x.screenshot().matches(shutdown), 60),\
+            if row.end:
+                row.end(game, x)
+            assert not row.shutdown or wait_until(lambda: x.screenshot().matches(shutdown), 60),\
                 "no shutdown picture\n" + game.report()
-            assert game.wait(60) == code, game.report()
+            assert game.wait(60) == row.code, game.report()
             log = game.log()
-            assert last is None or log[-1:] == ["brightwell 198 " + last], game.report()
+            assert row.last is None or log[-1:] == ["brightwell 198 " + row.last], game.report()
             assert play or not any("703GameLevel" in line for line in log), game.report()
             assert wait_until(lambda: x.current_mode() == desktop, 20), x.current_mode()
-            if "then" in options:
-                options["then"](game, x)
+            if row.then:
+                row.then(game, x)
         finally:
             game.close()
             printer.__exit__(None, None, None)
-            if prepare in (read_only, small_disk):
+            if row.prepare in (read_only, small_disk):
                 subprocess.run(["umount", game.folder])
                 shutil.rmtree(game.folder, ignore_errors=True)
 
 
 class Endings(unittest.TestCase):
     def test_every_way_a_game_ends(self):
-        runnable = lambda row: (not row[2] or (
-            XServer.dummy_available() if "dummy" in row[1] else os.geteuid() == 0)) and (
-            row[1] != "XWayland" or XServer.xwayland_available()) and (
-            (row[10] if len(row) > 10 else {}).get("printer") not in ("pdf", "no default")
-            or printserver.available())
+        runnable = lambda row: (not row.root or (
+            XServer.dummy_available() if "dummy" in row.server else os.geteuid() == 0)) and (
+            row.server != "XWayland" or XServer.xwayland_available()) and (
+            row.printer not in ("pdf", "no default") or printserver.available())
         with ThreadPoolExecutor(4) as pool:
             results = [(row, runnable(row) and pool.submit(run, row)) for row in ROWS]
             for row, result in results:
-                with self.subTest(row[0]):
+                with self.subTest(row.name):
                     if not result:
-                        self.skipTest("needs root" + " and the dummy Xorg" * ("dummy" in row[1])
-                                      + " and CUPS with cups-pdf" * ("print" in row[0])
-                                      if row[2] else "needs weston and Xwayland")
+                        self.skipTest("needs root" + " and the dummy Xorg" * ("dummy" in row.server)
+                                      + " and CUPS with cups-pdf" * bool(row.printer)
+                                      if row.root else "needs weston and Xwayland")
                     result.result()
 
 

@@ -31,7 +31,9 @@
 #include "savegame/GalleryFolder.hpp"
 #include "savegame/SavedGame.hpp"
 #include "startup/CallbackGuard.hpp"
-#include "startup/GameCallbacks.hpp"
+#include "startup/GameDrawing.hpp"
+#include "startup/GameInput.hpp"
+#include "startup/GameWindow.hpp"
 #include "ui/Keyboard.hpp"
 #include "ui/MouseCursor.hpp"
 #include "video/MaskFile.hpp"
@@ -115,10 +117,9 @@ void openGame(StartUp::Game& game)
     mode.width = 1024;
     mode.height = 768;
     Platform::readCurrentMode(mode);
-    game.windowWidth = game.screenWidth = int(mode.width);
-    game.windowHeight = game.screenHeight = int(mode.height);
+    game.fullScreen().setScreen(int(mode.width), int(mode.height), false);
     StartUp::initGraphics();
-    StartUp::onReshape(game.windowWidth, game.windowHeight);
+    StartUp::onReshape(int(mode.width), int(mode.height));
     Platform::setSoundSink([](const std::string&) {});
 }
 
@@ -126,7 +127,7 @@ void openGame(StartUp::Game& game)
 GameLevel& newLevel()
 {
     StartUp::Game::current->buildLevel();
-    return *StartUp::Game::current->level;
+    return *StartUp::Game::current->level();
 }
 
 // A frame of the game's own level as the game makes it: the idle loop looks
@@ -412,8 +413,8 @@ int scene(int pieces)
         "(%ld bytes) | as played: "
         "%4d textures, %6.1f MiB (%6.1f once idle, given back in %.1f ms), taking the pieces "
         "%6.1f ms\n",
-        level.palace().bricks().size(), StartUp::Game::current->windowWidth,
-        StartUp::Game::current->windowHeight, carryMs, carryOldMs, changeMs, changeOldMs, litMs,
+        level.palace().bricks().size(), StartUp::Game::current->fullScreen().windowWidth(),
+        StartUp::Game::current->fullScreen().windowHeight(), carryMs, carryOldMs, changeMs, changeOldMs, litMs,
         lightOldMs, wholeMs, snapUs,
         saveMs, long(saved.tellg()), textures, memoryMiB, idleMiB, releaseMs, buildMs);
     return 0;
@@ -461,8 +462,8 @@ void playRound(GameLevel& level, std::mt19937& random, int round)
     {
         press(x, y);
         moveTo(300 + int(random() % 600), 50 + int(random() % 600));
-        StartUp::Game::current->keyboard.keyFunc(round % 2 ? 'i' : 'u');
-        StartUp::Game::current->keyboard.specialFunc(round % 3 ? GLUT_KEY_LEFT : GLUT_KEY_UP);
+        StartUp::Game::current->pressKey(round % 2 ? 'i' : 'u');
+        StartUp::Game::current->pressSpecial(round % 3 ? GLUT_KEY_LEFT : GLUT_KEY_UP);
         drawFrame(level);
         const int dropX = 300 + int(random() % 600), dropY = 50 + int(random() % 600);
         moveTo(dropX, dropY);
@@ -538,7 +539,7 @@ double heapKiB()
 // A key as the level's keyboard gets it.
 void key(unsigned char code)
 {
-    StartUp::Game::current->keyboard.keyFunc(code);
+    StartUp::Game::current->pressKey(code);
 }
 
 // N pieces laid, then 100 steps through the game's input callbacks (tints and

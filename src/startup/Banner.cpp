@@ -107,20 +107,20 @@ ExitBanner::~ExitBanner()
 
 void showStartupBanner(const std::string& picturePath)
 {
-    if (!Game::current->banner)
-        Game::current->banner = std::make_unique<Banner>(picturePath, 0);
+    if (!Game::current->banner())
+        Game::current->setBanner(std::make_unique<Banner>(picturePath, 0));
 }
 
 void showExitBanner(const std::string& picturePath)
 {
-    if (!Game::current->banner)
-        Game::current->banner = std::make_unique<ExitBanner>(picturePath, 8);
+    if (!Game::current->banner())
+        Game::current->setBanner(std::make_unique<ExitBanner>(picturePath, 8));
 }
 
 void dropCurrentBanner()
 {
     releaseCallbacks();
-    Game::current->banner.reset();
+    Game::current->dropBanner();
 }
 
 void bannerDisplay()
@@ -128,7 +128,7 @@ void bannerDisplay()
     guardCallback(
         []
         {
-            BannerImpl* banner = Game::current->banner.get();
+            BannerImpl* banner = Game::current->banner();
             if (!banner)
                 return;
             Game::current->sceneFit().clear(false, 0.0f, 0.0f, 0.0f);
@@ -144,7 +144,7 @@ void bannerIdle()
     guardCallback(
         []
         {
-            if (BannerImpl* banner = Game::current->banner.get())
+            if (BannerImpl* banner = Game::current->banner())
                 banner->idle();
         });
 }
@@ -154,7 +154,7 @@ void bannerKeyboard(unsigned char key, int, int)
     guardCallback(
         [key]
         {
-            if (BannerImpl* banner = Game::current->banner.get())
+            if (BannerImpl* banner = Game::current->banner())
                 banner->onKey(key);
         });
 }

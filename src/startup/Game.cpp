@@ -9,7 +9,7 @@ namespace StartUp
 
 Game* Game::current = nullptr;
 
-Game::Game()
+Game::Game(Settings settings) : runSettings(std::move(settings))
 {
     assert(!current && "make one Game per run: the GLUT callbacks reach only one");
     current = this;
@@ -17,9 +17,31 @@ Game::Game()
 
 Game::~Game()
 {
-    level.reset();
-    banner.reset();
+    playLevel.reset();
+    shownBanner.reset();
     current = nullptr;
+}
+
+VideoEngine::OpenGL::SceneFit Game::sceneFit() const
+{
+    return VideoEngine::OpenGL::fitScene(window.windowWidth(), window.windowHeight());
+}
+
+VideoEngine::OpenGL::Position Game::logicalPoint(int x, int y) const
+{
+    return sceneFit().toScene(x, y);
+}
+
+void Game::pressKey(unsigned char key)
+{
+    if (keyboard.keyFunc)
+        keyboard.keyFunc(key);
+}
+
+void Game::pressSpecial(int key)
+{
+    if (keyboard.specialFunc)
+        keyboard.specialFunc(key);
 }
 
 void Game::prepareLevel()
@@ -36,26 +58,32 @@ void Game::prepareLevel()
 
 void Game::buildLevel()
 {
-    level.reset();
+    playLevel.reset();
     GameLogic::PalaceBuild::GameLevel::Options options;
-    options.exitLocked = settings.lock;
-    options.pictureCopies = settings.pictures;
-    options.startWithLast = settings.startWithLast;
-    options.printing = settings.print;
-    options.printWaitSeconds = settings.printWait;
+    options.exitLocked = runSettings.lock;
+    options.pictureCopies = runSettings.pictures;
+    options.startWithLast = runSettings.startWithLast;
+    options.printing = runSettings.print;
+    options.printWaitSeconds = runSettings.printWait;
     options.catalogues = std::move(prepared);
-    level = std::make_unique<GameLogic::PalaceBuild::GameLevel>(keyboard, savedGame, gallery,
-                                                                std::move(options));
+    playLevel = std::make_unique<GameLogic::PalaceBuild::GameLevel>(keyboard, savedGame, gallery,
+                                                                    std::move(options));
 }
 
-VideoEngine::OpenGL::SceneFit Game::sceneFit() const
+void Game::releaseLevel()
 {
-    return VideoEngine::OpenGL::fitScene(windowWidth, windowHeight);
+    playLevel.reset();
+    prepared = {};
 }
 
-VideoEngine::OpenGL::Position Game::logicalPoint(int x, int y) const
+void Game::setBanner(std::unique_ptr<BannerImpl> banner)
 {
-    return sceneFit().toScene(x, y);
+    shownBanner = std::move(banner);
+}
+
+void Game::dropBanner()
+{
+    shownBanner.reset();
 }
 
 } // namespace StartUp

@@ -9,6 +9,7 @@
 #include "startup/DisplaySettings.hpp"
 #include "startup/Game.hpp"
 #include "startup/GameCallbacks.hpp"
+#include "startup/GameWindow.hpp"
 #include "startup/PhaseLoop.hpp"
 
 #include <GL/freeglut.h>
@@ -20,31 +21,33 @@ namespace StartUp
 
 int runProgram(const ProgramSetup& setup)
 {
-    Game game;
-    game.settings = setup.settings;
+    Game game(setup.settings);
     Platform::catchTerminationSignals();
     // Every sound goes nowhere: the audio device is never opened.
-    if (!game.settings.sound)
+    if (!game.settings().sound)
         Platform::setSoundSink([](const std::string&) {});
     DisplayMode savedMode;
-    bool& modeSwitched = game.modeSwitched;
+    bool modeSwitched = false;
     bool windowOpen = false;
     std::unique_ptr<Platform::ModeWatchdog> watchdog;
     try
     {
-        savedMode = getDisplaySettings(game.screenWidth, game.screenHeight);
-        if (game.settings.display == DisplayChoice::Switch)
+        int screenWidth = 0;
+        int screenHeight = 0;
+        savedMode = getDisplaySettings(screenWidth, screenHeight);
+        if (game.settings().display == DisplayChoice::Switch)
         {
             watchdog = std::make_unique<Platform::ModeWatchdog>(savedMode);
             std::vector<int> widths = {1024, 800};
             std::sort(widths.begin(), widths.end());
             modeSwitched = setDisplayMode(widths);
-            getDisplaySettings(game.screenWidth, game.screenHeight);
+            getDisplaySettings(screenWidth, screenHeight);
         }
         if (!modeSwitched)
             Platform::logLine("brightwell", 152)
-                << " Display mode " << game.screenWidth << "x" << game.screenHeight
+                << " Display mode " << screenWidth << "x" << screenHeight
                 << " kept: the scene is scaled to fit" << Platform::endLine;
+        game.fullScreen().setScreen(screenWidth, screenHeight, modeSwitched);
 
         initGraphics();
         windowOpen = true;
@@ -64,7 +67,7 @@ int runProgram(const ProgramSetup& setup)
             setup.showError("Brickwork Garden", "Unfortunately some of the images was removed or "
                                                 "changed. Try to reinstall the application.");
             glutShowWindow();
-            if (game.fullScreen)
+            if (game.fullScreen().isOn())
                 glutFullScreen();
             throw;
         }
@@ -85,18 +88,17 @@ int runProgram(const ProgramSetup& setup)
 
     // However the game ended, the palace in play is kept; then every GL
     // texture of the level goes, before the shutdown picture.
-    if (game.level)
+    if (GameLogic::PalaceBuild::GameLevel* level = game.level())
     {
         try
         {
-            game.level->endPlay();
+            level->endPlay();
         }
         catch (...)
         {
         }
     }
-    game.level.reset();
-    game.prepared = {};
+    game.releaseLevel();
 
     if (windowOpen && !sessionEndedFromOutside())
     {

@@ -4,7 +4,7 @@
 #include "platform/GameLog.hpp"
 #include "platform/Sound.hpp"
 #include "startup/CallbackGuard.hpp"
-#include "startup/GameCallbacks.hpp"
+#include "startup/GameInput.hpp"
 
 #include <GL/freeglut.h>
 #include <GL/glu.h>
@@ -79,8 +79,7 @@ SoundRecorder::~SoundRecorder()
 
 LevelTest::LevelTest()
 {
-    game.screenWidth = 1024;
-    game.screenHeight = 768;
+    game.fullScreen().setScreen(1024, 768, false);
     Platform::gameLog.open("gameLog.txt");
     writeGameFolder();
     game.buildLevel();
@@ -88,7 +87,7 @@ LevelTest::LevelTest()
 
 LevelTest::~LevelTest()
 {
-    level.reset();
+    game.releaseLevel();
     Platform::gameLog.close();
 }
 
@@ -110,8 +109,8 @@ void LevelTest::play(const std::string& script)
             {'m', [&] { StartUp::onPassiveMotion(x, y); }},
             {'d', [&] { StartUp::onMotion(x, y); }},
             {'k', [&] { StartUp::onKeyboard(step.at(1), 0, 0); }},
-            {'z', [&] { game.keyboard.keyFunc(GameLogic::PalaceBuild::GameLevel::undoKey); }},
-            {'y', [&] { game.keyboard.keyFunc(GameLogic::PalaceBuild::GameLevel::redoKey); }},
+            {'z', [&] { game.pressKey(GameLogic::PalaceBuild::GameLevel::undoKey); }},
+            {'y', [&] { game.pressKey(GameLogic::PalaceBuild::GameLevel::redoKey); }},
             {'<', [&] { StartUp::onSpecial(GLUT_KEY_LEFT, 0, 0); }},
             {'>', [&] { StartUp::onSpecial(GLUT_KEY_RIGHT, 0, 0); }},
             {'^', [&] { StartUp::onSpecial(GLUT_KEY_UP, 0, 0); }},

@@ -81,7 +81,12 @@ protected:
     WorkingDirectory cwd{dir.path()};
     SoundRecorder sounds;
     StartUp::Game game;
-    std::unique_ptr<GameLogic::PalaceBuild::GameLevel>& level = game.level;
+    // The game's level, built anew by game.buildLevel().
+    struct
+    {
+        StartUp::Game& game;
+        GameLogic::PalaceBuild::GameLevel* operator->() const { return game.level(); }
+    } level{game};
 };
 
 } // namespace TestSupport

@@ -61,8 +61,8 @@ bool FullScreen::follow(std::uint32_t now)
 {
     // A look's wait after the last request: the loop has passed it to the
     // window system.
-    const bool made = bool(glutGet(GLUT_FULL_SCREEN)) == askedFullScreen &&
-                      now - switchAskedMs >= followMs;
+    const bool made =
+        bool(glutGet(GLUT_FULL_SCREEN)) == askedFullScreen && now - switchAskedMs >= followMs;
     if (made && !askedFullScreen && !windowPlaced)
     {
         glutPositionWindow(place.left, place.top);

@@ -43,8 +43,7 @@ std::uint64_t drawGameFrame()
     GameLogic::PalaceBuild::GameLevel* level = game.level();
     const bool capturing = level && level->capture().pending();
     std::uint64_t shown = 0;
-    if (capturing && !game.fullScreen().modeSwitched() &&
-        drawCaptureOffscreen(game, *level, shown))
+    if (capturing && !game.fullScreen().modeSwitched() && drawCaptureOffscreen(game, *level, shown))
         return shown;
     game.sceneFit().clear(!level || !level->coversWindow(), 1.0f, 1.0f, 0.0f);
     if (!level)

@@ -1,8 +1,8 @@
 #include "startup/GameInput.hpp"
 
-#include "play/MouseHandler.hpp"
 #include "platform/Clock.hpp"
 #include "platform/KeyModifiers.hpp"
+#include "play/MouseHandler.hpp"
 #include "startup/CallbackGuard.hpp"
 #include "startup/Game.hpp"
 #include "startup/PhaseLoop.hpp"

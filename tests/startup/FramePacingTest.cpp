@@ -15,10 +15,10 @@ TEST(FramePacing, RedrawsAtMostEvery26Ms)
         bool due;
     };
     const std::pair<const char*, std::vector<Look>> rows[] = {
-        {"first look", {{1000, 0, false}, {1000, 1, false}, {1001, 0, true}, {1020, 7, false},
-                        {1027, 0, true}}},
-        {"clock wraps", {{0xFFFFFFF0u, 0, false}, {0xFFFFFFF1u, 0, true}, {10, 1, false},
-                         {11, 0, true}}},
+        {"first look",
+         {{1000, 0, false}, {1000, 1, false}, {1001, 0, true}, {1020, 7, false}, {1027, 0, true}}},
+        {"clock wraps",
+         {{0xFFFFFFF0u, 0, false}, {0xFFFFFFF1u, 0, true}, {10, 1, false}, {11, 0, true}}},
     };
     for (const auto& [name, looks] : rows)
     {

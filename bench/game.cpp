@@ -461,8 +461,8 @@ void playRound(GameLevel& level, std::mt19937& random, int round)
     {
         press(x, y);
         moveTo(300 + int(random() % 600), 50 + int(random() % 600));
-        StartUp::Game::current->keyboard.keyFunc(round % 2 ? 'i' : 'u');
-        StartUp::Game::current->keyboard.specialFunc(round % 3 ? GLUT_KEY_LEFT : GLUT_KEY_UP);
+        StartUp::Game::current->keyboard.key(round % 2 ? 'i' : 'u');
+        StartUp::Game::current->keyboard.special(round % 3 ? GLUT_KEY_LEFT : GLUT_KEY_UP);
         drawFrame(level);
         const int dropX = 300 + int(random() % 600), dropY = 50 + int(random() % 600);
         moveTo(dropX, dropY);
@@ -538,7 +538,7 @@ double heapKiB()
 // A key as the level's keyboard gets it.
 void key(unsigned char code)
 {
-    StartUp::Game::current->keyboard.keyFunc(code);
+    StartUp::Game::current->keyboard.key(code);
 }
 
 // N pieces laid, then 100 steps through the game's input callbacks (tints and

@@ -70,15 +70,14 @@ GameLevel::GameLevel(GameLogic::Keyboard& keyboard, SceneStore& savedGame, Palac
     steps = std::make_unique<Steps>(*pile, *handler, *backgroundCatalogue, frameCatalogue, *inPlay);
     bar->refresh(*this);
     handler->setHandlers([this] { onMouseButton(); }, [this] { onMouseMove(); });
-    keyboard.keyFunc = [this](unsigned char key) { onKey(key); };
-    keyboard.specialFunc = [this](int key) { onSpecialKey(key); };
+    keyboard.setHandlers([this](unsigned char key) { onKey(key); },
+                         [this](int key) { onSpecialKey(key); });
     Platform::logLine("PalaceBuild", 703) << "GameLevel::init" << Platform::endLine;
 }
 
 GameLevel::~GameLevel()
 {
-    keyboard.keyFunc = nullptr;
-    keyboard.specialFunc = nullptr;
+    keyboard.setHandlers(nullptr, nullptr);
 }
 
 VideoEngine::OpenGL::ScenePictures GameLevel::describe() const

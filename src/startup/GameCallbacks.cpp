@@ -352,9 +352,7 @@ void onKeyboard(unsigned char key, int, int)
                     GameLogic::requestExit();
                 return;
             }
-            GameLogic::Keyboard& keyboard = Game::current->keyboard;
-            if (keyboard.keyFunc)
-                keyboard.keyFunc(redoByShift(key, held));
+            Game::current->keyboard.key(redoByShift(key, held));
         });
 }
 
@@ -369,9 +367,7 @@ void onSpecial(int key, int, int)
                 toggleFullScreen(*Game::current);
                 return;
             }
-            GameLogic::Keyboard& keyboard = Game::current->keyboard;
-            if (keyboard.specialFunc)
-                keyboard.specialFunc(key);
+            Game::current->keyboard.special(key);
         });
 }
 

@@ -11,9 +11,7 @@ namespace GameLogic
 namespace PalaceBuild
 {
 
-MouseHandler::MouseHandler(Toolbar& toolbar, Palace& palace) : toolbar(toolbar), palace(palace)
-{
-}
+MouseHandler::MouseHandler(Toolbar& toolbar, Palace& palace) : toolbar(toolbar), palace(palace) {}
 
 void MouseHandler::handleButton(const Targets& targets)
 {
@@ -66,13 +64,13 @@ void MouseHandler::handleButton(const Targets& targets)
 
 void MouseHandler::take(std::size_t row)
 {
-    const std::string carried = dragged ? dragged->picture.data->fileName : std::string();
+    const std::string carried = dragged ? dragged->picture().data->fileName : std::string();
     if (std::shared_ptr<Brick> brick = toolbar.takePiece(row, carried))
     {
         dragged = std::move(brick);
         const float s = static_cast<float>(dragged->scale());
-        const auto width = dragged->picture.data->imageWidth;
-        const auto height = dragged->picture.data->imageHeight;
+        const auto width = dragged->picture().data->imageWidth;
+        const auto height = dragged->picture().data->imageHeight;
         grabOffset = {static_cast<int>(-(width * s * 0.5)), static_cast<int>(-(height * s * 0.5))};
     }
 }
@@ -81,8 +79,8 @@ void MouseHandler::pickUp(std::size_t place)
 {
     dragged = palace.takeOff(place, false);
     if (dragged)
-        grabOffset = {dragged->screenRect.left - position().x,
-                      dragged->screenRect.top - position().y};
+        grabOffset = {dragged->screenRect().left - position().x,
+                      dragged->screenRect().top - position().y};
 }
 
 bool MouseHandler::letGo()
@@ -129,13 +127,13 @@ void MouseHandler::handleMove()
 void MouseHandler::addTo(VideoEngine::OpenGL::PictureBatch& batch) const
 {
     if (dragged)
-        batch.add(dragged->picture);
+        batch.add(dragged->picture());
 }
 
 void MouseHandler::mirrorDragged()
 {
     if (dragged)
-        dragged->picture.mirror = !dragged->picture.mirror;
+        dragged->toggleMirror();
 }
 
 void MouseHandler::growDragged()
@@ -153,13 +151,13 @@ void MouseHandler::shrinkDragged()
 void MouseHandler::nextColorDragged()
 {
     if (dragged)
-        dragged->picture.nextColor();
+        dragged->nextColour();
 }
 
 void MouseHandler::previousColorDragged()
 {
     if (dragged)
-        dragged->picture.previousColor();
+        dragged->previousColour();
 }
 
 } // namespace PalaceBuild

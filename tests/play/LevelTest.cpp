@@ -3,8 +3,8 @@
 // picture capture.
 
 #include "support/Level.hpp"
-#include "play/MouseHandler.hpp"
 #include "model/Palace.hpp"
+#include "play/MouseHandler.hpp"
 #include "play/Toolbar.hpp"
 #include "savegame/SavedGame.hpp"
 #include "video/SceneFit.hpp"
@@ -31,9 +31,9 @@ std::string describe(const std::shared_ptr<const Brick>& brick)
     if (!brick)
         return "none";
     std::ostringstream text;
-    text << brick->picture.position.x << "," << brick->picture.position.y << " mirror "
-         << brick->picture.mirror << " tint " << brick->picture.colorChanger.step << " size "
-         << brick->picture.size;
+    text << brick->picture().position.x << "," << brick->picture().position.y << " mirror "
+         << brick->picture().mirror << " tint " << brick->picture().colorChanger.step << " size "
+         << brick->picture().size;
     return text.str();
 }
 
@@ -87,8 +87,8 @@ TEST_F(Level, DragAndDrop)
         // A laid piece dragged keeps its grab point.
         {"t m415,310 l415,310 p410,305 d420,310 d610,405 u610,405", 1, "none",
          "startDrag drop takeOff drop", "600,400 mirror 0 tint 0 size 10"},
-        {"t m415,310 l415,310 p410,305 d410,405 u410,405", 1, "none",
-         "startDrag drop takeOff drop", "400,400 mirror 0 tint 0 size 10"}, // straight down
+        {"t m415,310 l415,310 p410,305 d410,405 u410,405", 1, "none", "startDrag drop takeOff drop",
+         "400,400 mirror 0 tint 0 size 10"}, // straight down
         // Released over the toolbar: thrown away; between it and the drop
         // zone: still carried, with the button up.
         {"p105,195 d150,250 u150,250", 0, "none", "startDrag"},
@@ -499,7 +499,7 @@ TEST_F(Level, PictureCaptureShowsTheSceneAlone)
     clipped->setPosition(210, 400);
     cut.addBrick(clipped);
     std::ofstream("savegame.txt") << SaveGame::savedGameText(cut, level->backgrounds(),
-                                                              level->frames());
+                                                             level->frames());
     play("kl t m615,40 l615,40 t m615,110 l615,110 t m815,410");
     const struct
     {
@@ -544,13 +544,13 @@ TEST_F(Level, KeptStillPartShowsWhatAWholeRedrawShows)
     // Each picture drawn alone, in the order the screen stacks them.
     auto drawBrick = [](const Brick& brick)
     {
-        const auto& s = brick.sourceRect;
-        const auto& d = brick.screenRect;
-        if (brick.clipped)
-            brick.picture.drawPart(s.left, s.top, s.right, s.bottom, d.left, d.top, d.right,
-                                   d.bottom);
+        const auto& s = brick.sourceRect();
+        const auto& d = brick.screenRect();
+        if (brick.clipped())
+            brick.picture().drawPart(s.left, s.top, s.right, s.bottom, d.left, d.top, d.right,
+                                     d.bottom);
         else
-            brick.picture.draw();
+            brick.picture().draw();
     };
     auto everything = [&]
     {
@@ -566,7 +566,7 @@ TEST_F(Level, KeptStillPartShowsWhatAWholeRedrawShows)
         level->toolbar().addControls(controls);
         controls.draw();
         if (level->carried())
-            level->carried()->picture.draw();
+            level->carried()->picture().draw();
         return gl.screen();
     };
     // What the game does: no clearing where the level covers the window.

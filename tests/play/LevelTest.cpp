@@ -125,13 +125,12 @@ TEST_F(Level, DragAndDrop)
     for (int crowd : {0, 1000})
         for (const auto& row : rows)
         {
-            level->clearPalace();
+            game.buildLevel();
             if (crowd)
             {
                 std::ofstream("savegame.txt") << crowded;
                 play("kl");
             }
-            play("m600,700 l82,30"); // a piece carried is thrown away
             sounds.played.clear();
             play(row.script);
             level->draw();
@@ -313,7 +312,7 @@ TEST_F(Level, UndoAndRedoTakeEachKindOfStepBackAndBringItAgain)
     };
     for (const auto& row : rows)
     {
-        level->clearPalace();
+        game.buildLevel();
         play(row.setup);
         const std::string before = saved();
         play(row.step);
@@ -364,7 +363,8 @@ TEST_F(Level, UndoNeverWritesOverWhatAnotherGameDidToThePalace)
     auto theirCatalogues = GameLogic::PalaceBuild::GameLevel::makeCatalogues();
     for (const std::string& row : rows)
     {
-        play("l160,675 t m515,410 l515,410");
+        game.buildLevel();
+        play("t m515,410 l515,410");
         const std::string first = level->palaceInPlay().name();
         play("l160,675 t m615,510 l615,510");
         auto other = std::make_unique<SaveGame::GalleryFolder>("gallery");

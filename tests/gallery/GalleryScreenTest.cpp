@@ -24,8 +24,8 @@ TEST(GalleryScreen, HighlightAndPagesFollowKeysAndClicks)
     for (int k = 0; k < 14; ++k)
         names.push_back("p" + std::to_string(k));
 
-    // Steps: the arrow keys "<", ">", "^", "v"; a click on a target by its
-    // name (a thumbnail by its slot, "thumbnail:5"); "x" takes the
+    // Steps, separated by commas: the arrow keys "<", ">", "^", "v"; a click
+    // on a target by its name and index ("thumbnail:5"); "x" takes the
     // highlighted name out. Then the highlighted name, the first of its
     // page, the arrows listed, and the choices reported, in order.
     const struct
@@ -36,18 +36,18 @@ TEST(GalleryScreen, HighlightAndPagesFollowKeysAndClicks)
         {"", "p0", "p0", "next", ""},
         {">", "p1", "p0", "next", "none"},
         {"v", "p4", "p0", "next", "none"},
-        {"v v v", "p12", "p12", "previous", "none none page"},
-        {"v v v ^", "p8", "p0", "next", "none none page page"},
-        {"< ^", "p0", "p0", "next", "none none"},
-        {"v v v v >", "p13", "p12", "previous", "none none page none none"},
-        {"next_page", "p12", "p12", "previous", "page"},
-        {"next_page previous_page", "p0", "p0", "next", "page page"},
+        {"v,v,v", "p12", "p12", "previous", "none none page"},
+        {"v,v,v,^", "p8", "p0", "next", "none none page page"},
+        {"<,^", "p0", "p0", "next", "none none"},
+        {"v,v,v,v,>", "p13", "p12", "previous", "none none page none none"},
+        {"next page:0", "p12", "p12", "previous", "page"},
+        {"next page:0,previous page:0", "p0", "p0", "next", "page page"},
         {"thumbnail:5", "p5", "p0", "next", "open"},
-        {"next_page thumbnail:1", "p13", "p12", "previous", "page open"},
-        {"bin", "p0", "p0", "next", "trash"},
-        {"bin", "p0", "p0", "next", "", false},
-        {"v x", "p5", "p0", "next", "none"},
-        {"v v v > x x", "p11", "p0", "", "none none page none"},
+        {"next page:0,thumbnail:1", "p13", "p12", "previous", "page open"},
+        {"bin:0", "p0", "p0", "next", "trash"},
+        {"bin:0", "p0", "p0", "next", "", false},
+        {"v,x", "p5", "p0", "next", "none"},
+        {"v,v,v,>,x,x", "p11", "p0", "", "none none page none"},
     };
     for (const auto& row : rows)
     {
@@ -60,25 +60,18 @@ TEST(GalleryScreen, HighlightAndPagesFollowKeysAndClicks)
             reported += (reported.empty() ? "" : " ") + std::string(words[int(choice)]);
         };
         std::istringstream steps(row.steps);
-        for (std::string step; steps >> step;)
+        for (std::string step; std::getline(steps, step, ',');)
         {
-            const std::string keys = "<>^v";
-            const std::size_t key = keys.find(step);
             GameLogic::Targets targets;
             screen.addTargets(targets, report);
-            for (char& c : step)
-                c = c == '_' ? ' ' : c;
-            const std::size_t colon = step.find(':');
-            const std::size_t slot =
-                colon == std::string::npos ? 0 : std::stoul(step.substr(colon + 1));
+            const std::size_t key = std::string("<>^v").find(step);
             if (step == "x")
                 screen.remove(screen.highlighted());
-            else if (step.size() == 1 && key != std::string::npos)
+            else if (step.size() == 1)
                 report(screen.move(int(key == 1) - int(key == 0), int(key == 3) - int(key == 2)));
-            else
-                for (const GameLogic::Target& target : targets.all())
-                    if (target.name == step.substr(0, colon) && target.index == slot)
-                        target.act();
+            for (const GameLogic::Target& target : targets.all())
+                if (target.name + ":" + std::to_string(target.index) == step)
+                    target.act();
         }
         GameLogic::Targets targets;
         screen.addTargets(targets, report);

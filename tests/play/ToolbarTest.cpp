@@ -26,47 +26,32 @@ namespace
 
 // Notes each command asked, separated by spaces; a one-step history for
 // undo and redo; the folder commands shown on the toolbar, as the level does.
+// clang-format off
+#define NOTED(command) void command() override { note(#command); }
 struct Asked : Commands
 {
     void note(const std::string& what) { log += (log.empty() ? "" : " ") + what; }
-    void nextBackground() override { note("next background"); }
-    void previousBackground() override { note("previous background"); }
-    void nextFrame() override { note("next frame"); }
-    void previousFrame() override { note("previous frame"); }
-    void clearPalace() override { note("clear"); }
-    void nextColour() override { note("next colour"); }
-    void previousColour() override { note("previous colour"); }
-    void mirrorSelected() override { note("mirror"); }
-    void growPieces() override { note("grow"); }
-    void shrinkPieces() override { note("shrink"); }
-    void nextColourCarried() override { note("next colour carried"); }
-    void previousColourCarried() override { note("previous colour carried"); }
-    void mirrorCarried() override { note("mirror carried"); }
-    void growCarried() override { note("grow carried"); }
-    void shrinkCarried() override { note("shrink carried"); }
-    void showFolder(unsigned k) override
-    {
-        note("folder " + std::to_string(k)), bar->showFolder(k);
-    }
+    void showFolder(unsigned k) override { note("folder " + std::to_string(k)), bar->showFolder(k); }
     void nextFolder() override { note("next folder"), bar->nextFolder(); }
-    void savePicture() override { note("picture"); }
-    void savePlainPicture() override { note("plain picture"); }
-    void setWallpaper() override { note("wallpaper"); }
-    void print() override { note("print"); }
     void undo() override { note("undo"), undoable = false; }
     void redo() override { note("redo"), undoable = true; }
-    void saveGame() override { note("save"); }
-    void loadGame() override { note("load"); }
-    void toggleGallery() override { note("gallery"); }
     bool canUndo() const override { return undoable; }
     bool canRedo() const override { return !undoable; }
     bool exitLocked() const override { return false; }
     bool canPrint() const override { return false; }
+    NOTED(nextBackground) NOTED(previousBackground) NOTED(nextFrame) NOTED(previousFrame)
+    NOTED(clearPalace) NOTED(nextColour) NOTED(previousColour) NOTED(mirrorSelected)
+    NOTED(growPieces) NOTED(shrinkPieces) NOTED(nextColourCarried) NOTED(previousColourCarried)
+    NOTED(mirrorCarried) NOTED(growCarried) NOTED(shrinkCarried) NOTED(savePicture)
+    NOTED(savePlainPicture) NOTED(setWallpaper) NOTED(print) NOTED(saveGame) NOTED(loadGame)
+    NOTED(toggleGallery)
 
     std::string log;
     bool undoable = false;
     GameLogic::PalaceBuild::Toolbar* bar = nullptr;
 };
+#undef NOTED
+// clang-format on
 
 class Toolbar : public ::testing::Test
 {
@@ -76,11 +61,7 @@ protected:
         Platform::gameLog.open("gameLog.txt");
         writeGameFolder();
     }
-    ~Toolbar() override
-    {
-        bar.reset();
-        Platform::gameLog.close();
-    }
+    ~Toolbar() override { Platform::gameLog.close(); }
 
     // A new toolbar on the game folder as it is now; no command asked, no
     // sound played, the mouse away from it.
@@ -89,7 +70,6 @@ protected:
         std::vector<std::vector<std::string>> firstFolder;
         GameLogic::PalaceBuild::listPicturesByRow("BMP/palace/", firstFolder,
                                                   GameLogic::PalaceBuild::Toolbar::picturePattern);
-        bar.reset();
         bar = std::make_unique<GameLogic::PalaceBuild::Toolbar>(GameLogic::PalaceBuild::controls(),
                                                                 firstFolder, asked);
         asked = Asked();
@@ -146,7 +126,6 @@ private:
     // its pieces, each on a fresh list, then the controls' states.
     void onMouse()
     {
-        using GameLogic::Target;
         auto targets = [this]
         {
             GameLogic::Targets list;
@@ -155,7 +134,7 @@ private:
             return list;
         };
         targets().handleMouse(*cursor, GameLogic::PalaceBuild::Toolbar::controlGroups);
-        targets().handleMouse(*cursor, {Target::Group::pieces});
+        targets().handleMouse(*cursor, {GameLogic::Target::Group::pieces});
         bar->refresh(asked);
     }
 };
@@ -213,10 +192,10 @@ TEST_F(Toolbar, ButtonAndSizeBoxShowTheirStates)
         int undo = 4, redo = 1;
     } rows[] = {
         {"m170,680", 2, 1},
-        {"p170,680", 3, 1, false, "clear"},
-        {"p170,680 d175,685", 3, 1, false, "clear"},
-        {"p170,680 d175,685 u175,685", 2, 1, false, "clear"},
-        {"l170,680 m300,300", 1, 1, false, "clear"},
+        {"p170,680", 3, 1, false, "clearPalace"},
+        {"p170,680 d175,685", 3, 1, false, "clearPalace"},
+        {"p170,680 d175,685 u175,685", 2, 1, false, "clearPalace"},
+        {"l170,680 m300,300", 1, 1, false, "clearPalace"},
         {"p215,720 d170,680", 3, 1}, // pressed elsewhere
         {"p215,720 d170,680 u170,680 m75,70", 1, 2},
         {"p75,70", 1, 3, true},

@@ -280,12 +280,12 @@ void drawEverything(GameLevel& level)
 {
     auto drawBrick = [](const Brick& brick)
     {
-        const auto& s = brick.sourceRect;
-        const auto& d = brick.screenRect;
-        if (brick.clipped)
-            brick.picture.drawPart(s.left, s.top, s.right, s.bottom, d.left, d.top, d.right, d.bottom);
+        const auto& s = brick.sourceRect();
+        const auto& d = brick.screenRect();
+        if (brick.clipped())
+            brick.picture().drawPart(s.left, s.top, s.right, s.bottom, d.left, d.top, d.right, d.bottom);
         else
-            brick.picture.draw();
+            brick.picture().draw();
     };
     glClearColor(1.0f, 1.0f, 0.0f, 1.0f);
     glClear(GL_COLOR_BUFFER_BIT);
@@ -300,7 +300,7 @@ void drawEverything(GameLevel& level)
     level.toolbar().addControls(controls);
     controls.draw();
     if (level.carried())
-        level.carried()->picture.draw();
+        level.carried()->picture().draw();
     glFlush();
     glutSwapBuffers();
     glFinish();
@@ -435,7 +435,7 @@ int load(std::size_t pieces)
     drawFrame(level);
     std::set<const void*> pictures;
     for (const auto& brick : level.palace().bricks())
-        pictures.insert(brick->picture.data.get());
+        pictures.insert(brick->picture().data.get());
     const double drawnMiB = residentMiB();
     glFinish();
     Platform::releaseFreeMemory();

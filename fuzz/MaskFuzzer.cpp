@@ -44,10 +44,10 @@ extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv)
 // Aborts unless every run lies in the picture and follows the one before.
 static void checkFits(const Brick& piece)
 {
-    const int width = int(piece.picture.data->imageWidth);
-    const int height = int(piece.picture.data->imageHeight);
+    const int width = int(piece.picture().data->imageWidth);
+    const int height = int(piece.picture().data->imageHeight);
     const GameLogic::RowData* before = nullptr;
-    for (const GameLogic::RowData& run : *piece.mask.runs)
+    for (const GameLogic::RowData& run : *piece.mask().runs)
     {
         if (run.row < 0 || run.row >= height || run.first < 0 || run.first > run.end ||
             run.end >= width ||
@@ -65,16 +65,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (const auto& piece : pieces)
     {
         piece->loadMask((scratch / "input").string());
-        if (!piece->mask.runs)
+        if (!piece->mask().runs)
             continue;
         checkFits(*piece);
         // Left of the piece every run of the row is looked at; then its middle.
-        const int width = int(piece->picture.data->imageWidth);
-        const int height = int(piece->picture.data->imageHeight);
+        const int width = int(piece->picture().data->imageWidth);
+        const int height = int(piece->picture().data->imageHeight);
         for (const bool mirror : {false, true})
             for (const unsigned step : {Brick::smallestSize, Brick::largestSize})
             {
-                piece->picture.mirror = mirror;
+                piece->setMirrored(mirror);
                 piece->setSize(step);
                 piece->setPosition(300, 200);
                 for (int y = 199; y <= 201 + height * 2; ++y)

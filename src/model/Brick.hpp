@@ -24,12 +24,19 @@ namespace PalaceBuild
 class Brick
 {
 public:
+    using Picture = VideoEngine::OpenGL::Texture<VideoEngine::OpenGL::FastTextureData>;
+
     static constexpr unsigned smallestSize = 4;
     static constexpr unsigned largestSize = 12;
 
-    // An empty picture, empty rectangles, not clipped, an empty mask. The
-    // saved-game loader fills such bricks.
+    // An empty picture, empty rectangles, not clipped, an empty mask.
     Brick() = default;
+
+    // A brick as the saved game keeps it: the picture, the rectangle it
+    // covers, the part of the picture shown there when clipped, and the mask
+    // (placed at the picture's position; no runs: hit by its rectangle).
+    Brick(Picture picture, VideoEngine::OpenGL::Rectangl screenRect,
+          VideoEngine::OpenGL::Rectangl sourceRect, bool clipped, Mask mask);
 
     // Shows the file's picture (size 10, white, at (0, 0); its data shared,
     // see sharedPicture) and reads its ".mask" file. Loading errors of the
@@ -53,6 +60,18 @@ public:
     // Sets clipped; switching it off makes the brick whole again, moving
     // screenRect back over the part that the clipping had cut away.
     void setClipped(bool on);
+    // Clipped to show the source part of the picture in the screen rectangle.
+    void clipTo(VideoEngine::OpenGL::Rectangl source, VideoEngine::OpenGL::Rectangl screen);
+    // Cuts away the part of the scaled picture left of the edge (clipped),
+    // or makes the brick whole when no part lies there. A brick lying wholly
+    // left of the edge keeps an empty rectangle at the edge.
+    void clipLeftOf(int edge);
+
+    // The picture's mirror and tint steps (see Texture).
+    void toggleMirror();
+    void setMirrored(bool on);
+    void nextColour();
+    void previousColour();
 
     // Clamps the step to 4..12, sets it and rescales screenRect; returns the
     // step in force.
@@ -80,11 +99,20 @@ public:
     // pass on.
     void reload(const std::string& fileName);
 
-    VideoEngine::OpenGL::Texture<VideoEngine::OpenGL::FastTextureData> picture;
-    VideoEngine::OpenGL::Rectangl screenRect;
-    bool clipped = false;
-    VideoEngine::OpenGL::Rectangl sourceRect;
-    Mask mask;
+    const Picture& picture() const { return image; }
+    // The rectangle the brick covers (scaled or clipped), the part of the
+    // picture shown there while clipped, and whether it is.
+    VideoEngine::OpenGL::Rectangl screenRect() const { return screen; }
+    VideoEngine::OpenGL::Rectangl sourceRect() const { return source; }
+    bool clipped() const { return cut; }
+    const Mask& mask() const { return hitMask; }
+
+private:
+    Picture image;
+    VideoEngine::OpenGL::Rectangl screen;
+    bool cut = false;
+    VideoEngine::OpenGL::Rectangl source;
+    Mask hitMask;
 };
 
 // The rectangle with right and bottom scaled by factor about its top-left

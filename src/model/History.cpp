@@ -19,12 +19,12 @@ namespace
 // everything the saved game keeps of a brick.
 bool sameParameters(const Brick& a, const Brick& b)
 {
-    const auto& p = a.picture;
-    const auto& q = b.picture;
+    const auto& p = a.picture();
+    const auto& q = b.picture();
     return p.data == q.data && p.mirror == q.mirror && p.position == q.position &&
            p.size == q.size && p.red == q.red && p.green == q.green && p.blue == q.blue &&
-           p.colorChanger.step == q.colorChanger.step && a.clipped == b.clipped &&
-           a.screenRect == b.screenRect && a.sourceRect == b.sourceRect;
+           p.colorChanger.step == q.colorChanger.step && a.clipped() == b.clipped() &&
+           a.screenRect() == b.screenRect() && a.sourceRect() == b.sourceRect();
 }
 
 // The topmost brick of scene to whose placement scene from does not have:

@@ -43,13 +43,15 @@ void alignEdges(Brick& dragged, const Brick& placed, Axis axis)
 {
     if (axis == Axis::horizontal)
     {
-        snapBy(dragged, placed.picture.imageRect().left - dragged.picture.imageRect().left, axis);
-        snapBy(dragged, placed.picture.imageRect().right - dragged.picture.imageRect().right, axis);
+        snapBy(dragged, placed.picture().imageRect().left - dragged.picture().imageRect().left,
+               axis);
+        snapBy(dragged, placed.picture().imageRect().right - dragged.picture().imageRect().right,
+               axis);
     }
     else
     {
-        snapBy(dragged, placed.picture.imageRect().top - dragged.picture.imageRect().top, axis);
-        snapBy(dragged, placed.picture.imageRect().bottom - dragged.picture.imageRect().bottom,
+        snapBy(dragged, placed.picture().imageRect().top - dragged.picture().imageRect().top, axis);
+        snapBy(dragged, placed.picture().imageRect().bottom - dragged.picture().imageRect().bottom,
                axis);
     }
 }
@@ -57,14 +59,14 @@ void alignEdges(Brick& dragged, const Brick& placed, Axis axis)
 // The four edge tests of one placed brick, in their fixed order.
 void snapTo(Brick& dragged, const Brick& placed)
 {
-    const Rectangl b = placed.picture.imageRect();
-    if (snapBy(dragged, b.top - dragged.picture.imageRect().bottom, Axis::vertical))
+    const Rectangl b = placed.picture().imageRect();
+    if (snapBy(dragged, b.top - dragged.picture().imageRect().bottom, Axis::vertical))
         alignEdges(dragged, placed, Axis::horizontal);
-    if (snapBy(dragged, b.bottom - dragged.picture.imageRect().top, Axis::vertical))
+    if (snapBy(dragged, b.bottom - dragged.picture().imageRect().top, Axis::vertical))
         alignEdges(dragged, placed, Axis::horizontal);
-    if (snapBy(dragged, b.left - dragged.picture.imageRect().right, Axis::horizontal))
+    if (snapBy(dragged, b.left - dragged.picture().imageRect().right, Axis::horizontal))
         alignEdges(dragged, placed, Axis::vertical);
-    if (snapBy(dragged, b.right - dragged.picture.imageRect().left, Axis::horizontal))
+    if (snapBy(dragged, b.right - dragged.picture().imageRect().left, Axis::horizontal))
         alignEdges(dragged, placed, Axis::vertical);
 }
 
@@ -75,24 +77,7 @@ void Palace::addBrick(const std::shared_ptr<Brick>& brick)
     if (!brick)
         return;
     brick->fitScreenRect();
-    const double s = brick->scale();
-    const Rectangl shown = scaledRect(brick->picture.imageRect(), s);
-    const int d = toolbarEdge - shown.left;
-    if (d >= 0)
-    {
-        brick->screenRect.left += d;
-        brick->sourceRect.left = static_cast<std::int32_t>(d / s + brick->sourceRect.left);
-        brick->clipped = true;
-        // A brick lying wholly behind the toolbar keeps an empty rectangle at
-        // the edge instead of a reversed one, so it neither draws over the
-        // toolbar nor reads picture columns beyond its width.
-        brick->screenRect.right = std::max(brick->screenRect.right, brick->screenRect.left);
-        brick->sourceRect.left = std::min(brick->sourceRect.left, brick->sourceRect.right);
-    }
-    else
-    {
-        brick->setClipped(false);
-    }
+    brick->clipLeftOf(toolbarEdge);
     pile.push_front(brick);
     chosen = brick;
     Platform::playSound(dropSound);
@@ -158,19 +143,19 @@ void Palace::putBack(const std::shared_ptr<Brick>& brick, std::size_t below)
 void Palace::toggleMirror()
 {
     if (chosen)
-        chosen->picture.mirror = !chosen->picture.mirror;
+        chosen->toggleMirror();
 }
 
 void Palace::nextColor()
 {
     if (chosen)
-        chosen->picture.nextColor();
+        chosen->nextColour();
 }
 
 void Palace::previousColor()
 {
     if (chosen)
-        chosen->picture.previousColor();
+        chosen->previousColour();
 }
 
 unsigned Palace::increaseSize(bool alsoForNewPieces)

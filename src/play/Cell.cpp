@@ -73,7 +73,7 @@ void Cell::fitPicture()
     if (!hasPicture())
         return;
     brick.setClipped(false);
-    const VideoEngine::OpenGL::Rectangl r = brick.picture.imageRect();
+    const VideoEngine::OpenGL::Rectangl r = brick.picture().imageRect();
     const double s = brick.scale();
     const VideoEngine::OpenGL::Rectangl shown = scaledRect(r, s);
     const int ox = std::max(0, (r.left - shown.right + boxWidth) / 2);
@@ -82,23 +82,22 @@ void Cell::fitPicture()
     const int h = std::min(shown.bottom - r.top, boxHeight);
     const double reciprocal = 1 / s;
 
-    brick.setClipped(true);
-    brick.sourceRect = {0, 0, static_cast<int>(w * reciprocal), static_cast<int>(h * reciprocal)};
-    brick.screenRect = {0, 0, w, h};
+    brick.clipTo({0, 0, static_cast<int>(w * reciprocal), static_cast<int>(h * reciprocal)},
+                 {0, 0, w, h});
     brick.setPosition(x + ox, y + oy);
 
     Platform::logLine("PalaceBuild", 765)
         << " Add brick to cell (" << 0 << "," << 0 << " : " << w << "," << h << ") (" << r.left
         << "," << r.top << " : " << shown.right << "," << shown.bottom << ") "
-        << brick.picture.data->fileName << Platform::endLine;
+        << brick.picture().data->fileName << Platform::endLine;
 }
 
 std::shared_ptr<Brick> Cell::take(const std::string& carried)
 {
-    if (!hasPicture() || brick.picture.data->fileName == carried)
+    if (!hasPicture() || brick.picture().data->fileName == carried)
         return nullptr;
     Platform::logLine("PalaceBuild", 567)
-        << " start drag(" << brick.picture.data->fileName << ") " << &brick << Platform::endLine;
+        << " start drag(" << brick.picture().data->fileName << ") " << &brick << Platform::endLine;
     auto copy = std::make_shared<Brick>(brick);
     copy->setClipped(false);
     Platform::playSound("Sound/startDrag.wav");
@@ -120,7 +119,7 @@ void Cell::addTargets(Targets& list, std::size_t row, const std::function<void()
 
 std::string Cell::shownFile() const
 {
-    return hasPicture() ? brick.picture.data->fileName : std::string();
+    return hasPicture() ? brick.picture().data->fileName : std::string();
 }
 
 void Cell::addPicture(VideoEngine::OpenGL::PictureBatch& batch) const

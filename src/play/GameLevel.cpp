@@ -60,7 +60,7 @@ GameLevel::GameLevel(GameLogic::Keyboard& keyboard, SceneStore& savedGame, Palac
     bar = std::make_unique<Toolbar>(controls(), firstFolder, *this);
     Platform::throwIfTerminated();
     pile = std::make_unique<Palace>();
-    handler = std::make_shared<MouseHandler>("", *bar, *pile);
+    handler = std::make_shared<MouseHandler>(*bar, *pile);
     inPlay = std::make_unique<PalaceInPlay>(kept, *pile, *backgroundCatalogue, frameCatalogue);
     gallery = std::make_unique<Gallery>(kept, *pile, *backgroundCatalogue, frameCatalogue, *inPlay,
                                         locked);
@@ -69,17 +69,15 @@ GameLevel::GameLevel(GameLogic::Keyboard& keyboard, SceneStore& savedGame, Palac
         gallery->begin(last);
     steps = std::make_unique<Steps>(*pile, *handler, *backgroundCatalogue, frameCatalogue, *inPlay);
     bar->refresh(*this);
-    handler->onButton = [this] { onMouseButton(); };
-    handler->onMove = [this] { onMouseMove(); };
-    keyboard.keyFunc = [this](unsigned char key) { onKey(key); };
-    keyboard.specialFunc = [this](int key) { onSpecialKey(key); };
+    handler->setHandlers([this] { onMouseButton(); }, [this] { onMouseMove(); });
+    keyboard.setHandlers([this](unsigned char key) { onKey(key); },
+                         [this](int key) { onSpecialKey(key); });
     Platform::logLine("PalaceBuild", 703) << "GameLevel::init" << Platform::endLine;
 }
 
 GameLevel::~GameLevel()
 {
-    keyboard.keyFunc = nullptr;
-    keyboard.specialFunc = nullptr;
+    keyboard.setHandlers(nullptr, nullptr);
 }
 
 VideoEngine::OpenGL::ScenePictures GameLevel::describe() const
@@ -417,7 +415,7 @@ void GameLevel::onMouseButton()
     // Presses on the undo and redo buttons are theirs alone: they neither
     // drop nor pick up a piece. A drag released over them ends as anywhere.
     const Targets before = targets();
-    const VideoEngine::OpenGL::Position at = handler->position;
+    const VideoEngine::OpenGL::Position at = handler->position();
     const bool dragEnds = handler->leftReleased() && handler->dragging();
     if (dragEnds || (!before.hits(at, "undo") && !before.hits(at, "redo")))
         handler->handleButton(before);

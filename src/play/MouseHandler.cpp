@@ -11,17 +11,12 @@ namespace GameLogic
 namespace PalaceBuild
 {
 
-MouseHandler::MouseHandler(const std::string& cursorPicture, Toolbar& toolbar, Palace& palace)
-    : MouseCursor(cursorPicture), toolbar(toolbar), palace(palace)
-{
-}
+MouseHandler::MouseHandler(Toolbar& toolbar, Palace& palace) : toolbar(toolbar), palace(palace) {}
 
 void MouseHandler::handleButton(const Targets& targets)
 {
-    const int x = position.x;
-    const int y = position.y;
-    const bool leftPressed = leftDown && !leftWasDown;
-    const bool rightPressed = rightDown && !rightWasDown;
+    const int x = position().x;
+    const int y = position().y;
 
     if (leftReleased() && dragging())
     {
@@ -29,12 +24,12 @@ void MouseHandler::handleButton(const Targets& targets)
         pressTook = false;
         return;
     }
-    if (leftPressed || leftReleased())
+    if (leftPressed() || leftReleased())
         pressTook = false;
 
-    if (x < toolbarStrip && leftPressed)
+    if (x < toolbarStrip && leftPressed())
     {
-        if (const Target* piece = targets.first(Target::Group::pieces, position))
+        if (const Target* piece = targets.first(Target::Group::pieces, position()))
         {
             const std::shared_ptr<Brick> before = dragged;
             piece->act();
@@ -45,17 +40,17 @@ void MouseHandler::handleButton(const Targets& targets)
     {
         if (!dragged)
         {
-            if (leftPressed || rightPressed)
+            if (leftPressed() || rightPressed())
             {
                 // With the right button down a press removes what it hits.
-                if (const Target* laid = targets.first(Target::Group::laidPieces, position))
+                if (const Target* laid = targets.first(Target::Group::laidPieces, position()))
                 {
-                    if (rightDown)
+                    if (rightDown())
                         palace.takeOff(laid->index, true);
                     else
                         laid->act();
                 }
-                pressTook = leftPressed && dragged;
+                pressTook = leftPressed() && dragged;
             }
         }
         else if (std::shared_ptr<Brick> dropped = releaseDragged())
@@ -69,13 +64,13 @@ void MouseHandler::handleButton(const Targets& targets)
 
 void MouseHandler::take(std::size_t row)
 {
-    const std::string carried = dragged ? dragged->picture.data->fileName : std::string();
+    const std::string carried = dragged ? dragged->picture().data->fileName : std::string();
     if (std::shared_ptr<Brick> brick = toolbar.takePiece(row, carried))
     {
         dragged = std::move(brick);
         const float s = static_cast<float>(dragged->scale());
-        const auto width = dragged->picture.data->imageWidth;
-        const auto height = dragged->picture.data->imageHeight;
+        const auto width = dragged->picture().data->imageWidth;
+        const auto height = dragged->picture().data->imageHeight;
         grabOffset = {static_cast<int>(-(width * s * 0.5)), static_cast<int>(-(height * s * 0.5))};
     }
 }
@@ -84,8 +79,8 @@ void MouseHandler::pickUp(std::size_t place)
 {
     dragged = palace.takeOff(place, false);
     if (dragged)
-        grabOffset = {dragged->screenRect.left - picture.position.x,
-                      dragged->screenRect.top - picture.position.y};
+        grabOffset = {dragged->screenRect().left - position().x,
+                      dragged->screenRect().top - position().y};
 }
 
 bool MouseHandler::letGo()
@@ -95,50 +90,50 @@ bool MouseHandler::letGo()
 
 bool MouseHandler::dragging() const
 {
-    return pressTook && leftMovedFar;
+    return pressTook && leftMovedFar();
 }
 
 void MouseHandler::endDrag()
 {
     if (!dragged)
         return;
-    if (position.x > dropZone)
+    if (position().x > dropZone)
         palace.addBrick(std::exchange(dragged, nullptr));
-    else if (position.x < toolbarStrip)
+    else if (position().x < toolbarStrip)
         dragged.reset();
 }
 
 std::shared_ptr<Brick> MouseHandler::releaseDragged()
 {
-    if (!dragged || picture.position.x <= dropZone)
+    if (!dragged || position().x <= dropZone)
         return nullptr;
-    if (leftDown && !leftWasDown)
+    if (leftPressed())
         return std::exchange(dragged, nullptr);
-    if (rightDown && !rightWasDown)
+    if (rightPressed())
         return std::make_shared<Brick>(*dragged);
     return nullptr;
 }
 
 void MouseHandler::handleMove()
 {
-    if (previousPosition.x >= toolbarStrip && position.x < toolbarStrip)
+    if (previousPosition().x >= toolbarStrip && position().x < toolbarStrip)
         dragged.reset();
     if (!dragged)
         return;
-    dragged->setPosition(position.x + grabOffset.dx, position.y + grabOffset.dy);
+    dragged->setPosition(position().x + grabOffset.dx, position().y + grabOffset.dy);
     palace.snap(dragged);
 }
 
 void MouseHandler::addTo(VideoEngine::OpenGL::PictureBatch& batch) const
 {
     if (dragged)
-        batch.add(dragged->picture);
+        batch.add(dragged->picture());
 }
 
 void MouseHandler::mirrorDragged()
 {
     if (dragged)
-        dragged->picture.mirror = !dragged->picture.mirror;
+        dragged->toggleMirror();
 }
 
 void MouseHandler::growDragged()
@@ -156,13 +151,13 @@ void MouseHandler::shrinkDragged()
 void MouseHandler::nextColorDragged()
 {
     if (dragged)
-        dragged->picture.nextColor();
+        dragged->nextColour();
 }
 
 void MouseHandler::previousColorDragged()
 {
     if (dragged)
-        dragged->picture.previousColor();
+        dragged->previousColour();
 }
 
 } // namespace PalaceBuild

@@ -42,9 +42,9 @@ public:
     static constexpr int toolbarStrip = 225;
     static constexpr int dropZone = 235;
 
-    // A cursor with the given picture (the level passes an empty name);
-    // nothing carried. The toolbar and the palace belong to the level.
-    MouseHandler(const std::string& cursorPicture, Toolbar& toolbar, Palace& palace);
+    // A cursor with nothing carried. The toolbar and the palace belong to
+    // the level.
+    MouseHandler(Toolbar& toolbar, Palace& palace);
 
     // Runs after every button event and every drag motion: takes, picks up,
     // removes, drops or stamps on a fresh press (the pieces hit found in
@@ -70,8 +70,7 @@ public:
     // crossing into the toolbar strip, else moves it and snaps it.
     void handleMove();
 
-    // Adds the carried brick, whole, to the batch; the cursor picture itself
-    // is not drawn.
+    // Adds the carried brick, whole, to the batch.
     void addTo(VideoEngine::OpenGL::PictureBatch& batch) const;
 
     // Keyboard commands on the carried brick; nothing when none is carried.

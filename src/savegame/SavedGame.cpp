@@ -5,8 +5,8 @@
 
 #include "savegame/SavedGame.hpp"
 
-#include "model/Brick.hpp"
 #include "content/ImageManager.hpp"
+#include "model/Brick.hpp"
 #include "model/Palace.hpp"
 #include "platform/AtomicFile.hpp"
 #include "savegame/BoundedTextIArchive.hpp"
@@ -112,9 +112,10 @@ void checkPicture(const VideoEngine::OpenGL::Texture<VideoEngine::OpenGL::FastTe
         damaged("picture out of reach");
 }
 
-void checkPlacement(const Brick& brick)
+void checkPlacement(VideoEngine::OpenGL::Rectangl screenRect,
+                    VideoEngine::OpenGL::Rectangl sourceRect)
 {
-    if (!withinReach(brick.screenRect) || !withinReach(brick.sourceRect))
+    if (!withinReach(screenRect) || !withinReach(sourceRect))
         damaged("brick out of reach");
 }
 

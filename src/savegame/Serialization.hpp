@@ -11,8 +11,8 @@
 // A failed check throws std::runtime_error. A missing picture is damage too,
 // unless the reading allows stand-ins (see SharedPictures).
 
-#include "model/Brick.hpp"
 #include "content/ImageManager.hpp"
+#include "model/Brick.hpp"
 #include "model/Palace.hpp"
 #include "savegame/SharedPictures.hpp"
 #include "video/ColorChanger.hpp"
@@ -32,6 +32,7 @@
 #include <memory>
 #include <stdexcept>
 #include <string>
+#include <utility>
 
 namespace SaveGame
 {
@@ -64,9 +65,10 @@ void checkPictureName(const std::string& fileName);
 void checkPicture(
     const VideoEngine::OpenGL::Texture<VideoEngine::OpenGL::FastTextureData>& picture);
 
-// Throws unless every coordinate of the brick is within reach of the screen,
-// so no later arithmetic on it can overflow.
-void checkPlacement(const Brick& brick);
+// Throws unless every coordinate of a brick's rectangles is within reach of
+// the screen, so no later arithmetic on it can overflow.
+void checkPlacement(VideoEngine::OpenGL::Rectangl screenRect,
+                    VideoEngine::OpenGL::Rectangl sourceRect);
 
 // Throws when the pile holds an empty pointer or one brick twice.
 void checkPile(const Palace& palace);
@@ -133,7 +135,7 @@ void serialize(Archive& archive,
 template <class Archive>
 void save(Archive& archive, const GameLogic::PalaceBuild::Brick& brick, unsigned)
 {
-    archive << brick.clipped << brick.picture << brick.screenRect << brick.sourceRect;
+    archive << brick.clipped() << brick.picture() << brick.screenRect() << brick.sourceRect();
 }
 
 // Reads the brick, then takes the mask of its picture's ".mask" file, read
@@ -156,21 +158,25 @@ template <class Archive> void load(Archive& archive, GameLogic::PalaceBuild::Bri
 {
     try
     {
-        archive >> brick.clipped >> brick.picture >> brick.screenRect >> brick.sourceRect;
-        SaveGame::SavedGameChecks::checkPlacement(brick);
+        bool clipped = false;
+        GameLogic::PalaceBuild::Brick::Picture picture;
+        VideoEngine::OpenGL::Rectangl screenRect;
+        VideoEngine::OpenGL::Rectangl sourceRect;
+        archive >> clipped >> picture >> screenRect >> sourceRect;
+        SaveGame::SavedGameChecks::checkPlacement(screenRect, sourceRect);
         SaveGame::SharedPictures& pictures = SaveGame::SharedPictures::forArchive(archive);
-        if (pictures.missing(*brick.picture.data))
+        GameLogic::PalaceBuild::Mask mask;
+        if (pictures.missing(*picture.data))
         {
-            brick.picture.data =
-                pictures.standIn(brick.picture.data->fileName, brick.sourceRect.right,
-                                 brick.sourceRect.bottom, brick.picture.mirror);
+            picture.data = pictures.standIn(picture.data->fileName, sourceRect.right,
+                                            sourceRect.bottom, picture.mirror);
             // Hit by its rectangle.
-            brick.mask.runs.reset();
-            return;
+            mask.runs.reset();
         }
-        brick.mask = pictures.mask(*brick.picture.data);
-        if (brick.mask.runs)
-            brick.mask.position = brick.picture.position;
+        else
+            mask = pictures.mask(*picture.data);
+        brick = GameLogic::PalaceBuild::Brick(std::move(picture), screenRect, sourceRect, clipped,
+                                              std::move(mask));
     }
     catch (...)
     {

@@ -34,14 +34,12 @@ VideoEngine::OpenGL::Position Game::logicalPoint(int x, int y) const
 
 void Game::pressKey(unsigned char key)
 {
-    if (keyboard.keyFunc)
-        keyboard.keyFunc(key);
+    keyboard.key(key);
 }
 
 void Game::pressSpecial(int key)
 {
-    if (keyboard.specialFunc)
-        keyboard.specialFunc(key);
+    keyboard.special(key);
 }
 
 void Game::prepareLevel()

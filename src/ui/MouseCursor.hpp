@@ -8,12 +8,9 @@
 // farther than clickSlop from where the button went down: a held move that
 // far is a drag, a shorter one still a click.
 
-#include "video/FastTextureData.hpp"
 #include "video/Position.hpp"
-#include "video/Texture.hpp"
 
 #include <functional>
-#include <string>
 
 namespace GameLogic
 {
@@ -28,9 +25,8 @@ public:
     // held and still make a click.
     static constexpr int clickSlop = 8;
 
-    // Loads the cursor picture (an empty name loads nothing) and places it at
-    // (400, 700). Loading failures pass on.
-    explicit MouseCursor(const std::string& pictureFile);
+    // A cursor at (400, 700), no button held, nothing run on changes.
+    MouseCursor() = default;
     virtual ~MouseCursor() = default;
 
     MouseCursor(const MouseCursor&) = delete;
@@ -52,32 +48,46 @@ public:
     // then moves to the point and runs onButton.
     void dragTo(VideoEngine::OpenGL::Position point);
 
-    // The left button went up with this event (down before it).
-    bool leftReleased() const { return leftWasDown && !leftDown; }
+    // What runs after every button event and every drag motion, and what
+    // runs when the logical position changes; either may be empty.
+    void setHandlers(std::function<void()> onButton, std::function<void()> onMove);
 
-    // The picture's position is also the last logical position seen; moves
-    // that map to it again are dropped.
-    VideoEngine::OpenGL::Texture<VideoEngine::OpenGL::FastTextureData> picture;
-    bool leftDown = false;
-    bool leftWasDown = false;
-    bool rightDown = false;
-    bool rightWasDown = false;
-    // Run after every button event and every drag motion.
-    std::function<void()> onButton;
-    // Run when the logical position changes.
-    std::function<void()> onMove;
-    VideoEngine::OpenGL::Position position;
-    VideoEngine::OpenGL::Position previousPosition;
-    // Where the left button last went down, and whether the cursor has since
-    // been farther than clickSlop from there with the button held; cleared
-    // after onButton has seen the release.
-    VideoEngine::OpenGL::Position leftPressedAt;
-    bool leftMovedFar = false;
+    // The last logical position seen, and the one before it.
+    VideoEngine::OpenGL::Position position() const { return current; }
+    VideoEngine::OpenGL::Position previousPosition() const { return previous; }
+
+    // The button states after the last event.
+    bool leftDown() const { return left.down; }
+    bool rightDown() const { return right.down; }
+    // The button went down (up) with this event.
+    bool leftPressed() const { return left.down && !left.wasDown; }
+    bool rightPressed() const { return right.down && !right.wasDown; }
+    bool leftReleased() const { return left.wasDown && !left.down; }
+    // The cursor has been farther than clickSlop from where the left button
+    // went down, with the button held; cleared after onButton has seen the
+    // release.
+    bool leftMovedFar() const { return movedFar; }
 
 private:
-    // Notes a held left button at point farther than clickSlop from where
+    struct ButtonState
+    {
+        bool down = false;
+        bool wasDown = false;
+    };
+
+    // Notes a held left button at a point farther than clickSlop from where
     // it went down.
-    void noteHeldMove(VideoEngine::OpenGL::Position point);
+    void noteHeldMove(VideoEngine::OpenGL::Position at);
+
+    ButtonState left;
+    ButtonState right;
+    std::function<void()> onButton;
+    std::function<void()> onMove;
+    // Moves that map to the current point again are dropped.
+    VideoEngine::OpenGL::Position current{400, 700};
+    VideoEngine::OpenGL::Position previous{400, 700};
+    VideoEngine::OpenGL::Position leftPressedAt;
+    bool movedFar = false;
 };
 
 } // namespace GameLogic

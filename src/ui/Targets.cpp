@@ -52,13 +52,13 @@ void Targets::handleMouse(const MouseCursor& cursor,
     {
         if (std::find(groups.begin(), groups.end(), target.group) == groups.end())
             continue;
-        const bool over = target.contains(cursor.position);
+        const bool over = target.contains(cursor.position());
         if (target.light)
-            target.light(over, cursor.leftDown);
+            target.light(over, cursor.leftDown());
         if (over)
             hit.push_back(&target);
     }
-    if (!cursor.leftDown || cursor.leftWasDown)
+    if (!cursor.leftPressed())
         return;
     for (const Target* target : hit)
         if (target->act)

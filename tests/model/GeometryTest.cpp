@@ -72,9 +72,9 @@ TEST_F(Geometry, CarriedPieceSnapsToTheEdgesOfLaidPieces)
         palace.addBrick(piece(row.laid));
         const auto carried = piece(row.carried);
         palace.snap(carried);
-        EXPECT_EQ(carried->picture.position.x, row.x) << row.carried.x << "," << row.carried.y;
-        EXPECT_EQ(carried->picture.position.y, row.y) << row.carried.x << "," << row.carried.y;
-        EXPECT_EQ(carried->screenRect.top, row.y) << "the whole piece moves";
+        EXPECT_EQ(carried->picture().position.x, row.x) << row.carried.x << "," << row.carried.y;
+        EXPECT_EQ(carried->picture().position.y, row.y) << row.carried.x << "," << row.carried.y;
+        EXPECT_EQ(carried->screenRect().top, row.y) << "the whole piece moves";
     }
 }
 
@@ -98,9 +98,9 @@ TEST_F(Geometry, LaidPiecesAreCutAtTheToolbarEdgeAndPickedUpWhole)
         sounds.played.clear();
         const auto laid = piece({row.x, 200, 300, 40}, row.size);
         palace.addBrick(laid);
-        EXPECT_EQ(laid->clipped, row.cut);
-        EXPECT_EQ(laid->screenRect.left, std::max(row.x, 220));
-        EXPECT_EQ(laid->sourceRect.left, row.firstColumn);
+        EXPECT_EQ(laid->clipped(), row.cut);
+        EXPECT_EQ(laid->screenRect().left, std::max(row.x, 220));
+        EXPECT_EQ(laid->sourceRect().left, row.firstColumn);
         gl.clear(grey);
         palace.batch(true).draw();
         EXPECT_EQ(gl.pixel(219, 210), grey) << "nothing over the toolbar";
@@ -111,8 +111,8 @@ TEST_F(Geometry, LaidPiecesAreCutAtTheToolbarEdgeAndPickedUpWhole)
 
         const auto picked = palace.takeOff(0, false);
         ASSERT_EQ(picked, laid);
-        EXPECT_FALSE(picked->clipped);
-        EXPECT_EQ(picked->screenRect.left, row.x);
+        EXPECT_FALSE(picked->clipped());
+        EXPECT_EQ(picked->screenRect().left, row.x);
         EXPECT_EQ(sounds.played, "drop takeOff");
     }
 }
@@ -140,8 +140,8 @@ TEST_F(Geometry, MaskedPiecesAreHitWhereTheyShow)
     for (const auto& row : rows)
     {
         Brick brick(file);
-        ASSERT_TRUE(brick.mask.runs);
-        brick.picture.mirror = row.mirror;
+        ASSERT_TRUE(brick.mask().runs);
+        brick.setMirrored(row.mirror);
         brick.setSize(row.size);
         brick.setPosition(500, 300);
         EXPECT_EQ(brick.hitTest(500 + row.dx, 300 + row.dy), row.hit)
@@ -194,13 +194,14 @@ TEST(SceneFit, AWindowIs1024x768OrTheLargest4To3ThatFitsTheWorkArea)
         {0, 0, 1920, 1080, 448, 156, 1024, 768},
         {0, 0, 1024, 768, 0, 0, 1024, 768},
         {0, 0, 800, 600, 0, 0, 800, 600},
-        {0, 40, 800, 520, 54, 40, 692, 519}, // a panel at the top
+        {0, 40, 800, 520, 54, 40, 692, 519},  // a panel at the top
         {70, 0, 1296, 700, 252, 0, 932, 699}, // a dock at the left
         {0, 0, 2, 2, 0, 0, 4, 3},
     };
     for (const auto& row : rows)
     {
-        const auto place = VideoEngine::OpenGL::placeWindow(row.left, row.top, row.width, row.height);
+        const auto place =
+            VideoEngine::OpenGL::placeWindow(row.left, row.top, row.width, row.height);
         SCOPED_TRACE(std::to_string(row.width) + "x" + std::to_string(row.height));
         EXPECT_EQ(row.placedLeft, place.left);
         EXPECT_EQ(row.placedTop, place.top);

@@ -3,8 +3,8 @@
 // picture capture.
 
 #include "support/Level.hpp"
-#include "play/MouseHandler.hpp"
 #include "model/Palace.hpp"
+#include "play/MouseHandler.hpp"
 #include "play/Toolbar.hpp"
 #include "savegame/SavedGame.hpp"
 #include "video/SceneFit.hpp"
@@ -31,9 +31,9 @@ std::string describe(const std::shared_ptr<const Brick>& brick)
     if (!brick)
         return "none";
     std::ostringstream text;
-    text << brick->picture.position.x << "," << brick->picture.position.y << " mirror "
-         << brick->picture.mirror << " tint " << brick->picture.colorChanger.step << " size "
-         << brick->picture.size;
+    text << brick->picture().position.x << "," << brick->picture().position.y << " mirror "
+         << brick->picture().mirror << " tint " << brick->picture().colorChanger.step << " size "
+         << brick->picture().size;
     return text.str();
 }
 
@@ -87,8 +87,8 @@ TEST_F(Level, DragAndDrop)
         // A laid piece dragged keeps its grab point.
         {"t m415,310 l415,310 p410,305 d420,310 d610,405 u610,405", 1, "none",
          "startDrag drop takeOff drop", "600,400 mirror 0 tint 0 size 10"},
-        {"t m415,310 l415,310 p410,305 d410,405 u410,405", 1, "none",
-         "startDrag drop takeOff drop", "400,400 mirror 0 tint 0 size 10"}, // straight down
+        {"t m415,310 l415,310 p410,305 d410,405 u410,405", 1, "none", "startDrag drop takeOff drop",
+         "400,400 mirror 0 tint 0 size 10"}, // straight down
         // Released over the toolbar: thrown away; between it and the drop
         // zone: still carried, with the button up.
         {"p105,195 d150,250 u150,250", 0, "none", "startDrag"},
@@ -125,13 +125,12 @@ TEST_F(Level, DragAndDrop)
     for (int crowd : {0, 1000})
         for (const auto& row : rows)
         {
-            level->clearPalace();
+            game.buildLevel();
             if (crowd)
             {
                 std::ofstream("savegame.txt") << crowded;
                 play("kl");
             }
-            play("m600,700 l82,30"); // a piece carried is thrown away
             sounds.played.clear();
             play(row.script);
             level->draw();
@@ -232,9 +231,6 @@ TEST_F(Level, KeysAndControlsReachTheirCommands)
         {"kn", "row 0", "BMP/decoration/1.flower.png"},
         {"kN", "row 0", "BMP/person/1.king.png"},
         {"l82,30", "row 0", "BMP/palace/1.arch.png"},
-        {"l130,30", "row 0", "BMP/decoration/1.flower.png"},
-        {"l34,30", "row 0", "BMP/person/1.king.png"},
-        {"l82,30", "row 0", "BMP/palace/1.arch.png"},
         {"l32,707", "capture", "1"},
         {"kw", "wallpaper", "yes"},
         {"kP", "wallpaper", "no"},
@@ -313,7 +309,7 @@ TEST_F(Level, UndoAndRedoTakeEachKindOfStepBackAndBringItAgain)
     };
     for (const auto& row : rows)
     {
-        level->clearPalace();
+        game.buildLevel();
         play(row.setup);
         const std::string before = saved();
         play(row.step);
@@ -364,7 +360,8 @@ TEST_F(Level, UndoNeverWritesOverWhatAnotherGameDidToThePalace)
     auto theirCatalogues = GameLogic::PalaceBuild::GameLevel::makeCatalogues();
     for (const std::string& row : rows)
     {
-        play("l160,675 t m515,410 l515,410");
+        game.buildLevel();
+        play("t m515,410 l515,410");
         const std::string first = level->palaceInPlay().name();
         play("l160,675 t m615,510 l615,510");
         auto other = std::make_unique<SaveGame::GalleryFolder>("gallery");
@@ -414,28 +411,9 @@ TEST_F(Level, GalleryPagesThroughTheKeptPalacesNewestFirst)
     EXPECT_EQ(shown().page(), std::vector<std::string>(made.begin(), made.begin() + 12))
         << "newest first";
     EXPECT_EQ(thumbnails(), 12) << "only the page shown gets thumbnails";
-    // The input, then the highlighted palace and the first of its page, in
-    // the order shown (newest first).
-    const struct
-    {
-        const char* input;
-        std::size_t highlighted, page;
-    } rows[] = {
-        {">", 1, 0},
-        {"v", 5, 0},
-        {"v v", 13, 12},
-        {"^", 9, 0},
-        {"< < < < < < < < < <", 0, 0},
-        {"l944,706", 12, 12},
-        {"l80,706", 0, 0},
-        {"l944,706 l80,706 l944,706 l944,706", 12, 12},
-    };
-    for (const auto& row : rows)
-    {
-        play(row.input);
-        EXPECT_EQ(shown().highlighted(), made[row.highlighted]) << row.input;
-        EXPECT_EQ(shown().page().front(), made[row.page]) << row.input;
-    }
+    // Keys and the page arrows reach the screen (its own test has their rows).
+    play("v v v l80,706 l944,706");
+    EXPECT_EQ(shown().highlighted(), made[12]);
     EXPECT_EQ(thumbnails(), 14);
     // A damaged thumbnail is made again from its palace when it is shown.
     const std::string damaged = "gallery/" + made[3] + ".png";
@@ -499,7 +477,7 @@ TEST_F(Level, PictureCaptureShowsTheSceneAlone)
     clipped->setPosition(210, 400);
     cut.addBrick(clipped);
     std::ofstream("savegame.txt") << SaveGame::savedGameText(cut, level->backgrounds(),
-                                                              level->frames());
+                                                             level->frames());
     play("kl t m615,40 l615,40 t m615,110 l615,110 t m815,410");
     const struct
     {
@@ -544,13 +522,13 @@ TEST_F(Level, KeptStillPartShowsWhatAWholeRedrawShows)
     // Each picture drawn alone, in the order the screen stacks them.
     auto drawBrick = [](const Brick& brick)
     {
-        const auto& s = brick.sourceRect;
-        const auto& d = brick.screenRect;
-        if (brick.clipped)
-            brick.picture.drawPart(s.left, s.top, s.right, s.bottom, d.left, d.top, d.right,
-                                   d.bottom);
+        const auto& s = brick.sourceRect();
+        const auto& d = brick.screenRect();
+        if (brick.clipped())
+            brick.picture().drawPart(s.left, s.top, s.right, s.bottom, d.left, d.top, d.right,
+                                     d.bottom);
         else
-            brick.picture.draw();
+            brick.picture().draw();
     };
     auto everything = [&]
     {
@@ -566,7 +544,7 @@ TEST_F(Level, KeptStillPartShowsWhatAWholeRedrawShows)
         level->toolbar().addControls(controls);
         controls.draw();
         if (level->carried())
-            level->carried()->picture.draw();
+            level->carried()->picture().draw();
         return gl.screen();
     };
     // What the game does: no clearing where the level covers the window.

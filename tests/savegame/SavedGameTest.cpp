@@ -36,12 +36,13 @@ void writeFile(const std::string& name, const std::string& text)
 std::string describe(const Brick& b)
 {
     std::ostringstream text;
-    const auto& p = b.picture;
+    const auto& p = b.picture();
     text << p.data->fileName.substr(11) << " " << p.position.x << "," << p.position.y << " "
          << p.mirror << " " << p.colorChanger.step << " " << p.red << " " << p.size << " "
-         << b.clipped << " " << b.screenRect.left << "," << b.screenRect.top << ","
-         << b.screenRect.right << "," << b.screenRect.bottom << " " << b.sourceRect.left << ","
-         << b.sourceRect.top << "," << b.sourceRect.right << "," << b.sourceRect.bottom;
+         << b.clipped() << " " << b.screenRect().left << "," << b.screenRect().top << ","
+         << b.screenRect().right << "," << b.screenRect().bottom << " " << b.sourceRect().left
+         << "," << b.sourceRect().top << "," << b.sourceRect().right << ","
+         << b.sourceRect().bottom;
     return text.str();
 }
 
@@ -97,11 +98,11 @@ TEST_F(SavedGame, FilesOfEarlierVersionsLoadAndSaveByteForByte)
         for (const auto& brick : palace.bricks())
         {
             loaded.push_back(describe(*brick));
-            const auto& picture = *brick->picture.data;
-            EXPECT_EQ(bool(brick->mask.runs), fs::exists(picture.fileName))
+            const auto& picture = *brick->picture().data;
+            EXPECT_EQ(bool(brick->mask().runs), fs::exists(picture.fileName))
                 << "only stand-ins lack one";
             EXPECT_EQ(int(picture.imageWidth) * 100 + int(picture.imageHeight),
-                      brick->sourceRect.right * 100 + brick->sourceRect.bottom)
+                      brick->sourceRect().right * 100 + brick->sourceRect().bottom)
                 << "the stored size";
         }
         EXPECT_EQ(loaded, row.pieces) << row.file;
@@ -157,16 +158,16 @@ TEST_F(SavedGame, DamagedFilesLeaveAnEmptyPalace)
     fs::create_directories("BMP/palace/old");
     fs::create_directories("own/background");
     fs::create_directories("mine/palace");
-    for (const char* copy : {"BMP/startup.png", "BMP/palace/old/1.tower.png",
-                             "own/background/1.tower.png", "own/1.tower.png",
-                             "mine/palace/1.tower.png"})
+    for (const char* copy :
+         {"BMP/startup.png", "BMP/palace/old/1.tower.png", "own/background/1.tower.png",
+          "own/1.tower.png", "mine/palace/1.tower.png"})
         fs::copy_file(inFolder, copy);
     for (const std::string& name : std::vector<std::string>{
              "own/background/1.tower.png", "own/1.tower.png", "mine/palace/1.tower.png",
-             "own/palace/../../" + inFolder, "own/palace/1.none.png",
-             "/dev/zero", "/etc/passwd", "", "BMP/palace", "BMP/palace/pipe.png",
-             "BMP/palace/none.png", "BMP/button/clear 01.png", "BMP/startup.png",
-             "BMP/palace/old/1.tower.png", "BMP/../" + inFolder, fs::absolute(inFolder).string(),
+             "own/palace/../../" + inFolder, "own/palace/1.none.png", "/dev/zero", "/etc/passwd",
+             "", "BMP/palace", "BMP/palace/pipe.png", "BMP/palace/none.png",
+             "BMP/button/clear 01.png", "BMP/startup.png", "BMP/palace/old/1.tower.png",
+             "BMP/../" + inFolder, fs::absolute(inFolder).string(),
              "../" + fs::current_path().filename().string() + "/" + inFolder})
         files.push_back(damaged(tower, std::to_string(name.size()) + " " + name));
     for (std::size_t length = 0; length <= good.find_last_not_of(" \n"); ++length)
@@ -202,7 +203,8 @@ TEST_F(SavedGame, FamilysOwnPiecesLoad)
     play("kl");
     const auto& bricks = level->palace().bricks();
     EXPECT_TRUE(std::any_of(bricks.begin(), bricks.end(),
-                            [&](const auto& brick) { return brick->picture.data->fileName == own; }));
+                            [&](const auto& brick)
+                            { return brick->picture().data->fileName == own; }));
 }
 
 TEST_F(SavedGame, FailedSaveKeepsTheOldFile)

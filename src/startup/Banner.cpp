@@ -108,13 +108,13 @@ ExitBanner::~ExitBanner()
 void showStartupBanner(const std::string& picturePath)
 {
     if (!Game::current->banner())
-        Game::current->setBanner(std::make_unique<Banner>(picturePath, 0));
+        Game::current->setBanner(std::make_shared<Banner>(picturePath, 0));
 }
 
 void showExitBanner(const std::string& picturePath)
 {
     if (!Game::current->banner())
-        Game::current->setBanner(std::make_unique<ExitBanner>(picturePath, 8));
+        Game::current->setBanner(std::make_shared<ExitBanner>(picturePath, 8));
 }
 
 void dropCurrentBanner()

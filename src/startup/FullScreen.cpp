@@ -46,6 +46,7 @@ bool FullScreen::toggle()
         place.top = glutGet(GLUT_WINDOW_Y);
     }
     fullScreen = !fullScreen;
+    lookAgain = true;
     return true;
 }
 
@@ -58,6 +59,12 @@ bool FullScreen::toggle()
 // window the size it had before, the whole screen where the game began full
 // screen.
 bool FullScreen::follow(std::uint32_t now)
+{
+    lookAgain = look(now);
+    return lookAgain;
+}
+
+bool FullScreen::look(std::uint32_t now)
 {
     // A look's wait after the last request: the loop has passed it to the
     // window system.

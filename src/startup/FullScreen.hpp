@@ -51,8 +51,13 @@ public:
     // One look at the window while it follows isOn (see the .cpp). True
     // while there is more to do: look again after followMs.
     bool follow(std::uint32_t now);
+    // True from a press until follow has nothing more to do: the game's loop
+    // must then wake within followMs for the next look.
+    bool following() const { return lookAgain; }
 
 private:
+    bool look(std::uint32_t now);
+
     // True while the window is a window of its own and no switch is under
     // way.
     bool windowShown() const { return !fullScreen && !askedFullScreen && windowPlaced; }
@@ -70,6 +75,7 @@ private:
     // False from a switch back to the window until the window has been put
     // where place says.
     bool windowPlaced = true;
+    bool lookAgain = false;
 };
 
 } // namespace StartUp

@@ -1,7 +1,5 @@
 #include "startup/Game.hpp"
 
-#include "startup/Banner.hpp"
-
 #include <cassert>
 
 namespace StartUp
@@ -74,7 +72,7 @@ void Game::releaseLevel()
     prepared = {};
 }
 
-void Game::setBanner(std::unique_ptr<BannerImpl> banner)
+void Game::setBanner(std::shared_ptr<BannerImpl> banner)
 {
     shownBanner = std::move(banner);
 }

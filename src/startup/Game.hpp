@@ -78,7 +78,7 @@ public:
     // The banner on screen; null when none.
     BannerImpl* banner() const { return shownBanner.get(); }
     // Puts this banner on screen; the one before, if any, was dropped.
-    void setBanner(std::unique_ptr<BannerImpl> banner);
+    void setBanner(std::shared_ptr<BannerImpl> banner);
     // Releases the banner on screen, if any.
     void dropBanner();
 
@@ -94,7 +94,9 @@ private:
     SaveGame::SavedGameFile savedGame{"savegame.txt"};
     SaveGame::GalleryFolder gallery{"gallery"};
     VideoEngine::OpenGL::SceneTarget captureTarget;
-    std::unique_ptr<BannerImpl> shownBanner;
+    // Owned here alone; held as shared so that the banner's own definition,
+    // which reaches the game, is not needed to release it.
+    std::shared_ptr<BannerImpl> shownBanner;
     GameLogic::PalaceBuild::GameLevel::Catalogues prepared;
     std::unique_ptr<GameLogic::PalaceBuild::GameLevel> playLevel;
 };

@@ -47,6 +47,10 @@ int idleWakeAfterMs()
     const int printer = level ? level->msUntilPrinter() : -1;
     if (printer >= 0 && (keep < 0 || printer < keep))
         keep = printer;
+    // The window follows F11 from a timer, which only a waking loop runs.
+    const int window = Game::current->fullScreen().following() ? int(FullScreen::followMs) : -1;
+    if (window >= 0 && (keep < 0 || window < keep))
+        keep = window;
     if (!sceneChangePending())
         return keep;
     const int redraw = Game::current->pacing().msUntilRedraw(Platform::steadyMilliseconds());

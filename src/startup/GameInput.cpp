@@ -36,8 +36,7 @@ void followFullScreen(int)
     Game* game = Game::current;
     if (!game || !game->fullScreen().follow(Platform::steadyMilliseconds()))
         return;
-    // Also keeps the loop awake for the timer.
-    noteSceneChange();
+    // The loop wakes for it (see idleWakeAfterMs).
     glutTimerFunc(FullScreen::followMs, followFullScreen, 0);
 }
 

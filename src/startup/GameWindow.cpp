@@ -7,7 +7,7 @@
 #include "startup/GameInput.hpp"
 #include "startup/PhaseLoop.hpp"
 #include "video/KeptGLState.hpp"
-#include "video/PictureDetail.hpp"
+#include "video/ITextureData.hpp"
 
 #include <GL/freeglut.h>
 #include <GL/glu.h>

@@ -1,19 +1,58 @@
 #include "video/ITextureData.hpp"
 
+#include "platform/GameLog.hpp"
 #include "platform/Image.hpp"
 #include "video/PictureDetail.hpp"
 
 #include <FreeImage.h>
+#include <set>
 #include <stdexcept>
+#include <vector>
 
 namespace VideoEngine
 {
 namespace OpenGL
 {
+namespace
+{
+
+// Every picture read from BMP/ while it lives, to be read again when the
+// detail changes. The list owns nothing.
+std::set<ITextureData*>& held()
+{
+    static std::set<ITextureData*> pictures;
+    return pictures;
+}
+
+} // namespace
+
+void choosePictureDetail(int sceneWidth, int sceneHeight)
+{
+    if (!setPictureDetailFor(sceneWidth, sceneHeight))
+        return;
+    // A copy: each load notes its picture again.
+    const std::vector<ITextureData*> pictures(held().begin(), held().end());
+    for (ITextureData* picture : pictures)
+    {
+        // A picture without a twin (a banner) would come back the same.
+        int wanted = 1;
+        detailedPictureFile(picture->fileName, wanted);
+        if (wanted == picture->pixelsPerUnit)
+            continue;
+        try
+        {
+            picture->reload();
+        }
+        catch (const std::exception& failure)
+        {
+            Platform::logLine("OpenGL", 30) << " " << failure.what() << Platform::endLine;
+        }
+    }
+}
 
 ITextureData::~ITextureData()
 {
-    forgetPictureFile(*this);
+    held().erase(this);
 }
 
 std::uint64_t ITextureData::nextGeneration()
@@ -45,7 +84,10 @@ void ITextureData::loadFromFile(const std::string& name, int x, int y, int width
     fileTop = y;
     fileWidth = width;
     fileHeight = height;
-    notePictureFile(*this);
+    if (inGamePictures(fileName))
+        held().insert(this);
+    else
+        held().erase(this);
 }
 
 void ITextureData::reload()

@@ -12,6 +12,13 @@ namespace OpenGL
 
 // A picture held for drawing: its sizes, the file it came from, and how it is
 // loaded and drawn.
+// Chooses the detail of pictures for a scene drawn at sceneWidth x
+// sceneHeight pixels (see PictureDetail.hpp). When it changes, every picture
+// of BMP/ still held is read again at the new one, in place (its generation
+// changes); one that cannot be read keeps its pixels and is logged. Needs the
+// GL context when any picture is held.
+void choosePictureDetail(int sceneWidth, int sceneHeight);
+
 class ITextureData
 {
 public:

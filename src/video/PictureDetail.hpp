@@ -13,14 +13,13 @@ namespace VideoEngine
 namespace OpenGL
 {
 
-class ITextureData;
+// Sets the detail for a scene drawn at sceneWidth x sceneHeight pixels: 2
+// when larger than 1024 x 768, else 1. At start, 1. True when it changed;
+// the pictures held are then read again (see choosePictureDetail).
+bool setPictureDetailFor(int sceneWidth, int sceneHeight);
 
-// Chooses the detail for a scene drawn at sceneWidth x sceneHeight pixels:
-// 2 when larger than 1024 x 768, else 1. At start, 1. When the detail
-// changes, every picture of BMP/ still held is read again at the new one, in
-// place (its generation changes); one that cannot be read keeps its pixels
-// and is logged. Needs the GL context when any picture is held.
-void choosePictureDetail(int sceneWidth, int sceneHeight);
+// Whether the picture file is one of BMP/, whose twins the detail picks.
+bool inGamePictures(const std::string& fileName);
 
 // The file a picture named fileName is read from, and its pixels per unit:
 // the twin under BMP2x/ when the detail is 2 and that file exists, else the
@@ -30,11 +29,6 @@ std::string detailedPictureFile(const std::string& fileName, int& pixelsPerUnit)
 // The rules a picture file is read by: the game's own for the files of BMP/
 // and BMP2x/, which the build makes; a family's for every other.
 const Platform::PictureRules& pictureRules(const std::string& fileName);
-
-// A picture just read from a file notes itself, and forgets itself before it
-// goes; only pictures of BMP/ are kept in the list. The list owns nothing.
-void notePictureFile(ITextureData& picture);
-void forgetPictureFile(ITextureData& picture);
 
 } // namespace OpenGL
 } // namespace VideoEngine

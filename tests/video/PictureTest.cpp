@@ -5,7 +5,7 @@
 #include "platform/GameLog.hpp"
 #include "support/Level.hpp"
 #include "video/FastTextureData.hpp"
-#include "video/PictureDetail.hpp"
+#include "video/ITextureData.hpp"
 #include "output/ScreenCapture.hpp"
 #include "startup/Banner.hpp"
 #include "video/SceneFit.hpp"

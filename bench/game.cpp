@@ -37,10 +37,12 @@
 #include "ui/Keyboard.hpp"
 #include "ui/MouseCursor.hpp"
 #include "video/MaskFile.hpp"
+#include "video/SceneFit.hpp"
 
 #include <GL/freeglut.h>
 #include <algorithm>
 #include <chrono>
+#include <cstdint>
 #include <filesystem>
 #include <cstdio>
 #include <cstdlib>
@@ -306,19 +308,31 @@ void drawEverything(GameLevel& level)
     glFinish();
 }
 
-// The mouse as GLUT delivers it, in window pixels (1:1 with the logical
-// screen here). What a callback lets escape is thrown on.
+// The first window pixel that falls on the point (x, y) of the logical
+// screen, the scene being fitted into the window as the game fits it.
+VideoEngine::OpenGL::Position windowPixel(int x, int y)
+{
+    const VideoEngine::OpenGL::SceneFit fit = StartUp::Game::current->sceneFit();
+    auto pixel = [](int point, int offset, int pixels, int units)
+    { return offset + int((std::int64_t(point) * pixels + units - 1) / units); };
+    return {pixel(x, fit.left, fit.width, 1024), pixel(y, fit.top, fit.height, 768)};
+}
+
+// The mouse as GLUT delivers it, at the window pixel of a point of the
+// logical screen. What a callback lets escape is thrown on.
 void press(int x, int y, int button = GLUT_LEFT_BUTTON)
 {
-    StartUp::onMouse(button, GLUT_DOWN, x, y);
+    const VideoEngine::OpenGL::Position at = windowPixel(x, y);
+    StartUp::onMouse(button, GLUT_DOWN, at.x, at.y);
     StartUp::rethrowPending();
-    StartUp::onMouse(button, GLUT_UP, x, y);
+    StartUp::onMouse(button, GLUT_UP, at.x, at.y);
     StartUp::rethrowPending();
 }
 
 void moveTo(int x, int y)
 {
-    StartUp::onPassiveMotion(x, y);
+    const VideoEngine::OpenGL::Position at = windowPixel(x, y);
+    StartUp::onPassiveMotion(at.x, at.y);
     StartUp::rethrowPending();
 }
 
@@ -376,6 +390,12 @@ int scene(int pieces)
     // after the memory, which the second background would add to.
     double wholeMs = 0;
     {
+        // Both backgrounds held meanwhile, so that a swap shares their
+        // pictures instead of reading them again: the redraw alone is timed.
+        const GameLevel::Background first = level.backgrounds().current;
+        level.nextBackground();
+        const GameLevel::Background second = level.backgrounds().current;
+        level.previousBackground();
         auto swap = [&](int i) { i % 2 ? level.previousBackground() : level.nextBackground(); };
         wholeMs = perFrame(
             frames, [&] { drawFrame(level); }, swap);

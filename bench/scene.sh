@@ -11,7 +11,7 @@ set -e
 . "$(dirname "$0")/preamble.inc"
 cmake --build "$build" --target bench-game brickwork-garden -j2 >/dev/null
 enter_scratch
-echo "Playing: pieces dragged from the toolbar, each with a picture of its own"
+echo "Playing: the toolbar's pictures laid as pieces through a saved game, a piece carried by the mouse"
 for pieces in ${@:-10 100 1000}; do
     for size in ${SIZES:-1024x768 1920x1080}; do
         python3 "$root/tests/support/xserver.py" --size "${size}x24" \

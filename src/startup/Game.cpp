@@ -43,6 +43,7 @@ void Game::buildLevel()
     options.startWithLast = settings.startWithLast;
     options.printing = settings.print;
     options.printWaitSeconds = settings.printWait;
+    options.access = settings.access;
     options.catalogues = std::move(prepared);
     level = std::make_unique<GameLogic::PalaceBuild::GameLevel>(keyboard, savedGame, gallery,
                                                                 std::move(options));

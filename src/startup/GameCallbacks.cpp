@@ -184,11 +184,16 @@ void toggleFullScreen(Game& game)
     glutTimerFunc(0, followFullScreen, 0);
 }
 
-// Ctrl+Shift+Z reaches the level as Ctrl+Y: both redo.
-unsigned char redoByShift(unsigned char key, const Platform::KeyModifiers& held)
+// Ctrl+Shift+Z reaches the level as Ctrl+Y: both redo. Shift+Tab reaches
+// it as its own code.
+unsigned char byShift(unsigned char key, const Platform::KeyModifiers& held)
 {
     using GameLogic::PalaceBuild::GameLevel;
-    return key == GameLevel::undoKey && held.shift ? GameLevel::redoKey : key;
+    if (!held.shift)
+        return key;
+    return key == GameLevel::undoKey ? GameLevel::redoKey
+           : key == '\t'             ? GameLevel::backTabKey
+                                     : key;
 }
 
 } // namespace
@@ -274,7 +279,7 @@ void onIdle()
             if (GameLogic::PalaceBuild::GameLevel* level = currentLevel())
             {
                 level->keepIfDue();
-                if (level->followPrinter())
+                if (level->followPrinter() || level->scanIfDue())
                     noteSceneChange();
             }
             // An unchanged scene is not drawn again: a game left alone
@@ -292,13 +297,13 @@ void onIdle()
 
 int idleWakeAfterMs()
 {
-    // The palace in play falls due to be kept, and the printer to be looked
-    // at, too.
+    // The palace in play falls due to be kept, the printer to be looked
+    // at, and the one switch's highlight to move on, too.
     GameLogic::PalaceBuild::GameLevel* level = currentLevel();
     int keep = level ? level->msUntilKeep() : -1;
-    const int printer = level ? level->msUntilPrinter() : -1;
-    if (printer >= 0 && (keep < 0 || printer < keep))
-        keep = printer;
+    for (const int due : {level ? level->msUntilPrinter() : -1, level ? level->msUntilScan() : -1})
+        if (due >= 0 && (keep < 0 || due < keep))
+            keep = due;
     if (!sceneChangePending())
         return keep;
     const int redraw =
@@ -341,7 +346,7 @@ void onKeyboard(unsigned char key, int, int)
             noteSceneChange();
             using GameLogic::PalaceBuild::GameLevel;
             // Only these keys ask which modifiers are held.
-            const bool modified = key == 27 || key == GameLevel::undoKey;
+            const bool modified = key == 27 || key == GameLevel::undoKey || key == '\t';
             const Platform::KeyModifiers held =
                 modified ? Platform::keyModifiers() : Platform::KeyModifiers{};
             GameLevel* level = currentLevel();
@@ -354,7 +359,7 @@ void onKeyboard(unsigned char key, int, int)
             }
             GameLogic::Keyboard& keyboard = Game::current->keyboard;
             if (keyboard.keyFunc)
-                keyboard.keyFunc(redoByShift(key, held));
+                keyboard.keyFunc(byShift(key, held));
         });
 }
 

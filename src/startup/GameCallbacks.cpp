@@ -23,7 +23,7 @@ void onIdle()
             if (level)
             {
                 level->keepIfDue();
-                if (level->followPrinter())
+                if (level->followPrinter() || level->scanIfDue())
                     noteSceneChange();
             }
             // An unchanged scene is not drawn again: a game left alone
@@ -40,13 +40,13 @@ void onIdle()
 
 int idleWakeAfterMs()
 {
-    // The palace in play falls due to be kept, and the printer to be looked
-    // at, too.
+    // The palace in play falls due to be kept, the printer to be looked
+    // at, and the one switch's highlight to move on, too.
     GameLogic::PalaceBuild::GameLevel* level = Game::currentLevel();
     int keep = level ? level->msUntilKeep() : -1;
-    const int printer = level ? level->msUntilPrinter() : -1;
-    if (printer >= 0 && (keep < 0 || printer < keep))
-        keep = printer;
+    for (const int due : {level ? level->msUntilPrinter() : -1, level ? level->msUntilScan() : -1})
+        if (due >= 0 && (keep < 0 || due < keep))
+            keep = due;
     if (!sceneChangePending())
         return keep;
     const int redraw = Game::current->pacing().msUntilRedraw(Platform::steadyMilliseconds());

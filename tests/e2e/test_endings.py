@@ -772,6 +772,71 @@ def pointer_hidden(game, x):
     assert wait_until(lambda: x.screenshot().differs(game.empty, around) > 0.3, 20), "not laid"
 
 
+def saved_text(game):
+    path = pathlib.Path(game.path("savegame.txt"))
+    return path.read_text() if path.exists() else "no savegame.txt"
+
+
+def stacked(game):
+    """The saved game holds two pieces, the second standing on the first."""
+    try:
+        text = pathlib.Path(game.path("savegame.txt")).read_text()
+    except FileNotFoundError:
+        return False
+    laid = re.findall(r" \d+ (BMP/\S+)(?: 0 0)? (\d+) (\d+) 0 ", text)
+    if len(laid) != 2:
+        return False
+    (upper, ux, uy), (lower, lx, ly) = ((Piece(game, n[4:]), int(x), int(y)) for n, x, y in laid)
+    return uy + upper.height == ly and lx - upper.width < ux < lx + lower.width
+
+
+# Two pieces without a mouse button: the first cell's gate in the scene's
+# first region, then the second cell's bridge on it, then saved by s.
+WITHOUT_BUTTONS = {
+    "keys": ["space", "space", "space", "Tab", "space", "space"],
+    "two-switches": ["Return"] * 4 + ["Return", "space", "Return", "Return"],
+}
+
+
+def built_without_buttons(access):
+    def play(game, x):
+        for key in WITHOUT_BUTTONS[access]:
+            x.key(key)
+        x.key("s")
+        assert wait_until(lambda: stacked(game), 20), game.report() + saved_text(game)
+    return play
+
+
+def built_by_one_switch(game, x):
+    """With only Space: the gate is laid before the highlight moves on by
+    itself; then it reaches the second cell, whose bridge goes on the gate."""
+    toolbar = [(i, j) for i in range(10, 215, 6) for j in range(110, 660, 6)]
+    moved = lambda before: wait_until(lambda: x.screenshot().differs(before, toolbar) > 0.01, 30)
+    x.key("space", "space", "space", "space")
+    gate = [(301 + i, 671 + j) for i in (-30, 0, 30) for j in (-20, 0, 20)]
+    assert wait_until(lambda: x.screenshot().differs(game.empty, gate) > 0.3, 20), "no gate"
+    for key in ("space", None):
+        before = x.screenshot()
+        x.key(key) if key else None
+        assert moved(before), "the highlight did not move"
+    x.key("space", "space", "s")
+    assert wait_until(lambda: stacked(game), 20), game.report() + saved_text(game)
+
+
+# How each access reaches the exit button: through the groups to the top
+# controls, then past the two colour arrows.
+TO_EXIT = {"keys": ["Tab"] * 14 + ["Return"],
+           "two-switches": ["space"] * 3 + ["Return", "space", "space", "Return"]}
+
+
+def locked_scan(access):
+    def play(game, x):
+        x.key(*TO_EXIT[access])
+        keys_then_redrawn(x)
+        assert game.process.poll() is None, game.report()
+    return play
+
+
 def print_button(x, state):
     """The print button on screen shows its picture of the state."""
     drawn = picture("button/print %s.png" % state)
@@ -965,6 +1030,16 @@ ROWS = [
     Row("sound on by the command line, child lock, closed by the window manager", play=heard(True),
         end=close, last="exit", settings="sound = no\n", arguments=["--sound", "--lock"],
         env=DISK),
+    Row("keys alone lay a bridge on a gate", play=built_without_buttons("keys"), end=escape,
+        last="exit", arguments=["--access=keys"]),
+    Row("two switches lay a bridge on a gate", play=built_without_buttons("two-switches"),
+        end=escape, last="exit", arguments=["--access=two-switches"]),
+    Row("one switch lays a bridge on a gate", play=built_by_one_switch, end=escape, last="exit",
+        arguments=["--access=switch", "--scan-time=10000"]),
+    Row("child lock, keys: the exit chosen does nothing", play=locked_scan("keys"), end=unlock,
+        last="exit", arguments=["--access=keys", "--lock"]),
+    Row("child lock, two switches: the exit chosen does nothing", play=locked_scan("two-switches"),
+        end=unlock, last="exit", arguments=["--access=two-switches", "--lock"]),
     Row("pointer hidden", play=pointer_hidden, end=escape, last="exit",
         arguments=["--pointer=hide"]),
     Row("FIFO settings files", prepare=fifos, play=logged(": not a regular file"), end=escape,

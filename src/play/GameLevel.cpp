@@ -53,7 +53,7 @@ GameLevel::GameLevel(GameLogic::Keyboard& keyboard, SceneStore& savedGame, Palac
       backgroundCatalogue(std::move(options.catalogues.backgrounds)),
       frameCatalogue(options.catalogues.frames ? std::move(*options.catalogues.frames)
                                                : ImageManager<Frame>("BMP/frame/")),
-      pictureCapture(options.pictureCopies), printing(options.printing, options.printWaitSeconds)
+      pointing(options.access), pictureCapture(options.pictureCopies), printing(options.printing, options.printWaitSeconds)
 {
     if (!backgroundCatalogue)
         backgroundCatalogue = std::make_unique<ImageManager<Background>>("BMP/background/");
@@ -95,6 +95,7 @@ VideoEngine::OpenGL::ScenePictures GameLevel::describe() const
         gallery->describe(scene);
         bar->addControl(scene.over, "gallery");
         scanning->addTo(scene.carried);
+        pointing.addTo(scene.carried);
         return scene;
     }
     scene.background.add(backgroundCatalogue->current);
@@ -108,6 +109,7 @@ VideoEngine::OpenGL::ScenePictures GameLevel::describe() const
     bar->addControls(scene.over);
     handler->addTo(scene.carried);
     scanning->addTo(scene.carried);
+    pointing.addTo(scene.carried);
     return scene;
 }
 
@@ -336,8 +338,18 @@ int GameLevel::msUntilPrinter() const
     return printing.msUntilDue();
 }
 
-bool GameLevel::scanIfDue()
+bool GameLevel::followAccess()
 {
+    if (pointing.actIfDue())
+    {
+        const VideoEngine::OpenGL::Position at = handler->position();
+        handler->press(MouseCursor::leftButton, true, at);
+        handler->press(MouseCursor::leftButton, false, at);
+        return true;
+    }
+    // The ring fills while the pointer rests.
+    if (pointing.msUntilChange() >= 0)
+        return true;
     const std::shared_ptr<Brick> carried = handler->carried();
     if (!scanning->moveIfDue())
         return false;
@@ -345,9 +357,11 @@ bool GameLevel::scanIfDue()
     return true;
 }
 
-int GameLevel::msUntilScan() const
+int GameLevel::msUntilAccess() const
 {
-    return scanning->msUntilMove();
+    const int scan = scanning->msUntilMove();
+    const int rest = pointing.msUntilChange();
+    return scan < 0 ? rest : rest < 0 ? scan : std::min(scan, rest);
 }
 
 void GameLevel::endPlay()
@@ -454,6 +468,7 @@ void GameLevel::onMouseButton()
 
 void GameLevel::onMouseMove()
 {
+    pointing.moved(handler->position());
     // Switches press buttons; where the pointer is does not count.
     const Access access = scanning->access();
     if (access == Access::oneSwitch || access == Access::twoSwitches)

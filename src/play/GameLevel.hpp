@@ -18,6 +18,7 @@
 #include "model/SceneStore.hpp"
 #include "play/Access.hpp"
 #include "play/Commands.hpp"
+#include "play/Pointing.hpp"
 #include "play/Scanning.hpp"
 #include "play/Steps.hpp"
 #include "ui/Keyboard.hpp"
@@ -167,10 +168,12 @@ public:
     bool followPrinter();
     // Milliseconds until followPrinter has something to do; -1 for nothing.
     int msUntilPrinter() const;
-    // With one switch, moves the highlight on when it is due; true when it
-    // moved. Milliseconds until then; -1 for another access.
-    bool scanIfDue();
-    int msUntilScan() const;
+    // What the access does by time alone: with one switch the highlight
+    // moves on, with dwell a resting pointer clicks where it is and its ring
+    // fills. True when the scene may have changed. Milliseconds until the
+    // next of these; -1 for none.
+    bool followAccess();
+    int msUntilAccess() const;
 
     // What decides whether a control is active.
     bool canUndo() const override;
@@ -238,6 +241,7 @@ private:
     std::unique_ptr<Steps> steps;
     std::unique_ptr<Gallery> gallery;
     std::unique_ptr<Scanning> scanning;
+    Pointing pointing;
     PictureCapture pictureCapture;
     Printing printing;
     VideoEngine::OpenGL::SceneDrawing drawing;

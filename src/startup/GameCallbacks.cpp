@@ -23,7 +23,7 @@ void onIdle()
             if (level)
             {
                 level->keepIfDue();
-                if (level->followPrinter() || level->scanIfDue())
+                if (level->followPrinter() || level->followAccess())
                     noteSceneChange();
             }
             // An unchanged scene is not drawn again: a game left alone
@@ -41,10 +41,11 @@ void onIdle()
 int idleWakeAfterMs()
 {
     // The palace in play falls due to be kept, the printer to be looked
-    // at, and the one switch's highlight to move on, too.
+    // at, and the access to act by time (a switch's highlight, a resting
+    // pointer), too.
     GameLogic::PalaceBuild::GameLevel* level = Game::currentLevel();
     int keep = level ? level->msUntilKeep() : -1;
-    for (const int due : {level ? level->msUntilPrinter() : -1, level ? level->msUntilScan() : -1})
+    for (const int due : {level ? level->msUntilPrinter() : -1, level ? level->msUntilAccess() : -1})
         if (due >= 0 && (keep < 0 || due < keep))
             keep = due;
     if (!sceneChangePending())

@@ -837,6 +837,58 @@ def locked_scan(access):
     return play
 
 
+def ring_shown(x, at):
+    """The ring of a resting pointer shows around the point: its cream track
+    in its dark edge, left of the top, where it fills last."""
+    shot = x.screenshot()
+    return sum(shot.pixel(at[0] - 8, at[1] - 23)) > 600 and sum(shot.pixel(at[0] - 10, at[1] - 28)) < 250
+
+
+def dwell_at(x, at):
+    """The pointer rests at the point until its ring has come and gone."""
+    x.move(*at)
+    assert wait_until(lambda: ring_shown(x, at), 20), "no ring at %s" % (at,)
+    assert wait_until(lambda: not ring_shown(x, at), 20), "the ring stays at %s" % (at,)
+
+
+def laid(game):
+    return [(name[4:], int(x), int(y)) for name, x, y in re.findall(
+        r" \d+ (BMP/\S+)(?: 0 0)? (\d+) (\d+) 0 ", saved_text(game))]
+
+
+def built_by_dwell(game, x):
+    """A gate by two rests, saved; then a bridge carried by a rest to just
+    above it, where it snaps, and laid by a rest."""
+    dwell_at(x, (113, 199))
+    dwell_at(x, (400, 560))
+    x.key("s")
+    assert wait_until(lambda: len(laid(game)) == 1, 20), game.report() + saved_text(game)
+    (name, left, top), = laid(game)
+    dwell_at(x, (113, 360))
+    bridge = Piece(game, "palace/2.bridge.png")
+    dwell_at(x, (left + Piece(game, name).width // 2, top - bridge.height // 2 - 2))
+    x.key("s")
+    assert wait_until(lambda: stacked(game), 20), game.report() + saved_text(game)
+
+
+def dwell_once(game, x):
+    """A piece laid by a rest stays laid: no ring comes back while the
+    pointer stays, and the save holds it."""
+    dwell_at(x, (113, 199))
+    dwell_at(x, (500, 400))
+    assert not wait_until(lambda: ring_shown(x, (500, 400)), 2), "the rest acts again"
+    x.key("s")
+    assert wait_until(lambda: len(laid(game)) == 1, 20), game.report() + saved_text(game)
+
+
+def large_pointer(game, x):
+    """The desktop's pointer is hidden; the game's own shows three times a
+    desktop pointer's size where the pointer is."""
+    assert x.cursor_shown() is False, "the desktop's pointer shows"
+    x.move(600, 300)
+    arrow = [(606, 330), (612, 330), (606, 339), (609, 336)]
+    assert wait_until(lambda: x.screenshot().differs(game.empty, arrow) == 1, 20), "no large pointer"
+
 def print_button(x, state):
     """The print button on screen shows its picture of the state."""
     drawn = picture("button/print %s.png" % state)
@@ -1040,6 +1092,12 @@ ROWS = [
         last="exit", arguments=["--access=keys", "--lock"]),
     Row("child lock, two switches: the exit chosen does nothing", play=locked_scan("two-switches"),
         end=unlock, last="exit", arguments=["--access=two-switches", "--lock"]),
+    Row("dwell alone lays a bridge on a gate", play=built_by_dwell, end=escape, last="exit",
+        arguments=["--access=dwell"]),
+    Row("dwell acts once while the pointer stays", play=dwell_once, end=escape, last="exit",
+        arguments=["--access=dwell", "--dwell-time=300"]),
+    Row("pointer three times larger", play=large_pointer, end=escape, last="exit",
+        arguments=["--pointer-size=3"]),
     Row("pointer hidden", play=pointer_hidden, end=escape, last="exit",
         arguments=["--pointer=hide"]),
     Row("FIFO settings files", prepare=fifos, play=logged(": not a regular file"), end=escape,

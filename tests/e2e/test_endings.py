@@ -889,6 +889,19 @@ def large_pointer(game, x):
     arrow = [(606, 330), (612, 330), (606, 339), (609, 336)]
     assert wait_until(lambda: x.screenshot().differs(game.empty, arrow) == 1, 20), "no large pointer"
 
+def one_palace(folder):
+    os.makedirs(folder + "/gallery")
+    pathlib.Path(folder, "gallery/king.txt").write_text(GOOD)
+
+
+def opened_by_two_switches(game, x):
+    """To the top controls, past five of them to the gallery button; then the
+    first thumbnail: its palace, a king, is in play."""
+    x.key(*["space"] * 3, "Return", *["space"] * 5, "Return")
+    assert gallery_shown(x), "no gallery\n" + game.report()
+    x.key("Return", "Return")
+    assert shown(game, x, "person/1.king.png", (700, 450)), "no king\n" + game.report()
+
 def print_button(x, state):
     """The print button on screen shows its picture of the state."""
     drawn = picture("button/print %s.png" % state)
@@ -1098,6 +1111,8 @@ ROWS = [
         arguments=["--access=dwell", "--dwell-time=300"]),
     Row("pointer three times larger", play=large_pointer, end=escape, last="exit",
         arguments=["--pointer-size=3"]),
+    Row("two switches open a palace of the gallery", prepare=one_palace,
+        play=opened_by_two_switches, end=escape, last="exit", arguments=["--access=two-switches"]),
     Row("pointer hidden", play=pointer_hidden, end=escape, last="exit",
         arguments=["--pointer=hide"]),
     Row("FIFO settings files", prepare=fifos, play=logged(": not a regular file"), end=escape,

@@ -831,7 +831,8 @@ TO_EXIT = {"keys": ["Tab"] * 14 + ["Return"],
 
 def locked_scan(access):
     def play(game, x):
-        x.key(*TO_EXIT[access])
+        route = TO_EXIT[access]
+        route(game, x) if callable(route) else x.key(*route)
         keys_then_redrawn(x)
         assert game.process.poll() is None, game.report()
     return play
@@ -901,6 +902,37 @@ def opened_by_two_switches(game, x):
     assert gallery_shown(x), "no gallery\n" + game.report()
     x.key("Return", "Return")
     assert shown(game, x, "person/1.king.png", (700, 450)), "no king\n" + game.report()
+
+EVERYWHERE = [(x, y) for x in range(0, 1024, 6) for y in range(0, 768, 6)]
+
+
+def one_switch(*rounds):
+    """Only Space: from the first screen's highlight, for each count the
+    highlight moves on by itself that many times, then Space chooses, which
+    the screen shows at once."""
+    def play(game, x):
+        assert wait_until(lambda: x.screenshot().matches(game.empty), 20), "not on the pieces"
+        for count in rounds:
+            for _ in range(count):
+                before = x.screenshot()
+                assert wait_until(lambda: x.screenshot().differs(before, EVERYWHERE) > 0, 20), \
+                    "the highlight stays"
+            before = x.screenshot()
+            x.key("space")
+            assert wait_until(lambda: x.screenshot().differs(before, EVERYWHERE) > 0, 20), \
+                "nothing chosen"
+    return play
+
+
+TO_EXIT["switch"] = one_switch(3, 2)
+
+
+def undone_by_one_switch(game, x):
+    """A gate laid, then the undo button chosen: the save holds no piece."""
+    one_switch(0, 0, 0, 0, 4, 6)(game, x)
+    x.key("s")
+    assert wait_until(lambda: "BMP/background/" in saved_text(game), 20), game.report()
+    assert laid(game) == [], saved_text(game)
 
 def print_button(x, state):
     """The print button on screen shows its picture of the state."""
@@ -1113,6 +1145,10 @@ ROWS = [
         arguments=["--pointer-size=3"]),
     Row("two switches open a palace of the gallery", prepare=one_palace,
         play=opened_by_two_switches, end=escape, last="exit", arguments=["--access=two-switches"]),
+    Row("one switch takes a gate back by the undo button", play=undone_by_one_switch, end=escape,
+        last="exit", arguments=["--access=switch", "--scan-time=2000"]),
+    Row("child lock, one switch: the exit chosen does nothing", play=locked_scan("switch"),
+        end=unlock, last="exit", arguments=["--access=switch", "--scan-time=2000", "--lock"]),
     Row("pointer hidden", play=pointer_hidden, end=escape, last="exit",
         arguments=["--pointer=hide"]),
     Row("FIFO settings files", prepare=fifos, play=logged(": not a regular file"), end=escape,

@@ -20,6 +20,7 @@ import sys
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "art"))
 
+import access  # noqa: E402
 import controls  # noqa: E402
 import decoration  # noqa: E402
 import frames  # noqa: E402
@@ -43,6 +44,8 @@ def catalogue():
             items["BMP/%s/%s.png" % (folder, name)] = (w, h, form, module.__name__, draw)
     for name, (w, h, draw) in controls.CONTROLS.items():
         items["BMP/button/%s.png" % name] = (w, h, "png", "controls", draw)
+    for name, (w, h, draw) in access.ACCESS.items():
+        items["BMP/access/%s.png" % name] = (w, h, "png", "access", draw)
     for name, (w, h, draw) in gallery.GALLERY.items():
         items["BMP/gallery/%s.png" % name] = (w, h, "png", "gallery", draw)
     for name, draw in frames.FRAMES.items():

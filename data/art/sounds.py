@@ -1,4 +1,4 @@
-"""The four game sounds, synthesised: short, soft, and free of clicks.
+"""The game sounds, synthesised: short, soft, and free of clicks.
 
 Each recipe gives a list of samples in -1..1 at RATE; write_wav stores them
 as 16-bit mono PCM. Noise comes from a seeded generator, so every build
@@ -73,6 +73,11 @@ def drop():
     return out
 
 
+def tick():
+    # The highlight moving on: a short, soft wooden tick.
+    return sweep(0.04, 1800, 1500, 0.008, ((1, 1.0), (2, 0.15)), attack=0.001)
+
+
 def write_wav(file_name, samples):
     peak = max(1e-9, max(abs(v) for v in samples))
     scale = VOLUME * 32767 / peak
@@ -89,4 +94,5 @@ SOUNDS = {
     "startDrag": start_drag,
     "drop": drop,
     "takeOff": take_off,
+    "tick": tick,
 }

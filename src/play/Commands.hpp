@@ -16,6 +16,9 @@ public:
     static constexpr unsigned char undoKey = 26;
     static constexpr unsigned char redoKey = 25;
     static constexpr unsigned char printKey = 16;
+    // Shift+Tab, which arrives as Tab: the run hands it on as this code,
+    // one no key of the game uses.
+    static constexpr unsigned char backTabKey = 31;
 
     virtual ~Commands() = default;
 

@@ -7,7 +7,10 @@
 #include "play/Toolbar.hpp"
 #include "platform/GameLog.hpp"
 #include "platform/Termination.hpp"
+#include "play/Scanning.hpp"
 #include "video/SceneSignature.hpp"
+
+#include <GL/freeglut.h>
 
 #include <algorithm>
 #include <stdexcept>
@@ -50,7 +53,7 @@ GameLevel::GameLevel(GameLogic::Keyboard& keyboard, SceneStore& savedGame, Palac
       backgroundCatalogue(std::move(options.catalogues.backgrounds)),
       frameCatalogue(options.catalogues.frames ? std::move(*options.catalogues.frames)
                                                : ImageManager<Frame>("BMP/frame/")),
-      pictureCapture(options.pictureCopies), printing(options.printing, options.printWaitSeconds)
+      pointing(options.access), pictureCapture(options.pictureCopies), printing(options.printing, options.printWaitSeconds)
 {
     if (!backgroundCatalogue)
         backgroundCatalogue = std::make_unique<ImageManager<Background>>("BMP/background/");
@@ -69,6 +72,10 @@ GameLevel::GameLevel(GameLogic::Keyboard& keyboard, SceneStore& savedGame, Palac
         gallery->begin(last);
     steps = std::make_unique<Steps>(*pile, *handler, *backgroundCatalogue, frameCatalogue, *inPlay);
     bar->refresh(*this);
+    scanning = std::make_unique<Scanning>(
+        options.access, *handler, *pile, [this] { return targets(); },
+        [this] { steps->cancelCarry(); });
+    scanning->follow();
     handler->setHandlers([this] { onMouseButton(); }, [this] { onMouseMove(); });
     keyboard.setHandlers([this](unsigned char key) { onKey(key); },
                          [this](int key) { onSpecialKey(key); });
@@ -87,6 +94,8 @@ VideoEngine::OpenGL::ScenePictures GameLevel::describe() const
     {
         gallery->describe(scene);
         bar->addControl(scene.over, "gallery");
+        scanning->addTo(scene.carried);
+        pointing.addTo(scene.carried);
         return scene;
     }
     scene.background.add(backgroundCatalogue->current);
@@ -99,6 +108,8 @@ VideoEngine::OpenGL::ScenePictures GameLevel::describe() const
     scene.over.add(frameCatalogue.current);
     bar->addControls(scene.over);
     handler->addTo(scene.carried);
+    scanning->addTo(scene.carried);
+    pointing.addTo(scene.carried);
     return scene;
 }
 
@@ -327,6 +338,32 @@ int GameLevel::msUntilPrinter() const
     return printing.msUntilDue();
 }
 
+bool GameLevel::followAccess()
+{
+    if (pointing.actIfDue())
+    {
+        const VideoEngine::OpenGL::Position at = handler->position();
+        handler->press(MouseCursor::leftButton, true, at);
+        handler->press(MouseCursor::leftButton, false, at);
+        return true;
+    }
+    // The ring fills while the pointer rests.
+    if (pointing.msUntilChange() >= 0)
+        return true;
+    const std::shared_ptr<Brick> carried = handler->carried();
+    if (!scanning->moveIfDue())
+        return false;
+    afterInput(carried);
+    return true;
+}
+
+int GameLevel::msUntilAccess() const
+{
+    const int scan = scanning->msUntilMove();
+    const int rest = pointing.msUntilChange();
+    return scan < 0 ? rest : rest < 0 ? scan : std::min(scan, rest);
+}
+
 void GameLevel::endPlay()
 {
     inPlay->keepNow();
@@ -342,6 +379,8 @@ void GameLevel::afterInput(const std::shared_ptr<Brick>& carriedBefore)
 {
     steps->afterInput(carriedBefore);
     bar->refresh(*this);
+    if (scanning && scanning->shown())
+        scanning->follow();
 }
 
 void GameLevel::run(const Control& control)
@@ -401,6 +440,8 @@ void GameLevel::onGalleryMouse()
 
 void GameLevel::onMouseButton()
 {
+    if (onScanButton())
+        return;
     if (gallery->shown())
     {
         const std::shared_ptr<Brick> carried = handler->carried();
@@ -427,6 +468,11 @@ void GameLevel::onMouseButton()
 
 void GameLevel::onMouseMove()
 {
+    pointing.moved(handler->position());
+    // Switches press buttons; where the pointer is does not count.
+    const Access access = scanning->access();
+    if (access == Access::oneSwitch || access == Access::twoSwitches)
+        return;
     if (gallery->shown())
     {
         onGalleryMouse();
@@ -443,6 +489,11 @@ void GameLevel::onMouseMove()
 void GameLevel::onKey(unsigned char key)
 {
     const std::shared_ptr<Brick> carried = handler->carried();
+    if (onScanKey(key))
+    {
+        afterInput(carried);
+        return;
+    }
     if (gallery->shown())
     {
         gallery->onKey(key, isGalleryKey(key));
@@ -461,6 +512,11 @@ void GameLevel::onKey(unsigned char key)
 void GameLevel::onSpecialKey(int key)
 {
     const std::shared_ptr<Brick> carried = handler->carried();
+    if (onScanSpecialKey(key))
+    {
+        afterInput(carried);
+        return;
+    }
     if (gallery->shown())
     {
         gallery->onSpecialKey(key);
@@ -474,6 +530,66 @@ void GameLevel::onSpecialKey(int key)
             break;
         }
     afterInput(carried);
+}
+
+bool GameLevel::onScanKey(unsigned char key)
+{
+    const bool space = key == ' ', enter = key == '\r';
+    switch (scanning->access())
+    {
+    case Access::keys:
+        if (key == '\t')
+            scanning->next();
+        else if (key == backTabKey)
+            scanning->previous();
+        else if (space || enter)
+            scanning->choose();
+        else if (key == '\b' && steps->cancelCarry())
+            scanning->restart();
+        else
+            return false;
+        return true;
+    case Access::oneSwitch:
+        if (!space && !enter)
+            return false;
+        scanning->choose();
+        return true;
+    case Access::twoSwitches:
+        if (space)
+            scanning->next();
+        else if (enter)
+            scanning->choose();
+        return space || enter;
+    default:
+        return false;
+    }
+}
+
+bool GameLevel::onScanSpecialKey(int key)
+{
+    if (scanning->access() != Access::keys)
+        return false;
+    const int dx = key == GLUT_KEY_LEFT ? -1 : key == GLUT_KEY_RIGHT ? 1 : 0;
+    const int dy = key == GLUT_KEY_UP ? -1 : key == GLUT_KEY_DOWN ? 1 : 0;
+    if (dx == 0 && dy == 0)
+        return false;
+    scanning->toward(dx, dy);
+    return true;
+}
+
+bool GameLevel::onScanButton()
+{
+    const Access access = scanning->access();
+    if (access != Access::oneSwitch && access != Access::twoSwitches)
+        return false;
+    // A switch box may send either button; only the press counts.
+    const std::shared_ptr<Brick> carried = handler->carried();
+    if (handler->leftPressed())
+        scanning->choose();
+    else if (access == Access::twoSwitches && handler->rightPressed())
+        scanning->next();
+    afterInput(carried);
+    return true;
 }
 
 } // namespace PalaceBuild

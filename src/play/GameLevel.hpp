@@ -16,7 +16,10 @@
 #include "output/PictureCapture.hpp"
 #include "output/Printing.hpp"
 #include "model/SceneStore.hpp"
+#include "play/Access.hpp"
 #include "play/Commands.hpp"
+#include "play/Pointing.hpp"
+#include "play/Scanning.hpp"
 #include "play/Steps.hpp"
 #include "ui/Keyboard.hpp"
 #include "ui/Targets.hpp"
@@ -76,6 +79,8 @@ public:
         // in seconds after each print.
         bool printing = true;
         int printWaitSeconds = 60;
+        // How the child plays.
+        AccessOptions access;
         // Catalogues made ahead, taken over by the level; it makes those
         // missing itself.
         Catalogues catalogues;
@@ -163,6 +168,12 @@ public:
     bool followPrinter();
     // Milliseconds until followPrinter has something to do; -1 for nothing.
     int msUntilPrinter() const;
+    // What the access does by time alone: with one switch the highlight
+    // moves on, with dwell a resting pointer clicks where it is and its ring
+    // fills. True when the scene may have changed. Milliseconds until the
+    // next of these; -1 for none.
+    bool followAccess();
+    int msUntilAccess() const;
 
     // What decides whether a control is active.
     bool canUndo() const override;
@@ -206,6 +217,12 @@ private:
     VideoEngine::OpenGL::ScenePictures describe() const;
     std::uint64_t signatureOf(const VideoEngine::OpenGL::ScenePictures& scene) const;
 
+    // Keys and mouse buttons that move the highlight or choose, by the
+    // access; true when the input was the highlight's.
+    bool onScanKey(unsigned char key);
+    bool onScanSpecialKey(int key);
+    bool onScanButton();
+
     // The gallery's own input while it is shown: whether the key is the
     // gallery control's, and the mouse, which also reaches that control.
     static bool isGalleryKey(unsigned char key);
@@ -223,6 +240,8 @@ private:
     std::unique_ptr<PalaceInPlay> inPlay;
     std::unique_ptr<Steps> steps;
     std::unique_ptr<Gallery> gallery;
+    std::unique_ptr<Scanning> scanning;
+    Pointing pointing;
     PictureCapture pictureCapture;
     Printing printing;
     VideoEngine::OpenGL::SceneDrawing drawing;

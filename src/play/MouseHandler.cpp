@@ -83,6 +83,20 @@ void MouseHandler::pickUp(std::size_t place)
                       dragged->screenRect().top - position().y};
 }
 
+void MouseHandler::carryTo(VideoEngine::OpenGL::Position pictureTopLeft)
+{
+    if (!dragged)
+        return;
+    const VideoEngine::OpenGL::Rectangl now = dragged->picture().imageRect();
+    dragged->moveBy(pictureTopLeft.x - now.left, pictureTopLeft.y - now.top);
+    palace.snap(dragged);
+}
+
+void MouseHandler::layCarried()
+{
+    palace.addBrick(std::exchange(dragged, nullptr));
+}
+
 bool MouseHandler::letGo()
 {
     return std::exchange(dragged, nullptr) != nullptr;

@@ -57,6 +57,11 @@ public:
     // from the top, held where the cursor is.
     void take(std::size_t row);
     void pickUp(std::size_t place);
+    // Without the mouse: moves the carried piece so that its picture's top
+    // left is at the point and snaps it, or lays it where it is (as a
+    // click would); nothing when none is carried.
+    void carryTo(VideoEngine::OpenGL::Position pictureTopLeft);
+    void layCarried();
     // Lets the carried piece go; true when one was carried.
     bool letGo();
     // The piece carried; null for none.

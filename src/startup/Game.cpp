@@ -61,6 +61,7 @@ void Game::buildLevel()
     options.startWithLast = runSettings.startWithLast;
     options.printing = runSettings.print;
     options.printWaitSeconds = runSettings.printWait;
+    options.access = runSettings.access;
     options.catalogues = std::move(prepared);
     playLevel = std::make_unique<GameLogic::PalaceBuild::GameLevel>(keyboard, savedGame, gallery,
                                                                     std::move(options));

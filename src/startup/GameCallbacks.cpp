@@ -23,7 +23,7 @@ void onIdle()
             if (level)
             {
                 level->keepIfDue();
-                if (level->followPrinter())
+                if (level->followPrinter() || level->followAccess())
                     noteSceneChange();
             }
             // An unchanged scene is not drawn again: a game left alone
@@ -40,17 +40,17 @@ void onIdle()
 
 int idleWakeAfterMs()
 {
-    // The palace in play falls due to be kept, and the printer to be looked
-    // at, too.
+    // The palace in play falls due to be kept, the printer to be looked
+    // at, the access to act by time (a switch's highlight, a resting
+    // pointer) and the window to follow F11, too.
     GameLogic::PalaceBuild::GameLevel* level = Game::currentLevel();
     int keep = level ? level->msUntilKeep() : -1;
-    const int printer = level ? level->msUntilPrinter() : -1;
-    if (printer >= 0 && (keep < 0 || printer < keep))
-        keep = printer;
     // The window follows F11 from a timer, which only a waking loop runs.
     const int window = Game::current->fullScreen().following() ? int(FullScreen::followMs) : -1;
-    if (window >= 0 && (keep < 0 || window < keep))
-        keep = window;
+    for (const int due :
+         {level ? level->msUntilPrinter() : -1, level ? level->msUntilAccess() : -1, window})
+        if (due >= 0 && (keep < 0 || due < keep))
+            keep = due;
     if (!sceneChangePending())
         return keep;
     const int redraw = Game::current->pacing().msUntilRedraw(Platform::steadyMilliseconds());

@@ -56,11 +56,16 @@ void toggleFullScreen(Game& game)
     glutTimerFunc(0, followFullScreen, 0);
 }
 
-// Ctrl+Shift+Z reaches the level as Ctrl+Y: both redo.
-unsigned char redoByShift(unsigned char key, const Platform::KeyModifiers& held)
+// Ctrl+Shift+Z reaches the level as Ctrl+Y: both redo. Shift+Tab reaches
+// it as its own code.
+unsigned char byShift(unsigned char key, const Platform::KeyModifiers& held)
 {
     using GameLogic::PalaceBuild::GameLevel;
-    return key == GameLevel::undoKey && held.shift ? GameLevel::redoKey : key;
+    if (!held.shift)
+        return key;
+    return key == GameLevel::undoKey ? GameLevel::redoKey
+           : key == '\t'             ? GameLevel::backTabKey
+                                     : key;
 }
 
 } // namespace
@@ -73,7 +78,7 @@ void onKeyboard(unsigned char key, int, int)
             noteSceneChange();
             using GameLogic::PalaceBuild::GameLevel;
             // Only these keys ask which modifiers are held.
-            const bool modified = key == 27 || key == GameLevel::undoKey;
+            const bool modified = key == 27 || key == GameLevel::undoKey || key == '\t';
             const Platform::KeyModifiers held =
                 modified ? Platform::keyModifiers() : Platform::KeyModifiers{};
             GameLevel* level = Game::currentLevel();
@@ -84,7 +89,7 @@ void onKeyboard(unsigned char key, int, int)
                     GameLogic::requestExit();
                 return;
             }
-            Game::current->pressKey(redoByShift(key, held));
+            Game::current->pressKey(byShift(key, held));
         });
 }
 

@@ -73,8 +73,9 @@ void initGraphics()
     else
         glutInitWindowPosition(screen.windowed().left, screen.windowed().top);
     glutCreateWindow("123");
-    // An empty cursor: on a touch screen the pointer only gets in the way.
-    if (!game.settings().showPointer)
+    // An empty cursor: on a touch screen the pointer only gets in the way,
+    // and a larger pointer is the game's own.
+    if (!game.settings().showPointer || game.settings().access.pointerSize > 1)
         glutSetCursor(GLUT_CURSOR_NONE);
     // The desktop finds the game's entry and icon by the window's class.
     Platform::setWindowClass("brickwork-garden");

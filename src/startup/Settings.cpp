@@ -278,6 +278,34 @@ const std::vector<SettingEntry>& settingsTable()
         {"print-wait", Kind::Number, {"60"}, {"seconds after a print before the next one"},
          "seconds", 0, 3600,
          Put([](Settings& s, const std::string& v) { s.printWait = std::stoi(v); })},
+        {"access", Kind::Words, {"mouse", "keys", "switch", "two-switches", "dwell"},
+         {"play with the mouse or a touch screen",
+          "play with the keyboard: Tab and the arrows move, Space\nchooses",
+          "play with one switch: the highlight moves by itself, Space\nor a click chooses",
+          "play with two switches: Space moves on, Return chooses",
+          "play by pointing: a pointer resting a while clicks"},
+         "", 0, 0,
+         Put([](Settings& s, const std::string& v)
+             {
+                 using GameLogic::PalaceBuild::Access;
+                 s.access.access = v == "keys"           ? Access::keys
+                                   : v == "switch"       ? Access::oneSwitch
+                                   : v == "two-switches" ? Access::twoSwitches
+                                   : v == "dwell"        ? Access::dwell
+                                                         : Access::mouse;
+             })},
+        {"scan-time", Kind::Number, {"1500"},
+         {"milliseconds the highlight stays on each choice with one\nswitch"},
+         "milliseconds", 500, 10000,
+         Put([](Settings& s, const std::string& v) { s.access.scanMs = std::stoi(v); })},
+        {"dwell-time", Kind::Number, {"1000"},
+         {"milliseconds the pointer rests to act when playing by\npointing"},
+         "milliseconds", 300, 5000,
+         Put([](Settings& s, const std::string& v) { s.access.dwellMs = std::stoi(v); })},
+        {"pointer-size", Kind::Number, {"1"},
+         {"the pointer's size: 1 the desktop's, 2 or 3 the game's own,\nthat many times larger"},
+         "times", 1, 3,
+         Put([](Settings& s, const std::string& v) { s.access.pointerSize = std::stoi(v); })},
     };
     return table;
 }

@@ -1,13 +1,14 @@
 #pragma once
 // The settings a family or a school gives the game: a child lock, sound, the
 // display mode, where copies of saved pictures go, which palace a game
-// begins with, whether the pointer shows, and printing. They come from the
+// begins with, whether the pointer shows, printing, and how the child plays. They come from the
 // system's settings files (brickwork-garden/settings.conf in each folder of
 // XDG_CONFIG_DIRS), then the user's ($XDG_CONFIG_HOME/brickwork-garden/
 // settings.conf), then the command line; a later source wins. A file holds
 // "key = value" lines; "#" starts a comment and blank lines are ignored.
 
 #include "platform/Folders.hpp"
+#include "play/Access.hpp"
 
 #include <functional>
 #include <ostream>
@@ -47,6 +48,8 @@ struct Settings
     bool print = true;
     // Seconds after a print before the next one, 0 to 3600.
     int printWait = 60;
+    // How the child plays: mouse, keys, one or two switches, or dwell.
+    GameLogic::PalaceBuild::AccessOptions access;
 };
 
 using Platform::Environment;

@@ -165,7 +165,7 @@ TEST(GameData, PicturesHaveTheShapesThePlayerSees)
 
 TEST(GameData, SoundsAreShortAudibleWaves)
 {
-    for (const char* name : {"button", "startDrag", "drop", "takeOff"})
+    for (const char* name : {"button", "startDrag", "drop", "takeOff", "tick"})
     {
         SCOPED_TRACE(name);
         SDL_AudioSpec wave;

@@ -772,6 +772,168 @@ def pointer_hidden(game, x):
     assert wait_until(lambda: x.screenshot().differs(game.empty, around) > 0.3, 20), "not laid"
 
 
+def saved_text(game):
+    path = pathlib.Path(game.path("savegame.txt"))
+    return path.read_text() if path.exists() else "no savegame.txt"
+
+
+def stacked(game):
+    """The saved game holds two pieces, the second standing on the first."""
+    try:
+        text = pathlib.Path(game.path("savegame.txt")).read_text()
+    except FileNotFoundError:
+        return False
+    laid = re.findall(r" \d+ (BMP/\S+)(?: 0 0)? (\d+) (\d+) 0 ", text)
+    if len(laid) != 2:
+        return False
+    (upper, ux, uy), (lower, lx, ly) = ((Piece(game, n[4:]), int(x), int(y)) for n, x, y in laid)
+    return uy + upper.height == ly and lx - upper.width < ux < lx + lower.width
+
+
+# Two pieces without a mouse button: the first cell's gate in the scene's
+# first region, then the second cell's bridge on it, then saved by s.
+WITHOUT_BUTTONS = {
+    "keys": ["space", "space", "space", "Tab", "space", "space"],
+    "two-switches": ["Return"] * 4 + ["Return", "space", "Return", "Return"],
+}
+
+
+def built_without_buttons(access):
+    def play(game, x):
+        for key in WITHOUT_BUTTONS[access]:
+            x.key(key)
+        x.key("s")
+        assert wait_until(lambda: stacked(game), 20), game.report() + saved_text(game)
+    return play
+
+
+def built_by_one_switch(game, x):
+    """With only Space: the gate is laid before the highlight moves on by
+    itself; then it reaches the second cell, whose bridge goes on the gate."""
+    toolbar = [(i, j) for i in range(10, 215, 6) for j in range(110, 660, 6)]
+    moved = lambda before: wait_until(lambda: x.screenshot().differs(before, toolbar) > 0.01, 30)
+    x.key("space", "space", "space", "space")
+    gate = [(301 + i, 671 + j) for i in (-30, 0, 30) for j in (-20, 0, 20)]
+    assert wait_until(lambda: x.screenshot().differs(game.empty, gate) > 0.3, 20), "no gate"
+    for key in ("space", None):
+        before = x.screenshot()
+        x.key(key) if key else None
+        assert moved(before), "the highlight did not move"
+    x.key("space", "space", "s")
+    assert wait_until(lambda: stacked(game), 20), game.report() + saved_text(game)
+
+
+# How each access reaches the exit button: through the groups to the top
+# controls, then past the two colour arrows.
+TO_EXIT = {"keys": ["Tab"] * 14 + ["Return"],
+           "two-switches": ["space"] * 3 + ["Return", "space", "space", "Return"]}
+
+
+def locked_scan(access):
+    def play(game, x):
+        route = TO_EXIT[access]
+        route(game, x) if callable(route) else x.key(*route)
+        keys_then_redrawn(x)
+        assert game.process.poll() is None, game.report()
+    return play
+
+
+def ring_shown(x, at):
+    """The ring of a resting pointer shows around the point: its cream track
+    in its dark edge, left of the top, where it fills last."""
+    shot = x.screenshot()
+    return sum(shot.pixel(at[0] - 8, at[1] - 23)) > 600 and sum(shot.pixel(at[0] - 10, at[1] - 28)) < 250
+
+
+def dwell_at(x, at):
+    """The pointer rests at the point until its ring has come and gone."""
+    x.move(*at)
+    assert wait_until(lambda: ring_shown(x, at), 20), "no ring at %s" % (at,)
+    assert wait_until(lambda: not ring_shown(x, at), 20), "the ring stays at %s" % (at,)
+
+
+def laid(game):
+    return [(name[4:], int(x), int(y)) for name, x, y in re.findall(
+        r" \d+ (BMP/\S+)(?: 0 0)? (\d+) (\d+) 0 ", saved_text(game))]
+
+
+def built_by_dwell(game, x):
+    """A gate by two rests, saved; then a bridge carried by a rest to just
+    above it, where it snaps, and laid by a rest."""
+    dwell_at(x, (113, 199))
+    dwell_at(x, (400, 560))
+    x.key("s")
+    assert wait_until(lambda: len(laid(game)) == 1, 20), game.report() + saved_text(game)
+    (name, left, top), = laid(game)
+    dwell_at(x, (113, 360))
+    bridge = Piece(game, "palace/2.bridge.png")
+    dwell_at(x, (left + Piece(game, name).width // 2, top - bridge.height // 2 - 2))
+    x.key("s")
+    assert wait_until(lambda: stacked(game), 20), game.report() + saved_text(game)
+
+
+def dwell_once(game, x):
+    """A piece laid by a rest stays laid: no ring comes back while the
+    pointer stays, and the save holds it."""
+    dwell_at(x, (113, 199))
+    dwell_at(x, (500, 400))
+    assert not wait_until(lambda: ring_shown(x, (500, 400)), 2), "the rest acts again"
+    x.key("s")
+    assert wait_until(lambda: len(laid(game)) == 1, 20), game.report() + saved_text(game)
+
+
+def large_pointer(game, x):
+    """The desktop's pointer is hidden; the game's own shows three times a
+    desktop pointer's size where the pointer is."""
+    assert x.cursor_shown() is False, "the desktop's pointer shows"
+    x.move(600, 300)
+    arrow = [(606, 330), (612, 330), (606, 339), (609, 336)]
+    assert wait_until(lambda: x.screenshot().differs(game.empty, arrow) == 1, 20), "no large pointer"
+
+def one_palace(folder):
+    os.makedirs(folder + "/gallery")
+    pathlib.Path(folder, "gallery/king.txt").write_text(GOOD)
+
+
+def opened_by_two_switches(game, x):
+    """To the top controls, past five of them to the gallery button; then the
+    first thumbnail: its palace, a king, is in play."""
+    x.key(*["space"] * 3, "Return", *["space"] * 5, "Return")
+    assert gallery_shown(x), "no gallery\n" + game.report()
+    x.key("Return", "Return")
+    assert shown(game, x, "person/1.king.png", (700, 450)), "no king\n" + game.report()
+
+EVERYWHERE = [(x, y) for x in range(0, 1024, 6) for y in range(0, 768, 6)]
+
+
+def one_switch(*rounds):
+    """Only Space: from the first screen's highlight, for each count the
+    highlight moves on by itself that many times, then Space chooses, which
+    the screen shows at once."""
+    def play(game, x):
+        assert wait_until(lambda: x.screenshot().matches(game.empty), 20), "not on the pieces"
+        for count in rounds:
+            for _ in range(count):
+                before = x.screenshot()
+                assert wait_until(lambda: x.screenshot().differs(before, EVERYWHERE) > 0, 20), \
+                    "the highlight stays"
+            before = x.screenshot()
+            x.key("space")
+            assert wait_until(lambda: x.screenshot().differs(before, EVERYWHERE) > 0, 20), \
+                "nothing chosen"
+    return play
+
+
+TO_EXIT["switch"] = one_switch(3, 2)
+
+
+def undone_by_one_switch(game, x):
+    """A gate laid, then the undo button chosen: the save holds no piece."""
+    one_switch(0, 0, 0, 0, 4, 6)(game, x)
+    x.key("s")
+    assert wait_until(lambda: "BMP/background/" in saved_text(game), 20), game.report()
+    assert laid(game) == [], saved_text(game)
+
 def print_button(x, state):
     """The print button on screen shows its picture of the state."""
     drawn = picture("button/print %s.png" % state)
@@ -965,6 +1127,28 @@ ROWS = [
     Row("sound on by the command line, child lock, closed by the window manager", play=heard(True),
         end=close, last="exit", settings="sound = no\n", arguments=["--sound", "--lock"],
         env=DISK),
+    Row("keys alone lay a bridge on a gate", play=built_without_buttons("keys"), end=escape,
+        last="exit", arguments=["--access=keys"]),
+    Row("two switches lay a bridge on a gate", play=built_without_buttons("two-switches"),
+        end=escape, last="exit", arguments=["--access=two-switches"]),
+    Row("one switch lays a bridge on a gate", play=built_by_one_switch, end=escape, last="exit",
+        arguments=["--access=switch", "--scan-time=10000"]),
+    Row("child lock, keys: the exit chosen does nothing", play=locked_scan("keys"), end=unlock,
+        last="exit", arguments=["--access=keys", "--lock"]),
+    Row("child lock, two switches: the exit chosen does nothing", play=locked_scan("two-switches"),
+        end=unlock, last="exit", arguments=["--access=two-switches", "--lock"]),
+    Row("dwell alone lays a bridge on a gate", play=built_by_dwell, end=escape, last="exit",
+        arguments=["--access=dwell"]),
+    Row("dwell acts once while the pointer stays", play=dwell_once, end=escape, last="exit",
+        arguments=["--access=dwell", "--dwell-time=300"]),
+    Row("pointer three times larger", play=large_pointer, end=escape, last="exit",
+        arguments=["--pointer-size=3"]),
+    Row("two switches open a palace of the gallery", prepare=one_palace,
+        play=opened_by_two_switches, end=escape, last="exit", arguments=["--access=two-switches"]),
+    Row("one switch takes a gate back by the undo button", play=undone_by_one_switch, end=escape,
+        last="exit", arguments=["--access=switch", "--scan-time=2000"]),
+    Row("child lock, one switch: the exit chosen does nothing", play=locked_scan("switch"),
+        end=unlock, last="exit", arguments=["--access=switch", "--scan-time=2000", "--lock"]),
     Row("pointer hidden", play=pointer_hidden, end=escape, last="exit",
         arguments=["--pointer=hide"]),
     Row("FIFO settings files", prepare=fifos, play=logged(": not a regular file"), end=escape,

@@ -59,8 +59,9 @@ dpkg-deb -f "$deb" Depends | grep -q 'libcups2' || fail "the package does not de
 [ "$(dpkg-deb -f "$deb" Recommends)" = cups ] || fail "the package does not recommend cups"
 find "$root$game" -printf '%P %T@ %s\n' | sort >"$work/before"
 
-# The Exec command split into words, as the desktop splits it.
-command=$(sed -n 's/^Exec=//p' "$root/usr/share/applications/brickwork-garden.desktop")
+# The entry's own Exec command (the first; the actions' follow) split into
+# words, as the desktop splits it.
+command=$(sed -n '/^Exec=/{s///p;q}' "$root/usr/share/applications/brickwork-garden.desktop")
 chroot --userspec=child:child "$root" env -i HOME=/home/child PATH=/usr/bin:/bin:/usr/games \
     DISPLAY="$DISPLAY" LIBGL_ALWAYS_SOFTWARE=1 SDL_AUDIODRIVER=dummy $command >>"$work/log" 2>&1 &
 gpid=$!

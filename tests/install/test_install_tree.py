@@ -57,7 +57,9 @@ class InstallTree(unittest.TestCase):
         self.assertTrue(os.path.isfile(share + "icons/hicolor/scalable/apps/brickwork-garden.svg"))
         with open(entry) as f:
             text = f.read()
-        command = shlex.split(re.search(r"^Exec=(.*)$", text, re.M).group(1))
+        # The entry's command, then its actions', one for each access but the mouse.
+        command, *actions = (shlex.split(c) for c in re.findall(r"^Exec=(.*)$", text, re.M))
+        self.assertEqual(4, len(actions))
         self.assertIn("\nStartupWMClass=brickwork-garden\n", text)
 
         # The manual page, the AppStream metadata, the licence and the
@@ -96,11 +98,13 @@ class InstallTree(unittest.TestCase):
             for option in options:
                 self.assertRegex(listed, r"(?m)^ +" + re.escape(option))
 
-        # Two players, the second with a data folder of their own: each saves
-        # in their own folder, whose BMP and Sound link to the install.
+        # Two players, the second with a data folder of their own and started
+        # by the entry's last action: each saves in their own folder, whose
+        # BMP and Sound link to the install.
         before = snapshot(game)
         with XServer.xvfb() as x:
-            for name, data_home, laid in (("one", None, True), ("two", top + "/data two", False)):
+            for name, data_home, laid, run in (("one", None, True, command),
+                                               ("two", top + "/data two", False, actions[-1])):
                 home = os.path.join(top, "home " + name)
                 os.makedirs(home)
                 env = dict(x.env, HOME=home, PATH=prefix + "/games:/usr/bin:/bin",
@@ -109,7 +113,7 @@ class InstallTree(unittest.TestCase):
                 folder = pathlib.Path(data_home or home + "/.local/share", "brickwork-garden")
                 log = lambda: (folder / "gameLog.txt").read_text() if (
                     folder / "gameLog.txt").exists() else ""
-                player = subprocess.Popen(command, env=env, stdout=subprocess.DEVNULL,
+                player = subprocess.Popen(run, env=env, stdout=subprocess.DEVNULL,
                                           stderr=subprocess.DEVNULL)
                 try:
                     self.assertTrue(wait_until(lambda: "703GameLevel" in log(), 60), log())

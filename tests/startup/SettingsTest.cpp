@@ -32,6 +32,7 @@ struct Expected
     int printWait = 60;
     bool startWithLast = false;
     bool showPointer = true;
+    GameLogic::PalaceBuild::AccessOptions access;
 };
 
 struct Row
@@ -106,6 +107,12 @@ const Row rows[] = {
      -1,
      {false, true, DisplayChoice::Switch, picturesAt, true, 0},
      {{user, "print = no\nprint-wait = 300\n"}}},
+    {"one switch, slow, by the command line over a file's keys",
+     {"--access=switch", "--scan-time", "10000"},
+     -1,
+     {false, true, DisplayChoice::Switch, picturesAt, true, 60, false, true,
+      {GameLogic::PalaceBuild::Access::oneSwitch, 10000, 300, 3}},
+     {{user, "access = keys\nscan-time = 500\ndwell-time = 300\npointer-size = 3\n"}}},
     {"--no-print, and --print-wait with its value next",
      {"--no-print", "--print-wait", "5"},
      -1,
@@ -174,7 +181,8 @@ const Row rows[] = {
      defaults,
      {{user, "lock = maybe\n"}},
      {usage, "--display=keep", "--no-sound", "--pointer=hide", "--no-print", "--print-wait=N",
-      "print (yes, no) and print-wait (seconds)",
+      "--access=two-switches", "--scan-time=N", "print-wait (seconds), access (mouse,",
+      "(milliseconds) and pointer-size (times)",
       "by default\n                     @/home/Pictures/Brickwork Garden\n",
       "  /etc/xdg/brickwork-garden/settings.conf\n  " + userAt + "\n"},
      {{"XDG_CONFIG_DIRS", ""}}},
@@ -295,6 +303,11 @@ TEST(Settings, FilesThenCommandLine)
             EXPECT_EQ(row.expected.showPointer, loaded.settings.showPointer);
             EXPECT_EQ(row.expected.print, loaded.settings.print);
             EXPECT_EQ(row.expected.printWait, loaded.settings.printWait);
+            const GameLogic::PalaceBuild::AccessOptions& access = loaded.settings.access;
+            EXPECT_EQ(row.expected.access.access, access.access);
+            EXPECT_EQ(row.expected.access.scanMs, access.scanMs);
+            EXPECT_EQ(row.expected.access.dwellMs, access.dwellMs);
+            EXPECT_EQ(row.expected.access.pointerSize, access.pointerSize);
             EXPECT_EQ("", out.str() + err.str());
             ASSERT_EQ(row.lines.size(), loaded.warnings.size());
             for (std::size_t i = 0; i < row.lines.size(); ++i)

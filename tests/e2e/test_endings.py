@@ -29,32 +29,20 @@ import printserver
 class Row:
     """One game of the table and how it must end."""
     name: str
-    # The X server: "" (Xvfb 1024x768), "WxH" (Xvfb of that size), "no RandR",
-    # "dummy" or "dummy wide" (Xorg's dummy driver), "XWayland" (under weston).
-    server: str = ""
-    # Needs root: mounts, the dummy Xorg, a print server of its own.
-    root: bool = False
-    # Changes the game folder before the game starts.
-    prepare: object = None
-    # None: the game never plays; True: it plays; else what is played.
-    play: object = None
-    # How the game is ended (None: it ends by itself).
-    end: object = None
-    # Its exit code, and the message of its last log line (None: any).
-    code: int = 0
-    last: str = None
-    # The shutdown picture shows.
-    shutdown: bool = False
-    # The command line, the user's settings file, more environment.
-    arguments: tuple = ()
-    settings: str = None
-    env: dict = dataclasses.field(default_factory=dict)
-    # The print server: None, "pdf", "no default" or "hung".
-    printer: str = None
-    # _NET_WORKAREA set on the root window, as a panel would.
-    workarea: str = None
-    # Checked after the game ended.
-    then: object = None
+    server: str = ""  # "" (Xvfb 1024x768), "WxH", "no RandR", "dummy", "dummy wide", "XWayland"
+    root: bool = False  # needs root: mounts, the dummy Xorg, a print server of its own
+    prepare: object = None  # changes the game folder before the game starts
+    play: object = None  # None: the game never plays; True: it plays; else what is played
+    end: object = None  # how the game is ended (None: it ends by itself)
+    code: int = 0  # its exit code
+    last: str = None  # the message of its last log line (None: any)
+    shutdown: bool = False  # the shutdown picture shows
+    arguments: tuple = ()  # the command line
+    settings: str = None  # the user's settings file
+    env: dict = dataclasses.field(default_factory=dict)  # more environment
+    printer: str = None  # the print server: None, "pdf", "no default" or "hung"
+    workarea: str = None  # _NET_WORKAREA on the root window, as a panel sets it
+    then: object = None  # checked after the game ended
 
 
 def mount(*arguments):
@@ -603,12 +591,8 @@ def kept(game, x):
 
 def saved_at(game, piece, centre):
     """The saved game holds the piece laid with its middle at centre."""
-    try:
-        text = pathlib.Path(game.path("savegame.txt")).read_text()
-    except FileNotFoundError:
-        return False
     return " %s 0 0 %d %d " % (piece.name, centre[0] - piece.width // 2,
-                               centre[1] - piece.height // 2) in text
+                               centre[1] - piece.height // 2) in saved_text(game)
 
 
 def resized(game, x):
@@ -779,14 +763,10 @@ def saved_text(game):
 
 def stacked(game):
     """The saved game holds two pieces, the second standing on the first."""
-    try:
-        text = pathlib.Path(game.path("savegame.txt")).read_text()
-    except FileNotFoundError:
+    pieces = laid(game)
+    if len(pieces) != 2:
         return False
-    laid = re.findall(r" \d+ (BMP/\S+)(?: 0 0)? (\d+) (\d+) 0 ", text)
-    if len(laid) != 2:
-        return False
-    (upper, ux, uy), (lower, lx, ly) = ((Piece(game, n[4:]), int(x), int(y)) for n, x, y in laid)
+    (upper, ux, uy), (lower, lx, ly) = ((Piece(game, n), x, y) for n, x, y in pieces)
     return uy + upper.height == ly and lx - upper.width < ux < lx + lower.width
 
 

@@ -174,6 +174,8 @@ public:
     // next of these; -1 for none.
     bool followAccess();
     int msUntilAccess() const;
+    // The pointer has left the window: a resting pointer does not act.
+    void pointerLeft() { pointing.left(); }
 
     // What decides whether a control is active.
     bool canUndo() const override;

@@ -44,6 +44,12 @@ void Pointing::moved(VideoEngine::OpenGL::Position to)
     armed = true;
 }
 
+void Pointing::left()
+{
+    armed = false;
+    seen = false;
+}
+
 std::uint32_t Pointing::resting() const
 {
     return Platform::steadyMilliseconds() - restSince;

@@ -34,6 +34,9 @@ public:
     // The pointer is at the point now: a move beyond restSlop from the rest
     // starts a new rest there.
     void moved(VideoEngine::OpenGL::Position at);
+    // The pointer has left the window: the rest ends without acting and the
+    // game's pointer is not drawn until the pointer comes back.
+    void left();
 
     // True once when the rest has lasted the dwell time: the caller then
     // acts where the pointer is. Milliseconds until the ring or the act

@@ -37,6 +37,7 @@ BannerImpl::BannerImpl(const std::string& picturePath, std::int32_t duration)
     glutMouseFunc(nullptr);
     glutMotionFunc(nullptr);
     glutPassiveMotionFunc(nullptr);
+    glutEntryFunc(nullptr);
 }
 
 void warmRenderer(const VideoEngine::OpenGL::Texture<VideoEngine::OpenGL::FastTextureData>& picture)

@@ -65,6 +65,7 @@ void registerGameCallbacks()
     glutMouseFunc(onMouse);
     glutMotionFunc(onMotion);
     glutPassiveMotionFunc(onPassiveMotion);
+    glutEntryFunc(onEntry);
     setIdleFunc(onIdle, idleWakeAfterMs);
 }
 

@@ -129,4 +129,16 @@ void onPassiveMotion(int x, int y)
               { cursor.moveTo(point); });
 }
 
+void onEntry(int state)
+{
+    guardCallback(
+        [state]
+        {
+            noteSceneChange();
+            GameLogic::PalaceBuild::GameLevel* level = Game::currentLevel();
+            if (level && state == GLUT_LEFT)
+                level->pointerLeft();
+        });
+}
+
 } // namespace StartUp

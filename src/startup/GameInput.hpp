@@ -20,5 +20,8 @@ void onSpecial(int key, int x, int y);
 void onMouse(int button, int state, int x, int y);
 void onMotion(int x, int y);
 void onPassiveMotion(int x, int y);
+// The pointer enters (GLUT_ENTERED) or leaves (GLUT_LEFT) the window; on
+// leaving, the level forgets the pointer's rest.
+void onEntry(int state);
 
 } // namespace StartUp

@@ -862,6 +862,20 @@ def dwell_once(game, x):
     assert wait_until(lambda: len(laid(game)) == 1, 20), game.report() + saved_text(game)
 
 
+def left_at_rest(game, x):
+    """A pointer resting on a cell leaves the window: its ring goes, and
+    once back it carries nothing, so a gate laid later lies alone."""
+    x.move(113, 199)
+    assert wait_until(lambda: ring_shown(x, (113, 199)), 20), "no ring"
+    x.move(-300, -300)
+    assert wait_until(lambda: not ring_shown(x, (113, 199)), 20), "the ring stays"
+    for at in ((400, 560), (113, 199), (700, 560)):
+        dwell_at(x, at)
+    x.key("s")
+    assert wait_until(lambda: any(left > 500 for _, left, _ in laid(game)), 20), saved_text(game)
+    assert len(laid(game)) == 1, saved_text(game)
+
+
 def large_pointer(game, x):
     """The desktop's pointer is hidden; the game's own shows three times a
     desktop pointer's size where the pointer is."""
@@ -1121,6 +1135,9 @@ ROWS = [
         arguments=["--access=dwell"]),
     Row("dwell acts once while the pointer stays", play=dwell_once, end=escape, last="exit",
         arguments=["--access=dwell", "--dwell-time=300"]),
+    Row("a window, dwell: a resting pointer that leaves the window does not act",
+        server="2048x1536", play=left_at_rest, end=escape, last="exit",
+        arguments=["--display=window", "--access=dwell", "--dwell-time=2000"]),
     Row("pointer three times larger", play=large_pointer, end=escape, last="exit",
         arguments=["--pointer-size=3"]),
     Row("two switches open a palace of the gallery", prepare=one_palace,

@@ -876,6 +876,17 @@ def left_at_rest(game, x):
     assert len(laid(game)) == 1, saved_text(game)
 
 
+def locked_dwell(game, x):
+    """Under the child lock a rest on the exit button: the ring comes and
+    goes below it, and the game goes on."""
+    below = [(1002, 40), (1022, 40), (984, 22)]
+    x.move(*BUTTONS["exit"])
+    assert wait_until(lambda: x.screenshot().differs(game.empty, below) > 0, 20), "no ring"
+    assert wait_until(lambda: x.screenshot().differs(game.empty, below) == 0, 20), "ring stays"
+    keys_then_redrawn(x)
+    assert game.process.poll() is None, game.report()
+
+
 def large_pointer(game, x):
     """The desktop's pointer is hidden; the game's own shows three times a
     desktop pointer's size where the pointer is."""
@@ -1138,6 +1149,8 @@ ROWS = [
     Row("a window, dwell: a resting pointer that leaves the window does not act",
         server="2048x1536", play=left_at_rest, end=escape, last="exit",
         arguments=["--display=window", "--access=dwell", "--dwell-time=2000"]),
+    Row("child lock, dwell: the exit chosen does nothing", play=locked_dwell, end=unlock,
+        last="exit", arguments=["--access=dwell", "--lock"]),
     Row("pointer three times larger", play=large_pointer, end=escape, last="exit",
         arguments=["--pointer-size=3"]),
     Row("two switches open a palace of the gallery", prepare=one_palace,

@@ -63,13 +63,13 @@ PRESSES = {
     "keys": [T(3) + R + T(3) + R + R + R + R,
              T(6) + R + T(6) + R + T(1) + R + R,
              (T(9) + R) * 3 + T(2) + R + R,
-             T(12) + R + R + T(4) + R + T(2) + R + T(1) + R,
-             T(15) + R + (T(8) + R) * 2 + R + T(4) + R + T(1) + R + R],
+             T(12) + R + R + T(3) + R + T(2) + R + T(1) + R,
+             T(15) + R + (T(8) + R) * 2 + R + T(3) + R + T(1) + R + R],
     "two-switches": [(S(1) + R + R) * 2 + R + R + R + R,
                      (S(2) + R + S(2) + R) * 2 + R + S(1) + R + R,
                      (S(2) + R + S(4) + R) * 3 + R + S(2) + R + R,
-                     S(3) + R + R + R + R + S(4) + R + S(2) + R + S(1) + R,
-                     S(3) + R + S(2) + R + (S(2) + R + S(1) + R) * 2 + R + R + S(4) + R
+                     S(3) + R + R + R + R + S(3) + R + S(2) + R + S(1) + R,
+                     S(3) + R + S(2) + R + (S(2) + R + S(1) + R) * 2 + R + R + S(3) + R
                      + S(1) + R + R],
 }
 

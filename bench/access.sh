@@ -56,15 +56,18 @@ CLICKS = [
 
 T = lambda n: ["Tab"] * n
 S = lambda n: ["space"] * n
+D = lambda n: ["Down"] * n
+U = lambda n: ["Up"] * n
 R = ["Return"]
-# The presses for each piece: with keys one list (cells, laid pieces, cell
-# arrows, folders, controls); with switches the groups, then their items.
+# The presses for each piece: with keys Tab through one list (cells, laid
+# pieces, cell arrows, folders, controls) or an arrow key to the nearest
+# target that way; with switches the groups, then their items.
 PRESSES = {
-    "keys": [T(3) + R + T(3) + R + R + R + R,
-             T(6) + R + T(6) + R + T(1) + R + R,
+    "keys": [(D(1) + R) * 2 + R + R + R,
+             (D(3) + R) * 2 + D(2) + R + R,
              (T(9) + R) * 3 + T(2) + R + R,
-             T(12) + R + R + T(3) + R + T(2) + R + T(1) + R,
-             T(15) + R + (T(8) + R) * 2 + R + T(3) + R + T(1) + R + R],
+             U(2) + ["Left"] + R + R + T(3) + R + T(2) + R + T(1) + R,
+             U(2) + ["Right"] + R + (D(1) + ["Right"] + R) * 2 + R + T(3) + R + T(1) + R + R],
     "two-switches": [(S(1) + R + R) * 2 + R + R + R + R,
                      (S(2) + R + S(2) + R) * 2 + R + S(1) + R + R,
                      (S(2) + R + S(4) + R) * 3 + R + S(2) + R + R,

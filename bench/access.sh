@@ -172,7 +172,8 @@ with XServer.xvfb() as server:
                     "", ["%.1f" % s for s in seconds], sum(seconds) / len(seconds),
                     TARGETS[access]))
         except AssertionError:
-            print("\n".join(game.log()[-15:])); raise
+            print("\n".join(game.log()[-15:]))
+            raise
         finally:
             game.close()
 PYTHON

@@ -863,28 +863,22 @@ def dwell_once(game, x):
 
 
 def left_at_rest(game, x):
-    """A pointer resting on a cell leaves the window: its ring goes, and
-    once back it carries nothing, so a gate laid later lies alone."""
-    x.move(113, 199)
-    assert wait_until(lambda: ring_shown(x, (113, 199)), 20), "no ring"
-    x.move(-300, -300)
-    assert wait_until(lambda: not ring_shown(x, (113, 199)), 20), "the ring stays"
+    """A rest on a cell ends out of the window: the ring goes; the gate laid next lies alone."""
+    for at, ring in (((113, 199), True), ((-300, -300), False)):
+        x.move(*at)
+        assert wait_until(lambda: ring_shown(x, (113, 199)) == ring, 20), ring
     for at in ((400, 560), (113, 199), (700, 560)):
         dwell_at(x, at)
     x.key("s")
-    assert wait_until(lambda: any(left > 500 for _, left, _ in laid(game)), 20), saved_text(game)
-    assert len(laid(game)) == 1, saved_text(game)
+    assert wait_until(lambda: [l > 500 for _, l, _ in laid(game)] == [True], 20), saved_text(game)
 
 
-def locked_dwell(game, x):
-    """Under the child lock a rest on the exit button: the ring comes and
-    goes below it, and the game goes on."""
-    below = [(1002, 40), (1022, 40), (984, 22)]
+def rest_on_exit(game, x):  # the ring comes and goes below the exit button
     x.move(*BUTTONS["exit"])
-    assert wait_until(lambda: x.screenshot().differs(game.empty, below) > 0, 20), "no ring"
-    assert wait_until(lambda: x.screenshot().differs(game.empty, below) == 0, 20), "ring stays"
-    keys_then_redrawn(x)
-    assert game.process.poll() is None, game.report()
+    for ring in (True, False):
+        assert wait_until(lambda: (x.screenshot().differs(game.empty, [(1002, 40), (984, 22)]) > 0)
+                          == ring, 20), ring
+TO_EXIT["dwell"] = rest_on_exit
 
 
 def large_pointer(game, x):
@@ -1146,10 +1140,9 @@ ROWS = [
         arguments=["--access=dwell"]),
     Row("dwell acts once while the pointer stays", play=dwell_once, end=escape, last="exit",
         arguments=["--access=dwell", "--dwell-time=300"]),
-    Row("a window, dwell: a resting pointer that leaves the window does not act",
-        server="2048x1536", play=left_at_rest, end=escape, last="exit",
-        arguments=["--display=window", "--access=dwell", "--dwell-time=2000"]),
-    Row("child lock, dwell: the exit chosen does nothing", play=locked_dwell, end=unlock,
+    Row("dwell in a window: a rest that leaves it does not act", server="2048x1536", play=left_at_rest,
+        end=escape, last="exit", arguments=["--display=window", "--access=dwell", "--dwell-time=2000"]),
+    Row("child lock, dwell: the exit chosen does nothing", play=locked_scan("dwell"), end=unlock,
         last="exit", arguments=["--access=dwell", "--lock"]),
     Row("pointer three times larger", play=large_pointer, end=escape, last="exit",
         arguments=["--pointer-size=3"]),

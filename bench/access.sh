@@ -47,11 +47,11 @@ def cell(k):
 # then where it lays (a function of the pieces laid so far).
 CLICKS = [
     [arrow(1, 0), arrow(1, 0), cell(0), lambda g: (560, 600)],
-    [arrow(2, 0), arrow(2, 0), cell(1), lambda g: on(g, *PIECES[0:2])],
-    [arrow(3, 0)] * 3 + [cell(2), lambda g: on(g, *PIECES[1:3])],
-    [BUTTONS["person"], cell(3), lambda g: beside(g, *PIECES[0:4:3])],
+    [arrow(2, 0), arrow(2, 0), cell(1), lambda g: on(g, PIECES[0], PIECES[1])],
+    [arrow(3, 0)] * 3 + [cell(2), lambda g: on(g, PIECES[1], PIECES[2])],
+    [BUTTONS["person"], cell(3), lambda g: beside(g, PIECES[0], PIECES[3])],
     [BUTTONS["decoration"], arrow(1, 1), arrow(1, 1), cell(4),
-     lambda g: on(g, *PIECES[2:5:2])],
+     lambda g: on(g, PIECES[2], PIECES[4])],
 ]
 
 T = lambda n: ["Tab"] * n

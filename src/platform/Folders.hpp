@@ -14,6 +14,10 @@ namespace Platform
 // Looks up an environment variable; null when it is unset.
 using Environment = std::function<const char*(const char*)>;
 
+// Whether the path is set and absolute: folders from the environment or a
+// settings file count only then.
+bool isAbsolute(const char* path);
+
 // HOME, else the user database's home folder, else empty (so that the
 // folders below land under "/", never in the working directory).
 std::string homeFolder(const Environment& env);

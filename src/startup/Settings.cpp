@@ -30,12 +30,8 @@ std::istringstream readLines(const std::string& path, std::vector<std::string>& 
     return lines;
 }
 
-bool isAbsolute(const char* path)
-{
-    return path && path[0] == '/';
-}
-
 using Platform::homeFolder;
+using Platform::isAbsolute;
 using Platform::trimmed;
 using Platform::userConfigFolder;
 

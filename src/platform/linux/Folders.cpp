@@ -5,18 +5,14 @@
 
 namespace Platform
 {
-namespace
-{
-
 bool isAbsolute(const char* path)
 {
     return path && path[0] == '/';
 }
 
-} // namespace
-
 std::string homeFolder(const Environment& env)
 {
+
     if (const char* home = env("HOME"); isAbsolute(home))
         return home;
     if (const passwd* user = getpwuid(getuid()); user && isAbsolute(user->pw_dir))
@@ -33,6 +29,7 @@ std::string userConfigFolder(const Environment& env)
 
 std::string userDataFolder(const Environment& env)
 {
+
     if (const char* data = env("XDG_DATA_HOME"); isAbsolute(data))
         return data;
     return homeFolder(env) + "/.local/share";

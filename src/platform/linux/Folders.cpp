@@ -5,6 +5,7 @@
 
 namespace Platform
 {
+
 bool isAbsolute(const char* path)
 {
     return path && path[0] == '/';

@@ -55,25 +55,27 @@ CLICKS = [
 ]
 
 T = lambda n: ["Tab"] * n
+B = lambda n: ["shift+Tab"] * n
 S = lambda n: ["space"] * n
 D = lambda n: ["Down"] * n
 U = lambda n: ["Up"] * n
-R = ["Return"]
-# The presses for each piece: with keys Tab through one list (cells, laid
-# pieces, cell arrows, folders, controls) or an arrow key to the nearest
-# target that way; with switches the groups, then their items.
+R = lambda n: ["Return"] * n
+# The presses for each piece: with keys Tab and Shift+Tab through one list
+# (each cell with its arrows, the folders, the laid pieces, the controls) or
+# an arrow key to the nearest target that way, and while carrying to the
+# nearest place; with switches the groups (each cell with its arrows, each
+# folder, ...), then their items. A cell's arrow keeps the highlight.
 PRESSES = {
-    "keys": [(D(1) + R) * 2 + R + R + R,
-             (D(3) + R) * 2 + D(2) + R + R,
-             (T(9) + R) * 3 + T(2) + R + R,
-             U(2) + ["Left"] + R + R + T(3) + R + T(2) + R + T(1) + R,
-             U(2) + ["Right"] + R + (D(1) + ["Right"] + R) * 2 + R + T(3) + R + T(1) + R + R],
-    "two-switches": [(S(1) + R + R) * 2 + R + R + R + R,
-                     (S(2) + R + S(2) + R) * 2 + R + S(1) + R + R,
-                     (S(2) + R + S(4) + R) * 3 + R + S(2) + R + R,
-                     S(3) + R + R + R + R + S(3) + R + S(2) + R + S(1) + R,
-                     S(3) + R + S(2) + R + (S(2) + R + S(1) + R) * 2 + R + R + S(3) + R
-                     + S(1) + R + R],
+    "keys": [T(1) + R(2) + B(1) + R(3),
+             D(1) + T(1) + R(2) + B(1) + R(2),
+             D(2) + T(1) + R(3) + B(1) + R(2),
+             U(2) + ["Left"] + R(2) + ["Right"] + D(2) + R(1),
+             U(2) + ["Right"] + R(1) + T(2) + R(2) + B(2) + R(1) + U(1) + ["Left"] * 2 + R(1)],
+    "two-switches": [R(1) + S(1) + R(2) + S(2) + R(3),
+                     S(1) + R(1) + S(1) + R(2) + S(2) + R(2),
+                     S(2) + R(1) + S(1) + R(3) + S(2) + R(2),
+                     S(3) + R(3) + S(5) + R(1) + S(1) + R(1),
+                     S(5) + R(2) + S(2) + R(2) + S(1) + R(1) + S(3) + R(2)],
 }
 
 

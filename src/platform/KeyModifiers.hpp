@@ -19,4 +19,10 @@ struct KeyModifiers
 // counts as not held: the child lock stays shut.
 KeyModifiers keyModifiers();
 
+// Lets Shift+Tab reach GLUT as a Tab with Shift held. X names that key
+// ISO_Left_Tab, which has no character, so GLUT would drop it. Binds the
+// name on GLUT's own X connection, for this client only; to be called once
+// the window is open. Without a connection it does nothing.
+void keepShiftTab();
+
 } // namespace Platform

@@ -20,11 +20,63 @@ using VideoEngine::OpenGL::Position;
 using VideoEngine::OpenGL::Rectangl;
 using Group = Target::Group;
 
-// The groups in the order they are offered: the game's first, the pieces
-// leading; over the gallery its thumbnails lead.
-constexpr Group groupOrder[] = {Group::pieces,     Group::thumbnails, Group::laidPieces,
-                                Group::cellArrows, Group::pageArrows, Group::folders,
-                                Group::topControls, Group::bottomControls, Group::bin};
+// The groups in the order they are offered: the pieces leading, each cell
+// a group of its own with its two arrows, then the folders that fill the
+// cells; over the gallery its thumbnails lead.
+constexpr Group groupOrder[] = {Group::pieces,     Group::thumbnails,  Group::folders,
+                                Group::laidPieces, Group::pageArrows,  Group::topControls,
+                                Group::bottomControls, Group::bin};
+
+// A group as offered: a cell with its two arrows, a folder alone, else every
+// target of the group; `key` tells the cells (their row) and the folders
+// (their place) apart.
+struct Part
+{
+    Group group;
+    std::size_t key;
+    std::vector<const Target*> targets;
+};
+
+std::vector<Part> partsOf(const Targets& targets)
+{
+    std::vector<Part> parts;
+    for (Group g : groupOrder)
+    {
+        std::size_t folder = 0;
+        for (const Target& target : targets.all())
+        {
+            const bool cell = target.group == Group::cellArrows && g == Group::pieces;
+            if (target.group != g && !cell)
+                continue;
+            const std::size_t key = g == Group::pieces  ? target.index
+                                    : g == Group::folders ? folder++
+                                                          : 0;
+            auto part = std::find_if(parts.begin(), parts.end(), [&](const Part& p)
+                                     { return p.group == g && p.key == key; });
+            if (part == parts.end())
+                part = parts.insert(parts.end(), Part{g, key, {}});
+            part->targets.push_back(&target);
+        }
+    }
+    return parts;
+}
+
+// Choices that are often made again and again (paging, sizes, colours,
+// undo) keep the highlight where it is.
+bool repeatable(Group group)
+{
+    return group == Group::cellArrows || group == Group::pageArrows ||
+           group == Group::topControls || group == Group::bottomControls;
+}
+
+// Which groups the list holds: a choice that changes them changes the screen.
+std::vector<bool> groupsOf(const Targets& targets)
+{
+    std::vector<bool> present(std::size_t(Group::bin) + 1);
+    for (const Target& target : targets.all())
+        present[std::size_t(target.group)] = true;
+    return present;
+}
 
 // The highlight's picture: corners of `corner` units kept, edges stretched,
 // the middle left out; it stands `outset` units outside the box.
@@ -90,60 +142,45 @@ std::vector<Scanning::Choice> Scanning::choices()
     switch (stage)
     {
     case Stage::groups:
-        for (Group g : groupOrder)
+        for (const Part& part : partsOf(targets))
         {
-            std::optional<Rectangl> all;
-            for (const Target& target : targets.all())
-                if (target.group == g)
-                    all = all ? joined(*all, target.box) : target.box;
-            if (all)
-                list.push_back({*all, [this, g]
-                                {
-                                    group = g;
-                                    enter(Stage::items);
-                                },
-                                std::nullopt, true});
+            // A group of one is offered as its one choice.
+            if (part.targets.size() == 1)
+            {
+                list.push_back(item(*part.targets.front()));
+                continue;
+            }
+            Rectangl all = part.targets.front()->box;
+            for (const Target* target : part.targets)
+                all = joined(all, target->box);
+            list.push_back({all, [this, g = part.group, key = part.key]
+                            {
+                                group = g;
+                                groupKey = key;
+                                enter(Stage::items);
+                            },
+                            std::nullopt, true});
         }
         break;
     case Stage::items:
         // With keys every target is one list, group after group.
-        for (Group g : groupOrder)
-            for (const Target& target : targets.all())
-                if (target.group == g && (options.access == Access::keys || g == group))
-                    list.push_back({target.box, target.act, std::nullopt});
+        for (const Part& part : partsOf(targets))
+            if (options.access == Access::keys || (part.group == group && part.key == groupKey))
+                for (const Target* target : part.targets)
+                    list.push_back(item(*target));
         break;
-    case Stage::laidPieces:
-    {
-        std::size_t k = 0;
-        for (const std::shared_ptr<Brick>& laid : palace.bricks())
-        {
-            list.push_back({laid->box(), [this, k]
-                            {
-                                within = k;
-                                enter(Stage::laidPlaces);
-                            },
-                            std::nullopt, true});
-            ++k;
-        }
-        break;
-    }
     case Stage::laidPlaces:
         addSnaps(list, within);
         break;
     case Stage::regionPlaces:
-    {
-        for (std::size_t k = 0; k < 4; ++k)
-        {
-            const Rectangl quarter = part(region(within), k, 2, 2);
-            const Rectangl carried = handler.carried()->picture().imageRect();
-            const Position middle = centre(quarter);
-            if (std::optional<Choice> place =
-                    placeAt(middle.x - (carried.right - carried.left) / 2,
-                            middle.y - (carried.bottom - carried.top) / 2))
-                list.push_back(*place);
-        }
+        addRegionPlaces(list, within);
         break;
-    }
+    case Stage::everyPlace:
+        for (std::size_t k = 0; k < palace.bricks().size(); ++k)
+            addSnaps(list, k);
+        for (std::size_t k = 0; k < columns * rows; ++k)
+            addRegionPlaces(list, k);
+        break;
     case Stage::places:
         list = places();
         break;
@@ -156,14 +193,15 @@ std::vector<Scanning::Choice> Scanning::places()
     std::vector<Choice> list;
     if (!palace.bricks().empty())
         addSnaps(list, 0);
-    if (palace.bricks().size() > 1)
-    {
-        Rectangl all = palace.bricks().front()->box();
-        for (const std::shared_ptr<Brick>& laid : palace.bricks())
-            all = joined(all, laid->box());
-        list.push_back({all, [this] { enter(Stage::laidPieces); },
+    // Then each other laid piece, the last laid first, to build against.
+    for (std::size_t k = 1; k < palace.bricks().size(); ++k)
+        list.push_back({(*std::next(palace.bricks().begin(), std::ptrdiff_t(k)))->box(),
+                        [this, k]
+                        {
+                            within = k;
+                            enter(Stage::laidPlaces);
+                        },
                         std::nullopt, true});
-    }
     const Rectangl carried = handler.carried()->picture().imageRect();
     for (std::size_t k = 0; k < columns * rows; ++k)
     {
@@ -200,6 +238,25 @@ void Scanning::addSnaps(std::vector<Choice>& list, std::size_t laid) const
                               Position{b.left - width, b.bottom - height}, Position{slid, b.bottom}})
         if (std::optional<Choice> place = placeAt(at.x, at.y))
             list.push_back(*place);
+}
+
+Scanning::Choice Scanning::item(const Target& target)
+{
+    return {target.box, target.act, std::nullopt, false,
+            Identity{target.group, target.name, target.index}};
+}
+
+void Scanning::addRegionPlaces(std::vector<Choice>& list, std::size_t k) const
+{
+    const Rectangl carried = handler.carried()->picture().imageRect();
+    for (std::size_t quarter = 0; quarter < 4; ++quarter)
+    {
+        const Position middle = centre(part(region(k), quarter, 2, 2));
+        if (std::optional<Choice> place =
+                placeAt(middle.x - (carried.right - carried.left) / 2,
+                        middle.y - (carried.bottom - carried.top) / 2))
+            list.push_back(*place);
+    }
 }
 
 std::optional<Scanning::Choice> Scanning::placeAt(int left, int top) const
@@ -261,9 +318,9 @@ void Scanning::moveBy(int step)
         return;
     const std::size_t count = list.size();
     index = (index + count + std::size_t(step)) % count;
-    // One switch: a round of the items with no choice leads back.
+    // Switches: a round of the items with no choice leads back.
     const bool within = stage != Stage::groups && stage != Stage::places;
-    if (options.access == Access::oneSwitch && within && ++moves >= count)
+    if (options.access != Access::keys && within && ++moves >= count)
     {
         enter(stage == Stage::items ? Stage::groups : Stage::places);
         return;
@@ -283,6 +340,12 @@ void Scanning::previous()
 
 void Scanning::toward(int dx, int dy)
 {
+    // A carried piece moves over every place at once.
+    if (handler.carried() && stage != Stage::everyPlace)
+    {
+        stage = Stage::everyPlace;
+        moves = 0;
+    }
     const std::vector<Choice> list = choices();
     if (list.empty() || !box)
         return;
@@ -294,7 +357,9 @@ void Scanning::toward(int dx, int dy)
         const Position to = centre(list[k].box);
         const long ahead = long(to.x - from.x) * dx + long(to.y - from.y) * dy;
         const long aside = std::labs(long(to.x - from.x) * dy - long(to.y - from.y) * dx);
-        const long score = ahead + 2 * aside;
+        // Aside counts thrice, so that the cells and each column of arrows
+        // are columns of their own.
+        const long score = ahead + 3 * aside;
         if (ahead > 0 && (!best || score < bestScore))
         {
             best = k;
@@ -313,10 +378,32 @@ void Scanning::choose()
     if (list.empty())
         return;
     const Choice chosen = list[index % list.size()];
+    const std::vector<bool> groups = groupsOf(listTargets());
     if (chosen.act)
         chosen.act();
-    if (!chosen.opens)
-        restart();
+    if (chosen.opens)
+        return;
+    // A choice that may well come again keeps the highlight, unless the
+    // screen changed around it.
+    if (chosen.identity && repeatable(std::get<Group>(*chosen.identity)) && !handler.carried() &&
+        groupsOf(listTargets()) == groups && stay(*chosen.identity))
+        return;
+    restart();
+}
+
+bool Scanning::stay(const Identity& chosen)
+{
+    const std::vector<Choice> list = choices();
+    for (std::size_t k = 0; k < list.size(); ++k)
+        if (list[k].identity == chosen)
+        {
+            index = k;
+            moves = 0;
+            lastMoveMs = Platform::steadyMilliseconds();
+            box = list[k].box;
+            return true;
+        }
+    return false;
 }
 
 bool Scanning::moveIfDue()

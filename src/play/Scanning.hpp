@@ -1,17 +1,19 @@
 #pragma once
 // Play without a mouse button: a highlight walks the frame's targets, and
 // choosing one acts as a click on it. With switches the choices come in
-// groups (the pieces, the laid pieces, the folders, the top and bottom
-// controls; over the gallery its thumbnails, page arrows and bin), then the
-// items of the chosen group; with keys they are one list, in that order.
-// While a piece is carried the choices are places: beside the piece laid
-// last (on it, right and left of it, under it), another laid piece to build
-// against, the open scene in regions and places within them, and back to
-// the toolbar; the carried piece shows at the place highlighted.
+// groups (each cell with its two arrows, each folder, the laid pieces, the
+// top and bottom controls; over the gallery its thumbnails, page arrows and
+// bin), then the items of the chosen group; with keys they are one list, in
+// that order. While a piece is carried the choices are places: beside the
+// piece laid last (on it, right and left of it, under it), each other laid
+// piece to build against, the open scene in regions and places within them,
+// and back to the toolbar; the arrow keys move over all those places at
+// once. The carried piece shows at the place highlighted.
 //
 // Invariant: the highlight always stands on a choice of the current list
 // when there is one; after an act it starts again on the pieces, or on the
-// first place when a piece is carried.
+// first place when a piece is carried, except that a choice often repeated
+// (an arrow, a control) keeps it while the screen keeps its groups.
 
 #include "play/Access.hpp"
 #include "ui/Targets.hpp"
@@ -23,6 +25,9 @@
 #include <cstdint>
 #include <functional>
 #include <optional>
+#include <string>
+#include <tuple>
+#include <utility>
 #include <vector>
 
 namespace GameLogic
@@ -79,25 +84,43 @@ private:
         groups,
         items,
         places,
-        laidPieces,
         laidPlaces,
-        regionPlaces
+        regionPlaces,
+        everyPlace
     };
+
+    // A target as the lists name it: its group, name and index.
+    using Identity = std::tuple<Target::Group, std::string, std::size_t>;
 
     struct Choice
     {
+        Choice(VideoEngine::OpenGL::Rectangl box, std::function<void()> act,
+               std::optional<VideoEngine::OpenGL::Position> place, bool opens = false,
+               std::optional<Identity> identity = std::nullopt)
+            : box(box), act(std::move(act)), place(place), opens(opens), identity(std::move(identity))
+        {
+        }
+
         VideoEngine::OpenGL::Rectangl box;
         std::function<void()> act;
         // Where the carried piece's picture then stands (its top left).
         std::optional<VideoEngine::OpenGL::Position> place;
         // The act opens another list rather than acting on the game.
-        bool opens = false;
+        bool opens;
+        // The target chosen, for an item.
+        std::optional<Identity> identity;
     };
 
     std::vector<Choice> choices();
     std::vector<Choice> places();
     // The places snapped against the laid piece at that place from the top.
     void addSnaps(std::vector<Choice>& list, std::size_t laid) const;
+    // The choice that acts on the target.
+    static Choice item(const Target& target);
+    // The carried piece centred in each quarter of the region k.
+    void addRegionPlaces(std::vector<Choice>& list, std::size_t k) const;
+    // Puts the highlight back on the target chosen; false when it is gone.
+    bool stay(const Identity& chosen);
     // A place choice: the carried piece's picture with its top left there.
     std::optional<Choice> placeAt(int left, int top) const;
     void enter(Stage next);
@@ -115,6 +138,8 @@ private:
     Picture picture;
     Stage stage = Stage::groups;
     Target::Group group = Target::Group::pieces;
+    // The cell's row, or the folder's place, when the group is one of them.
+    std::size_t groupKey = 0;
     // The laid piece, or the region, whose places are offered.
     std::size_t within = 0;
     std::size_t index = 0;

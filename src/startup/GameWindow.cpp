@@ -1,5 +1,6 @@
 #include "startup/GameWindow.hpp"
 
+#include "platform/KeyModifiers.hpp"
 #include "platform/WindowClass.hpp"
 #include "platform/WorkArea.hpp"
 #include "startup/CallbackGuard.hpp"
@@ -73,6 +74,7 @@ void initGraphics()
     else
         glutInitWindowPosition(screen.windowed().left, screen.windowed().top);
     glutCreateWindow("123");
+    Platform::keepShiftTab();
     // An empty cursor: on a touch screen the pointer only gets in the way,
     // and a larger pointer is the game's own.
     if (!game.settings().showPointer || game.settings().access.pointerSize > 1)

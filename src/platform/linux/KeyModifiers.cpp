@@ -3,6 +3,7 @@
 #include <GL/freeglut.h>
 #include <GL/glx.h>
 #include <X11/XKBlib.h>
+#include <X11/keysym.h>
 
 namespace Platform
 {
@@ -24,6 +25,17 @@ KeyModifiers keyModifiers()
     else if (state.locked_mods & LockMask)
         held.shift = (state.mods & ShiftMask) != 0;
     return held;
+}
+
+void keepShiftTab()
+{
+    Display* display = glXGetCurrentDisplay();
+    if (!display)
+        return;
+    // Bound with no modifiers: the keyboard's map has used Shift up in
+    // choosing ISO_Left_Tab, and GLUT still reports it held.
+    static const unsigned char tab[] = "\t";
+    XRebindKeysym(display, XK_ISO_Left_Tab, nullptr, 0, tab, 1);
 }
 
 } // namespace Platform

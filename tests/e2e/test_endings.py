@@ -771,31 +771,38 @@ def stacked(game):
 
 
 # Two pieces without a mouse button: the first cell's gate in the scene's
-# first region, then the second cell's bridge on it, then saved by s.
+# first region, then a piece of the second cell on it, then saved by s. With
+# keys Tab goes once too far, past the first cell's arrows, and Shift+Tab
+# back to the bridge; with two switches the cell's previous arrow, chosen
+# twice while the highlight stays, shows the tower.
 WITHOUT_BUTTONS = {
-    "keys": ["space", "space", "space", "Tab", "space", "space"],
-    "two-switches": ["Return"] * 4 + ["Return", "space", "Return", "Return"],
+    "keys": (["space"] * 3 + ["Tab"] * 4 + ["shift+Tab", "space", "space"], "palace/2.bridge.png"),
+    "two-switches": (["Return"] * 4 + ["space", "Return", "space", "Return", "Return", "space",
+                                       "space", "Return", "Return"], "palace/2.tower.png"),
 }
 
 
 def built_without_buttons(access):
     def play(game, x):
-        for key in WITHOUT_BUTTONS[access]:
+        keys, upper = WITHOUT_BUTTONS[access]
+        for key in keys:
             x.key(key)
         x.key("s")
-        assert wait_until(lambda: stacked(game), 20), game.report() + saved_text(game)
+        assert wait_until(lambda: stacked(game) and laid(game)[0][0] == upper, 20), \
+            game.report() + saved_text(game)
     return play
 
 
 def built_by_one_switch(game, x):
     """With only Space: the gate is laid before the highlight moves on by
-    itself; then it reaches the second cell, whose bridge goes on the gate."""
+    itself; then it reaches the second cell's group, whose bridge goes on the
+    gate."""
     toolbar = [(i, j) for i in range(10, 215, 6) for j in range(110, 660, 6)]
     moved = lambda before: wait_until(lambda: x.screenshot().differs(before, toolbar) > 0.01, 30)
     x.key("space", "space", "space", "space")
     gate = [(301 + i, 671 + j) for i in (-30, 0, 30) for j in (-20, 0, 20)]
     assert wait_until(lambda: x.screenshot().differs(game.empty, gate) > 0.3, 20), "no gate"
-    for key in ("space", None):
+    for key in (None, "space"):
         before = x.screenshot()
         x.key(key) if key else None
         assert moved(before), "the highlight did not move"
@@ -803,10 +810,10 @@ def built_by_one_switch(game, x):
     assert wait_until(lambda: stacked(game), 20), game.report() + saved_text(game)
 
 
-# How each access reaches the exit button (or the route itself): through the groups to the top
-# controls, then past the two colour arrows.
+# How each access reaches the exit button (or the route itself): past the three cells and the
+# three folders to the top controls, then past the two colour arrows.
 TO_EXIT = {"keys": ["Tab"] * 14 + ["Return"],
-           "two-switches": ["space"] * 3 + ["Return", "space", "space", "Return"]}
+           "two-switches": ["space"] * 6 + ["Return", "space", "space", "Return"]}
 
 
 def locked_scan(access):
@@ -892,10 +899,10 @@ def one_palace(folder):
 
 def opened_by_two_switches(game, x):
     """To the top controls, past five of them to the gallery button; then the
-    first thumbnail: its palace, a king, is in play."""
-    x.key(*["space"] * 3, "Return", *["space"] * 5, "Return")
+    one thumbnail, offered at once: its palace, a king, is in play."""
+    x.key(*["space"] * 6, "Return", *["space"] * 5, "Return")
     assert gallery_shown(x), "no gallery\n" + game.report()
-    x.key("Return", "Return")
+    x.key("Return")
     assert shown(game, x, "person/1.king.png", (700, 450)), "no king\n" + game.report()
 
 EVERYWHERE = [(x, y) for x in range(0, 1024, 6) for y in range(0, 768, 6)]
@@ -919,12 +926,13 @@ def one_switch(*rounds):
     return play
 
 
-TO_EXIT["switch"] = one_switch(3, 2)
+TO_EXIT["switch"] = one_switch(6, 2)
 
 
 def undone_by_one_switch(game, x):
-    """A gate laid, then the undo button chosen: the save holds no piece."""
-    one_switch(0, 0, 0, 0, 4, 6)(game, x)
+    """A gate laid, then the undo button chosen (past the cells, the folders
+    and the laid gate): the save holds no piece."""
+    one_switch(0, 0, 0, 0, 7, 6)(game, x)
     x.key("s")
     assert wait_until(lambda: "BMP/background/" in saved_text(game), 20), game.report()
     assert laid(game) == [], saved_text(game)
@@ -1124,7 +1132,7 @@ ROWS = [
         env=DISK),
     Row("keys alone lay a bridge on a gate", play=built_without_buttons("keys"), end=escape,
         last="exit", arguments=["--access=keys"]),
-    Row("two switches lay a bridge on a gate", play=built_without_buttons("two-switches"),
+    Row("two switches page to a tower and lay it on a gate", play=built_without_buttons("two-switches"),
         end=escape, last="exit", arguments=["--access=two-switches"]),
     Row("one switch lays a bridge on a gate", play=built_by_one_switch, end=escape, last="exit",
         arguments=["--access=switch", "--scan-time=10000"]),

@@ -1,8 +1,8 @@
 #pragma once
 // The gallery as the child uses it: it opens over the scene at once, with
-// the page's thumbnails there are, and fills in the missing ones (missing,
-// older than the palace or damaged) a step at a time, made from their
-// palaces; it opens the palace chosen as the one in play, and
+// the thumbnails the page has, and fills in the others (missing, older than
+// the palace or damaged) a step at a time, made from their palaces; it
+// opens the palace chosen as the one in play, and
 // throws one away into the desktop's trash (never under the child lock). A
 // palace that cannot be read is noted as damaged and leaves the pages. The
 // kept palaces, the palace, the catalogues and the palace in play belong to

@@ -20,7 +20,8 @@ constexpr int highlightOutset = 8;
 
 GalleryScreen::GalleryScreen(bool binActive)
     : panel("BMP/gallery/panel.png"), slot("BMP/gallery/slot.png"),
-      highlight("BMP/gallery/highlight.png"), waiting("BMP/gallery/waiting.png"), previous(Button::pictures("page "), 40, 682, true),
+      highlight("BMP/gallery/highlight.png"), waiting("BMP/gallery/waiting.png"),
+      previous(Button::pictures("page "), 40, 682, true),
       next(Button::pictures("page "), 904, 682, false),
       bin(Button::pictures("bin "), 484, 674, false)
 {

@@ -1,6 +1,7 @@
 """The gallery screen: the wall the child's palaces hang on, the frame each
-thumbnail hangs in, and the golden glow around the one chosen; and the
-stand-in a kept palace shows for a piece whose picture has gone.
+thumbnail hangs in, the pale palace a slot shows while its thumbnail is
+being made, and the golden glow around the one chosen; and the stand-in a
+kept palace shows for a piece whose picture has gone.
 
 The wall covers the whole screen: a warm plaster wall lit from the top left,
 a string of pennants along its top (leaving room for the gallery button at
@@ -64,6 +65,24 @@ def slot(s):
             s.add(circle(x, y, 3.5, s.ball("#ffd23f"), sw=1.2))
 
 
+THUMB_W, THUMB_H = 208, 156
+
+
+def waiting(s):
+    # The slot's mat with a pale palace sketched on it, soon to be painted:
+    # light enough that the thumbnails around it stay what the eye finds.
+    s.add(rect(0, 0, THUMB_W, THUMB_H, "#eef4f8", sw=0))
+    sketch = dict(stroke="#b9cde0", sw=3)
+    s.add(line(24, 128, THUMB_W - 24, 128, **sketch))
+    s.add(path("M62,128 V72 H146 V128 M92,128 V104 Q104,90 116,104 V128", "#f6f9fc", **sketch))
+    for x in (46, 162):
+        s.add(path("M%d,128 V62 H%d V128" % (x - 14, x + 14), "#f6f9fc", **sketch))
+        s.add(poly([(x - 18, 62), (x + 18, 62), (x, 34)], "#fbe6ee", **sketch))
+    s.add(poly([(84, 72), (124, 72), (104, 44)], "#fbe6ee", **sketch))
+    for k, x in enumerate((88, 104, 120)):
+        s.add(circle(x, 144, 3.5, "#ffd27a", sw=0, opacity=0.6 + 0.2 * k))
+
+
 def highlight(s):
     # A golden glow around the chosen slot, with sparkles at its corners.
     s.add(rect(5, 5, GLOW_W - 10, GLOW_H - 10, "none", stroke="#ffe23a", sw=9, rx=12,
@@ -103,5 +122,6 @@ def standin_mark(s):
 
 
 GALLERY = {"panel": (W, H, panel), "slot": (SLOT_W, SLOT_H, slot), "highlight": (GLOW_W, GLOW_H, highlight),
+           "waiting": (THUMB_W, THUMB_H, waiting),
            "standin-box": (STAND_IN, STAND_IN, standin_box),
            "standin-mark": (STAND_IN, STAND_IN, standin_mark)}

@@ -6,7 +6,8 @@
 #include "output/ScreenCapture.hpp"
 
 #include <GL/freeglut.h>
-#include <map>
+#include <algorithm>
+#include <set>
 #include <stdexcept>
 
 namespace GameLogic
@@ -33,6 +34,7 @@ void Gallery::toggle()
     {
         screen.reset();
         thumbnails.reset();
+        toMake.clear();
         return;
     }
     inPlay.keepNow();
@@ -114,58 +116,67 @@ void Gallery::act(GalleryScreen::Choice choice)
 
 void Gallery::fillPage()
 {
-    screen->setThumbnails({});
+    screen->dropThumbnailsOffPage();
+    const std::vector<std::string> listed = std::move(toMake);
+    toMake.clear();
     // A damaged palace leaves the pages and the page closes up: its names
-    // are gone through again, each thumbnail loaded once, however many
-    // palaces are damaged.
-    std::map<std::string, GalleryScreen::Picture> loaded;
+    // are gone through again, each palace looked at once, however many
+    // palaces are damaged. The list stays in the page's order, so the slots
+    // fill in from the top left.
+    std::set<std::string> seen;
     for (bool whole = false; !whole;)
     {
         whole = true;
         for (const std::string& name : screen->page())
         {
-            if (loaded.count(name))
+            if (!seen.insert(name).second || screen->hasThumbnail(name))
                 continue;
-            GalleryScreen::Picture picture;
-            if (!loadThumbnail(name, picture))
+            const bool known = std::find(listed.begin(), listed.end(), name) != listed.end();
+            if (!known && kept.thumbnailCurrent(name) && showThumbnail(name))
+                continue;
+            Palace probed;
+            if (!known && !probe(name, probed))
             {
                 screen->remove(name);
                 whole = false;
                 break;
             }
-            loaded.emplace(name, std::move(picture));
+            toMake.push_back(name);
         }
     }
-    std::vector<GalleryScreen::Picture> pictures;
-    for (const std::string& name : screen->page())
-        pictures.push_back(std::move(loaded.at(name)));
-    screen->setThumbnails(std::move(pictures));
 }
 
-bool Gallery::loadThumbnail(const std::string& name, GalleryScreen::Picture& picture)
+bool Gallery::fillSome()
 {
-    if (!kept.thumbnailCurrent(name) && !makeThumbnail(name))
+    if (!filling())
         return false;
+    const std::string name = toMake.front();
+    toMake.erase(toMake.begin());
+    if (!makeThumbnail(name))
+    {
+        // Changed since it was listed, and damaged now.
+        screen->remove(name);
+        fillPage();
+        return true;
+    }
+    // A thumbnail that cannot be written or read leaves its slot waiting.
+    showThumbnail(name);
+    return true;
+}
+
+bool Gallery::showThumbnail(const std::string& name)
+{
     try
     {
+        GalleryScreen::Picture picture;
         picture.load(kept.thumbnail(name));
+        screen->setThumbnail(name, std::move(picture));
         return true;
     }
     catch (const std::exception&)
     {
-        // A damaged thumbnail is made again from its palace.
-    }
-    if (!makeThumbnail(name))
         return false;
-    try
-    {
-        picture.load(kept.thumbnail(name));
     }
-    catch (const std::exception&)
-    {
-        // No thumbnail can be written: the slot stays empty.
-    }
-    return true;
 }
 
 bool Gallery::makeThumbnail(const std::string& name)
@@ -178,12 +189,33 @@ bool Gallery::makeThumbnail(const std::string& name)
     scene.pieces = probed.batch(false);
     if (!thumbnails)
         thumbnails = std::make_unique<VideoEngine::OpenGL::SceneTarget>();
-    if (!VideoEngine::OpenGL::saveThumbnail(*thumbnails, scene, kept.thumbnail(name),
+    writeThumbnail(name, scene, *thumbnails);
+    return true;
+}
+
+void Gallery::keepThumbnailInPlay()
+{
+    const std::string& name = inPlay.name();
+    if (screen || inPlay.msUntilDue() >= 0 || palace.bricks().empty() ||
+        kept.thumbnailCurrent(name))
+        return;
+    VideoEngine::OpenGL::ScenePictures scene;
+    scene.background.add(backgrounds.current);
+    scene.pieces = palace.batch(false);
+    // Made for this once: at rest the game holds no offscreen picture.
+    VideoEngine::OpenGL::SceneTarget target;
+    writeThumbnail(name, scene, target);
+}
+
+void Gallery::writeThumbnail(const std::string& name,
+                             const VideoEngine::OpenGL::ScenePictures& scene,
+                             VideoEngine::OpenGL::SceneTarget& target)
+{
+    if (!VideoEngine::OpenGL::saveThumbnail(target, scene, kept.thumbnail(name),
                                             GalleryScreen::thumbnailWidth,
                                             GalleryScreen::thumbnailHeight))
         Platform::logLine("PalaceBuild", 913)
             << " Unable to write " << kept.thumbnail(name) << Platform::endLine;
-    return true;
 }
 
 bool Gallery::probe(const std::string& name, Palace& into, const std::function<void()>& whileShown)

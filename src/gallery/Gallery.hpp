@@ -1,7 +1,8 @@
 #pragma once
-// The gallery as the child uses it: it opens over the scene, fills the page
-// shown with thumbnails (made from their palaces where missing, older than
-// the palace or damaged), opens the palace chosen as the one in play, and
+// The gallery as the child uses it: it opens over the scene at once, with
+// the thumbnails the page has, and fills in the others (missing, older than
+// the palace or damaged) a step at a time, made from their palaces; it
+// opens the palace chosen as the one in play, and
 // throws one away into the desktop's trash (never under the child lock). A
 // palace that cannot be read is noted as damaged and leaves the pages. The
 // kept palaces, the palace, the catalogues and the palace in play belong to
@@ -17,6 +18,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace GameLogic
 {
@@ -51,6 +53,16 @@ public:
     // Lists the screen's targets, whose clicks act as the mouse's do.
     void addTargets(Targets& targets);
 
+    // Makes the next thumbnail the page shown still misses and shows it (a
+    // palace found damaged meanwhile leaves the page). False, doing nothing,
+    // when none is left to make; filling() tells whether one is.
+    bool fillSome();
+    bool filling() const { return screen && !toMake.empty(); }
+    // At a quiet moment, while the gallery is closed: the palace in play,
+    // kept and unchanged since, gets its thumbnail when it has none or an
+    // older one, drawn from the scene itself. A failure is logged.
+    void keepThumbnailInPlay();
+
     // What the gallery shows: its panel as the background, its pictures
     // over it.
     void describe(VideoEngine::OpenGL::ScenePictures& scene) const;
@@ -58,12 +70,20 @@ public:
 
 private:
     void act(GalleryScreen::Choice choice);
+    // Shows the page's current thumbnails and lists the palaces whose
+    // thumbnails are still to make; a palace that cannot be read leaves the
+    // pages first, noted as damaged.
     void fillPage();
-    // Loads the palace's thumbnail into the picture (made first when
-    // needed); a thumbnail that cannot be written leaves it empty. False
-    // when the palace cannot be read.
-    bool loadThumbnail(const std::string& name, GalleryScreen::Picture& picture);
+    // Shows the thumbnail file of the palace; false, showing nothing, when
+    // it cannot be loaded.
+    bool showThumbnail(const std::string& name);
+    // Draws the palace's thumbnail from its file; false when the palace
+    // cannot be read. A thumbnail that cannot be written is logged.
     bool makeThumbnail(const std::string& name);
+    // Draws the scene's thumbnail into the palace's thumbnail file; a
+    // failure is logged.
+    void writeThumbnail(const std::string& name, const VideoEngine::OpenGL::ScenePictures& scene,
+                        VideoEngine::OpenGL::SceneTarget& target);
     // Reads the kept palace into the probe, runs whileShown with its
     // background and frame current, then shows the level's again. False,
     // with the palace noted as damaged, when it cannot be read.
@@ -80,6 +100,9 @@ private:
     bool locked;
     std::unique_ptr<GalleryScreen> screen;
     std::unique_ptr<VideoEngine::OpenGL::SceneTarget> thumbnails;
+    // The palaces of the page shown whose thumbnails are still to make, in
+    // the page's order; each was read whole when listed.
+    std::vector<std::string> toMake;
 };
 
 } // namespace PalaceBuild

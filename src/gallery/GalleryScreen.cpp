@@ -20,7 +20,8 @@ constexpr int highlightOutset = 8;
 
 GalleryScreen::GalleryScreen(bool binActive)
     : panel("BMP/gallery/panel.png"), slot("BMP/gallery/slot.png"),
-      highlight("BMP/gallery/highlight.png"), previous(Button::pictures("page "), 40, 682, true),
+      highlight("BMP/gallery/highlight.png"), waiting("BMP/gallery/waiting.png"),
+      previous(Button::pictures("page "), 40, 682, true),
       next(Button::pictures("page "), 904, 682, false),
       bin(Button::pictures("bin "), 484, 674, false)
 {
@@ -61,11 +62,19 @@ std::vector<std::string> GalleryScreen::page() const
             names.begin() + std::ptrdiff_t(last)};
 }
 
-void GalleryScreen::setThumbnails(std::vector<Picture> pictures)
+void GalleryScreen::setThumbnail(const std::string& name, Picture picture)
 {
-    thumbnails = std::move(pictures);
-    for (std::size_t k = 0; k < thumbnails.size(); ++k)
-        thumbnails[k].position = {slotAt(k).x + thumbnailInset, slotAt(k).y + thumbnailInset};
+    thumbnails[name] = std::move(picture);
+}
+
+void GalleryScreen::dropThumbnailsOffPage()
+{
+    const std::vector<std::string> shown = page();
+    for (auto it = thumbnails.begin(); it != thumbnails.end();)
+        if (std::find(shown.begin(), shown.end(), it->first) == shown.end())
+            it = thumbnails.erase(it);
+        else
+            ++it;
 }
 
 void GalleryScreen::remove(const std::string& name)
@@ -142,14 +151,16 @@ void GalleryScreen::addPanel(VideoEngine::OpenGL::PictureBatch& batch) const
 
 void GalleryScreen::addTo(VideoEngine::OpenGL::PictureBatch& batch) const
 {
-    const std::size_t shownCount = page().size();
-    for (std::size_t k = 0; k < shownCount; ++k)
+    const std::vector<std::string> shown = page();
+    for (std::size_t k = 0; k < shown.size(); ++k)
     {
         Picture frame = slot;
         frame.position = slotAt(k);
         batch.add(frame);
-        if (k < thumbnails.size())
-            batch.add(thumbnails[k]);
+        const auto thumbnail = thumbnails.find(shown[k]);
+        Picture inside = thumbnail != thumbnails.end() ? thumbnail->second : waiting;
+        inside.position = {frame.position.x + thumbnailInset, frame.position.y + thumbnailInset};
+        batch.add(inside);
     }
     if (!names.empty())
     {

@@ -2,9 +2,10 @@
 // The gallery screen, over the whole scene: a panel with a page of up to
 // twelve thumbnails of kept palaces, newest first, a highlight on one of
 // them, arrows to the pages before and after (shown only where there is
-// one), and a bin. It carries no word. The screen only shows, lists its
-// targets and reports; the level fills it with names and thumbnails and
-// acts on the choices.
+// one), and a bin. It carries no word. A palace whose thumbnail is not there
+// (yet) shows a light picture of a palace to come in its slot, and is chosen
+// as any other. The screen only shows, lists its targets and reports; the
+// level fills it with names and thumbnails and acts on the choices.
 
 #include "ui/Button.hpp"
 #include "ui/Targets.hpp"
@@ -14,6 +15,7 @@
 
 #include <cstddef>
 #include <functional>
+#include <map>
 #include <memory>
 #include <string>
 #include <vector>
@@ -57,10 +59,13 @@ public:
     void hide();
     bool shown() const { return open; }
 
-    // The names of the page shown, in order, and their thumbnails (pictures
-    // without data where there is none).
+    // The names of the page shown, in order.
     std::vector<std::string> page() const;
-    void setThumbnails(std::vector<Picture> pictures);
+    // The palace's thumbnail, shown in its slot from now on; whether it has
+    // one; and letting go of those of palaces off the page shown.
+    void setThumbnail(const std::string& name, Picture picture);
+    bool hasThumbnail(const std::string& name) const { return thumbnails.count(name) != 0; }
+    void dropThumbnailsOffPage();
     // Takes a name out (found damaged, or thrown away); the highlight moves
     // to the next one, on the page that holds it.
     void remove(const std::string& name);
@@ -94,13 +99,14 @@ private:
     Picture panel;
     Picture slot;
     Picture highlight;
+    Picture waiting;
     Button previous;
     Button next;
     Button bin;
     bool open = false;
     std::vector<std::string> names;
     std::size_t chosen = 0;
-    std::vector<Picture> thumbnails;
+    std::map<std::string, Picture> thumbnails;
 };
 
 } // namespace PalaceBuild

@@ -163,6 +163,13 @@ public:
     // Milliseconds until the next write of the palace falls due; -1 for
     // none.
     int msUntilKeep() const;
+    // The gallery's page fills in its missing thumbnails, one a step; true
+    // when the page changed. fillingGallery tells whether a step is left.
+    bool followGallery() { return gallery->fillSome(); }
+    bool fillingGallery() const { return gallery->filling(); }
+    // At a quiet moment: the kept palace in play gets its thumbnail, so
+    // that the gallery finds it made.
+    void onQuiet() { gallery->keepThumbnailInPlay(); }
     // Follows the printer without waiting; true when the print control has
     // changed between active and inactive (the controls show it already).
     bool followPrinter();

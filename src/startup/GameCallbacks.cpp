@@ -35,6 +35,20 @@ void onIdle()
                 if (!game.pacing().shows(level ? level->frameSignature() : 0))
                     glutPostRedisplay();
             }
+            // The gallery's thumbnails fill in between frames, never
+            // holding up one that is due.
+            else if (!sceneChangePending() && level && level->followGallery())
+                noteSceneChange();
+        });
+}
+
+void onQuiet()
+{
+    guardCallback(
+        []
+        {
+            if (GameLogic::PalaceBuild::GameLevel* level = Game::currentLevel())
+                level->onQuiet();
         });
 }
 
@@ -42,9 +56,11 @@ int idleWakeAfterMs()
 {
     // The palace in play falls due to be kept, the printer to be looked
     // at, the access to act by time (a switch's highlight, a resting
-    // pointer) and the window to follow F11, too.
+    // pointer), the window to follow F11 and the gallery to fill in, too.
     GameLogic::PalaceBuild::GameLevel* level = Game::currentLevel();
     int keep = level ? level->msUntilKeep() : -1;
+    if (level && level->fillingGallery() && !sceneChangePending())
+        keep = 0;
     // The window follows F11 from a timer, which only a waking loop runs.
     const int window = Game::current->fullScreen().following() ? int(FullScreen::followMs) : -1;
     for (const int due :
@@ -66,7 +82,7 @@ void registerGameCallbacks()
     glutMotionFunc(onMotion);
     glutPassiveMotionFunc(onPassiveMotion);
     glutEntryFunc(onEntry);
-    setIdleFunc(onIdle, idleWakeAfterMs);
+    setIdleFunc(onIdle, idleWakeAfterMs, onQuiet);
 }
 
 } // namespace StartUp

@@ -15,6 +15,7 @@ namespace
 
 void (*idleFunc)() = nullptr;
 int (*wakeAfterFunc)() = nullptr;
+void (*quietFunc)() = nullptr;
 bool windowClosed = false;
 bool sceneChanged = false;
 // Whether freed memory went back to the system since the last timed wait.
@@ -29,8 +30,8 @@ constexpr int settleMs = 1000;
 // Sleeps until the X connection has input, a termination signal arrives or
 // the idle function's wake-up time has passed. Events Xlib has already read
 // from the connection are handled first, without sleeping. When the phase
-// has nothing left to do after having had work, freed memory goes back to
-// the system once it has been quiet for settleMs.
+// has nothing left to do after having had work, its quiet function runs and
+// freed memory goes back to the system once it has been quiet for settleMs.
 void waitForEvents()
 {
     Display* display = glXGetCurrentDisplay();
@@ -49,6 +50,8 @@ void waitForEvents()
     {
         if (poll(waits, count, settleMs) != 0)
             return;
+        if (quietFunc)
+            quietFunc();
         Platform::releaseFreeMemory();
         memoryReleased = true;
     }
@@ -104,10 +107,11 @@ void throwIfEndedFromOutside()
 
 } // namespace
 
-void setIdleFunc(void (*idle)(), int (*wakeAfterMs)())
+void setIdleFunc(void (*idle)(), int (*wakeAfterMs)(), void (*quiet)())
 {
     idleFunc = idle;
     wakeAfterFunc = wakeAfterMs;
+    quietFunc = quiet;
 }
 
 void runPhase()

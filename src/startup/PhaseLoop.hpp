@@ -23,7 +23,9 @@ public:
 // for glutIdleFunc, which the loop never reaches. wakeAfterMs tells how long
 // the loop may then sleep when no event comes: milliseconds, or -1 for
 // until the next event. Without it the loop wakes every few milliseconds.
-void setIdleFunc(void (*idle)(), int (*wakeAfterMs)() = nullptr);
+// quiet, when given, runs once the phase has had nothing to do for a second
+// after having had work (then freed memory goes back to the system too).
+void setIdleFunc(void (*idle)(), int (*wakeAfterMs)() = nullptr, void (*quiet)() = nullptr);
 
 // Runs GLUT events and the idle function until a callback records an
 // exception, then rethrows it. Throws SessionEnded when the session was ended

@@ -447,6 +447,7 @@ def damaged_shown(game, x):
     for _ in range(2):
         x.key("g")
         assert gallery_shown(x), "no gallery\n" + game.report()
+        assert wait_until(lambda: os.path.exists(game.path("gallery/good.png")), 20), "not filled in"
         x.key("g")
     x.key("g", "Return")
     assert shown(game, x, "person/1.king.png", (700, 450)), "the good palace\n" + game.report()

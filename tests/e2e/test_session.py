@@ -302,6 +302,8 @@ class Session(unittest.TestCase):
         gallery, panel = pathlib.Path(game.path("gallery")), pictures("BMP/gallery/panel.png")[0]
         holding = lambda name: [p for p in gallery.glob("*.txt") if name in p.read_text()]
         self.assertTrue(wait_until(lambda: holding("2.guard"), 20), "the guard's palace not kept")
+        self.assertTrue(wait_until(lambda: holding("2.guard")[0].with_suffix(".png").exists(), 20),
+                        "the kept palace got no thumbnail before the gallery opened")
         self.act("clear")
         self.lay(king, (500, 400))
         for keys, shows, hides in ((("g", "Right", "Return"), guard.at((700, 300)), king),

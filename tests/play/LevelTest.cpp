@@ -406,22 +406,41 @@ TEST_F(Level, GalleryPagesThroughTheKeptPalacesNewestFirst)
     auto thumbnails = [] { return std::distance(fs::directory_iterator("gallery"), {}) - 15; };
     auto shown = [&]() -> const GameLogic::PalaceBuild::GalleryScreen&
     { return level->palaceGallery().page(); };
+    // Steps of filling in until the page is whole (at most 20), and the
+    // second slot (the first has the highlight over it) as drawn.
+    auto fill = [&]
+    {
+        int steps = 0;
+        while (steps < 20 && level->followGallery())
+            ++steps;
+        return steps;
+    };
+    auto secondSlot = [&] { return level->draw(), gl.pixel(294, 88); };
     play("kg");
     ASSERT_TRUE(level->galleryOpen());
     EXPECT_EQ(shown().page(), std::vector<std::string>(made.begin(), made.begin() + 12))
         << "newest first";
+    // It shows at once, its slots waiting, then fills in: the palace's sky.
+    EXPECT_EQ(thumbnails(), 0);
+    EXPECT_TRUE(near(secondSlot(), {238, 244, 248, 255})) << secondSlot();
+    EXPECT_EQ(fill(), 12);
+    EXPECT_TRUE(near(secondSlot(), sky)) << secondSlot();
     EXPECT_EQ(thumbnails(), 12) << "only the page shown gets thumbnails";
     // Keys and the page arrows reach the screen (its own test has their rows).
     play("v v v l80,706 l944,706");
     EXPECT_EQ(shown().highlighted(), made[12]);
+    EXPECT_EQ(fill(), 2);
     EXPECT_EQ(thumbnails(), 14);
     // A damaged thumbnail is made again from its palace when it is shown.
     const std::string damaged = "gallery/" + made[3] + ".png";
     std::ofstream(damaged) << "not a picture";
     play("kg kg");
+    EXPECT_EQ(fill(), 1);
     EXPECT_EQ(readFile(damaged).substr(1, 3), "PNG");
-    // A click on the sixth slot of the first page opens its palace.
-    play("l80,706 l400,350");
+    // A click on the sixth slot of the first page, still waiting, opens its
+    // palace.
+    fs::remove("gallery/" + made[5] + ".png");
+    play("kg kg l400,350");
     EXPECT_FALSE(level->galleryOpen());
     EXPECT_EQ(level->palaceInPlay().name(), made[5]);
     EXPECT_NE(level->palaceInPlay().name(), inPlay);

@@ -71,6 +71,7 @@ void writeGameFolder()
     solid("BMP/gallery/panel.png", 1024, 768, 24, Rgba{250, 230, 200, 255});
     solid("BMP/gallery/slot.png", 224, 172, 32, Rgba{120, 80, 40, 255});
     solid("BMP/gallery/highlight.png", 240, 188, 32, Rgba{255, 210, 60, 128});
+    solid("BMP/gallery/waiting.png", 208, 156, 24, Rgba{238, 244, 248, 255});
     solid("BMP/gallery/standin-box.png", 64, 64, 32, Rgba{200, 220, 255, 255});
     solid("BMP/gallery/standin-mark.png", 64, 64, 32, Rgba{255, 210, 60, 255});
     solid("BMP/background/a.png", 1024, 768, 24, sky);

@@ -83,10 +83,11 @@ std::vector<bool> groupsOf(const Targets& targets)
 constexpr int corner = 16;
 constexpr int outset = 6;
 
-// The open scene, cut into columns x rows regions.
+// The open scene, cut into columns x rows regions: the window every frame
+// leaves over the scene, so that no place puts a piece under the frame.
 constexpr int columns = 3;
 constexpr int rows = 2;
-const Rectangl scene{MouseHandler::dropZone + 1, 0, 1023, 767};
+const Rectangl scene{254, 60, 963, 707};
 // "Back to the toolbar" is highlighted around the cells.
 const Rectangl toolbarBox{8, 8, 212, 760};
 
@@ -249,12 +250,15 @@ Scanning::Choice Scanning::item(const Target& target)
 void Scanning::addRegionPlaces(std::vector<Choice>& list, std::size_t k) const
 {
     const Rectangl carried = handler.carried()->picture().imageRect();
+    const int width = carried.right - carried.left;
+    const int height = carried.bottom - carried.top;
+    // Centred in the quarter, slid into the open scene where it is wider.
     for (std::size_t quarter = 0; quarter < 4; ++quarter)
     {
         const Position middle = centre(part(region(k), quarter, 2, 2));
-        if (std::optional<Choice> place =
-                placeAt(middle.x - (carried.right - carried.left) / 2,
-                        middle.y - (carried.bottom - carried.top) / 2))
+        const int left = std::clamp(middle.x - width / 2, scene.left, std::max(scene.left, scene.right - width));
+        const int top = std::clamp(middle.y - height / 2, scene.top, std::max(scene.top, scene.bottom - height));
+        if (std::optional<Choice> place = placeAt(left, top))
             list.push_back(*place);
     }
 }

@@ -791,6 +791,9 @@ def built_without_buttons(access):
         x.key("s")
         assert wait_until(lambda: stacked(game) and laid(game)[0][0] == upper, 20), \
             game.report() + saved_text(game)
+        # Both in the frame's window, none under the frame.
+        assert all(254 <= x and x + Piece(game, n).width <= 964 and 60 <= y
+                   and y + Piece(game, n).height <= 708 for n, x, y in laid(game)), saved_text(game)
     return play
 
 
@@ -801,7 +804,7 @@ def built_by_one_switch(game, x):
     toolbar = [(i, j) for i in range(10, 215, 6) for j in range(110, 660, 6)]
     moved = lambda before: wait_until(lambda: x.screenshot().differs(before, toolbar) > 0.01, 30)
     x.key("space", "space", "space", "space")
-    gate = [(301 + i, 671 + j) for i in (-30, 0, 30) for j in (-20, 0, 20)]
+    gate = [(318 + i, 626 + j) for i in (-30, 0, 30) for j in (-20, 0, 20)]
     assert wait_until(lambda: x.screenshot().differs(game.empty, gate) > 0.3, 20), "no gate"
     for key in (None, "space"):
         before = x.screenshot()

@@ -1,8 +1,8 @@
 // Invariant: filled implies that framebuffer draws into texture, of
 // (left + width) x (bottom + height) texels, whose top right width x height
 // texels hold the pieces kept, drawn into the viewport of that place and
-// size over transparent black with premultiplied alpha. failed is for good: the layer is never tried
-// again.
+// size over transparent black with premultiplied alpha. failed is for good:
+// the layer is never tried again.
 
 #include "video/PiecesLayer.hpp"
 

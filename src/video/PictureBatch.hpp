@@ -48,6 +48,9 @@ public:
     // the same pixels.
     std::uint64_t signature() const;
 
+    // True when nothing was added.
+    bool empty() const { return items.empty(); }
+
 private:
     struct Box
     {

@@ -25,6 +25,16 @@ Rectangl unite(const Rectangl& a, const Rectangl& b)
             std::max(a.bottom, b.bottom)};
 }
 
+// An opaque background covering the screen is drawn without blending: the
+// same pixels, for less work.
+void drawBackground(const ScenePictures& scene)
+{
+    const KeptGLState kept(GL_ENABLE_BIT);
+    if (scene.backgroundCovers)
+        glDisable(GL_BLEND);
+    scene.background.draw();
+}
+
 } // namespace
 
 std::uint64_t ScenePictures::signature() const
@@ -78,7 +88,7 @@ void SceneDrawing::draw(ScenePictures scene)
                            signature);
     else
     {
-        drawStillOf(scene);
+        drawStillThroughLayer(scene);
         still.keep(signature);
     }
     keptPieces = std::move(scene.pieces);
@@ -87,17 +97,20 @@ void SceneDrawing::draw(ScenePictures scene)
     scene.carried.draw();
 }
 
-// An opaque background covering the screen is drawn without blending: the
-// same pixels, for less work.
 void SceneDrawing::drawStillOf(const ScenePictures& scene)
 {
-    {
-        const KeptGLState kept(GL_ENABLE_BIT);
-        if (scene.backgroundCovers)
-            glDisable(GL_BLEND);
-        scene.background.draw();
-    }
+    drawBackground(scene);
     scene.pieces.draw();
+    scene.over.draw();
+}
+
+// A scene without pieces (the gallery's) leaves the layer as it is, for the
+// palace to come back to.
+void SceneDrawing::drawStillThroughLayer(const ScenePictures& scene)
+{
+    drawBackground(scene);
+    if (scene.pieces.empty() || !pieces.draw(scene.pieces))
+        scene.pieces.draw();
     scene.over.draw();
 }
 

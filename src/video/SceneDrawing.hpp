@@ -7,9 +7,12 @@
 // SceneDrawing draws such frames over a kept still layer: a frame whose
 // still part (all but the carried piece) is unchanged copies the layer back;
 // one where only pieces, cells or controls changed redraws within the box
-// around what changed; anything else is drawn whole and kept. Owns the layer's GL texture through SceneLayer.
+// around what changed; anything else is drawn whole and kept, its pieces
+// from the kept pieces layer (PiecesLayer) where the GL can keep one. Owns
+// the layers' GL objects through SceneLayer and PiecesLayer.
 
 #include "video/PictureBatch.hpp"
+#include "video/PiecesLayer.hpp"
 #include "video/SceneLayer.hpp"
 
 #include <cstdint>
@@ -51,7 +54,12 @@ public:
     static void drawStillOf(const ScenePictures& scene);
 
 private:
+    // Background, the pieces layer over it (or the pieces themselves, where
+    // the GL keeps no layer) and the pictures over them.
+    void drawStillThroughLayer(const ScenePictures& scene);
+
     SceneLayer still;
+    PiecesLayer pieces;
     // The pieces and the pictures over them that the still layer shows, and
     // the signature of its background.
     PictureBatch keptPieces;

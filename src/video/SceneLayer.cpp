@@ -62,16 +62,8 @@ void SceneLayer::redrawWithin(const Rectangl& area, const std::function<void()>&
 {
     draw();
     kept = signature;
-    if (area.right < area.left || area.bottom < area.top)
-        return;
     const Viewport viewport = currentViewport();
-    const double across = viewport.width / 1024.0;
-    const double down = viewport.height / 768.0;
-    // Pieces may reach past the scene's edges; the copy must not.
-    const int left = std::max(0, int(std::floor(area.left * across)));
-    const int right = std::min(viewport.width, int(std::ceil(area.right * across)));
-    const int top = std::max(0, int(std::floor(area.top * down)));
-    const int bottom = std::min(viewport.height, int(std::ceil(area.bottom * down)));
+    const auto [left, top, right, bottom] = pixelsOf(area);
     if (right <= left || bottom <= top)
         return;
     glPushAttrib(GL_SCISSOR_BIT);
@@ -85,6 +77,20 @@ void SceneLayer::redrawWithin(const Rectangl& area, const std::function<void()>&
     glBindTexture(GL_TEXTURE_2D, texture);
     filled = copyBox(left, viewport.height - bottom, right - left, bottom - top);
     glBindTexture(GL_TEXTURE_2D, GLuint(previousBinding));
+}
+
+Rectangl SceneLayer::pixelsOf(const Rectangl& area)
+{
+    if (area.right < area.left || area.bottom < area.top)
+        return {};
+    const Viewport viewport = currentViewport();
+    const double across = viewport.width / 1024.0;
+    const double down = viewport.height / 768.0;
+    // Pieces may reach past the scene's edges; the box must not.
+    return {std::max(0, int(std::floor(area.left * across))),
+            std::max(0, int(std::floor(area.top * down))),
+            std::min(viewport.width, int(std::ceil(area.right * across))),
+            std::min(viewport.height, int(std::ceil(area.bottom * down)))};
 }
 
 bool SceneLayer::copyBox(int left, int bottom, int width, int height)

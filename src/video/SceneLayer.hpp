@@ -48,6 +48,11 @@ public:
     void redrawWithin(const Rectangl& area, const std::function<void()>& drawScene,
                       std::uint64_t signature);
 
+    // The pixels of the current viewport, counted from its top left, that an
+    // area in the units of the 1024 x 768 scene touches, cut to the viewport:
+    // empty (right <= left or bottom <= top) when there are none.
+    static Rectangl pixelsOf(const Rectangl& area);
+
 private:
     // Copies the box of the viewport (pixels from its lower-left corner) into
     // the bound layer texture at the same place; false on a GL error.

@@ -10,20 +10,6 @@ namespace VideoEngine
 {
 namespace OpenGL
 {
-namespace
-{
-
-// Framebuffer objects: OpenGL 3.0, or the ARB extension of older drivers.
-bool framebuffersOffered()
-{
-    const char* version = reinterpret_cast<const char*>(glGetString(GL_VERSION));
-    if (version && std::atoi(version) >= 3)
-        return true;
-    const char* extensions = reinterpret_cast<const char*>(glGetString(GL_EXTENSIONS));
-    return extensions && std::strstr(extensions, "GL_ARB_framebuffer_object");
-}
-
-} // namespace
 
 SceneTarget::~SceneTarget()
 {
@@ -31,6 +17,15 @@ SceneTarget::~SceneTarget()
         glDeleteFramebuffers(1, &framebuffer);
     if (colour != 0)
         glDeleteRenderbuffers(1, &colour);
+}
+
+bool SceneTarget::framebuffersOffered()
+{
+    const char* version = reinterpret_cast<const char*>(glGetString(GL_VERSION));
+    if (version && std::atoi(version) >= 3)
+        return true;
+    const char* extensions = reinterpret_cast<const char*>(glGetString(GL_EXTENSIONS));
+    return extensions && std::strstr(extensions, "GL_ARB_framebuffer_object");
 }
 
 bool SceneTarget::begin()

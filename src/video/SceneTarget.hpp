@@ -26,6 +26,10 @@ public:
     // the viewport begin found.
     void end();
 
+    // True when the GL offers framebuffer objects (OpenGL 3.0, or the ARB
+    // extension of older drivers).
+    static bool framebuffersOffered();
+
 private:
     unsigned framebuffer = 0;
     unsigned colour = 0;

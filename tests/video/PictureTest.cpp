@@ -243,9 +243,11 @@ TEST_F(Pictures, EveryDrawingLeavesTheGLStateAsItFoundIt)
     scene.background.add(picture);
     scene.backgroundCovers = true;
     scene.carried.add(picture);
-    ScenePictures changed = scene;
+    ScenePictures changed = scene, otherBackground = scene;
     scene.pieces.add(picture);
     changed.pieces.add(moved);
+    otherBackground.background.add(moved);
+    otherBackground.pieces = changed.pieces;
     const struct
     {
         const char* name;
@@ -259,6 +261,13 @@ TEST_F(Pictures, EveryDrawingLeavesTheGLStateAsItFoundIt)
          {
              SceneDrawing drawing;
              for (const ScenePictures* pictures : {&scene, &scene, &changed})
+                 drawing.draw(*pictures);
+         }},
+        {"a new background under pieces kept in their own layer",
+         [&]
+         {
+             SceneDrawing drawing;
+             for (const ScenePictures* pictures : {&scene, &changed, &otherBackground})
                  drawing.draw(*pictures);
          }},
         {"a thumbnail",

@@ -3,7 +3,8 @@
 // size over a transparent ground, with premultiplied alpha: a new background
 // or frame then costs one picture drawn between them instead of every piece
 // again. Its pixels differ from the pieces drawn one by one over the
-// background by rounding only, at most a level per channel. Owns a GL
+// background by rounding only: a level per channel, and now and then two
+// where the soft edges of pieces overlap. Owns a GL
 // framebuffer and its texture, made on first use and deleted only by the
 // destructor; needs the GL context it was made in.
 

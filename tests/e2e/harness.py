@@ -151,9 +151,6 @@ class SceneView(Picture):
         super().__init__(1024, 768, shot.data, shot.bpp, shot.rgb)
         self.shot, self.box = shot, box or fit(shot.width, shot.height)
 
-    def layout(self):
-        return super().layout() + (self.shot.layout(), self.box)
-
     def pixel(self, x, y):
         left, top, w, h = self.box
         return self.shot.pixel(left + (2 * int(x) + 1) * w // 2048,

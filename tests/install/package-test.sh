@@ -18,9 +18,7 @@ cache=${CACHE:-/var/cache/brickwork-package-test}
 gpid=
 cleanup() {
     [ -z "$gpid" ] || kill "$gpid" 2>/dev/null || true
-    for mounted in root/proc root/dev root/var/cache/apt/archives root/var/lib/apt/lists root layer; do
-        umount -l "$work/$mounted" 2>/dev/null || true
-    done
+    for m in root/proc root/dev root/var/cache/apt/archives root/var/lib/apt/lists root layer; do umount -l "$work/$m" 2>/dev/null || true; done
     rm -rf --one-file-system "$work"
 }
 trap cleanup EXIT INT TERM

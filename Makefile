@@ -26,8 +26,10 @@ build: configure
 run: build
 	cd $(BUILD)/game && ./brickwork-garden $(ARGS)
 
+# Most tests spend their time waiting (on X servers, the game's timers and
+# banners, the network), so ctest runs two a core.
 test: build
-	ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
+	ctest --test-dir $(BUILD) --output-on-failure -j $$(( $(JOBS) * 2 ))
 
 # The Debian package, and its test on a fresh Debian 12 root (root, network).
 package: build

@@ -1355,7 +1355,9 @@ class Endings(unittest.TestCase):
             XServer.dummy_available() if "dummy" in row.server else os.geteuid() == 0)) and (
             row.server != "XWayland" or XServer.xwayland_available()) and (
             row.printer not in ("pdf", "no default") or printserver.available())
-        with ThreadPoolExecutor(4) as pool:
+        # A row mostly waits (the shutdown picture, the game's own timers),
+        # so a dozen at a time still leave room on two cores.
+        with ThreadPoolExecutor(12) as pool:
             results = [(row, runnable(row) and pool.submit(run, row)) for row in ROWS]
             for row, result in results:
                 with self.subTest(row.name):

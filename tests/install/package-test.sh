@@ -4,8 +4,9 @@
 # server of DISPLAY, or of its own without one (the root shares the host's
 # abstract X sockets). Passes when the game plays, saves into the player's
 # folder, exits with 0 and leaves its installed folder as it was. Needs root
-# and Debian's mirror (MIRROR); the fresh root and the packages are kept in
-# CACHE for the next run.
+# and Debian's mirror (MIRROR). The fresh root is made once and kept in CACHE,
+# with the packages and apt's lists; each run lays a layer of its own in
+# memory over it, so the kept root stays fresh and nothing of a run is left.
 #
 #   package-test.sh PACKAGE.deb
 set -eu
@@ -17,7 +18,7 @@ cache=${CACHE:-/var/cache/brickwork-package-test}
 gpid=
 cleanup() {
     [ -z "$gpid" ] || kill "$gpid" 2>/dev/null || true
-    for mounted in proc dev var/cache/apt/archives; do umount -l "$root/$mounted" 2>/dev/null || true; done
+    for m in root/proc root/dev root/var/cache/apt/archives root/var/lib/apt/lists root layer; do umount -l "$work/$m" 2>/dev/null || true; done
     rm -rf --one-file-system "$work"
 }
 trap cleanup EXIT INT TERM
@@ -36,15 +37,25 @@ wait_for() {
     done
 }
 
-mkdir -p "$root" "$cache/apt"
-if [ -s "$cache/bookworm.tar" ]; then
-    tar -C "$root" -xf "$cache/bookworm.tar"
-else
-    debootstrap --variant=minbase bookworm "$root" "${MIRROR:-http://deb.debian.org/debian}" \
-        >"$work/log" 2>&1 || fail "debootstrap"
-    tar -C "$root" -cf "$cache/bookworm.tar.$$" . && mv "$cache/bookworm.tar.$$" "$cache/bookworm.tar"
+mkdir -p "$root" "$work/layer" "$cache/apt" "$cache/lists"
+if [ ! -d "$cache/bookworm" ]; then
+    fresh=$cache/bookworm.$$
+    mkdir "$fresh"
+    if [ -s "$cache/bookworm.tar" ]; then # kept packed by earlier versions of this test
+        tar -C "$fresh" -xf "$cache/bookworm.tar"
+    else
+        debootstrap --variant=minbase bookworm "$fresh" "${MIRROR:-http://deb.debian.org/debian}" \
+            >"$work/log" 2>&1 || { rm -rf --one-file-system "$fresh"; fail "debootstrap"; }
+    fi
+    # A run beside this one may have kept its root first.
+    mv -T "$fresh" "$cache/bookworm" 2>/dev/null || rm -rf --one-file-system "$fresh"
 fi
+mount -t tmpfs tmpfs "$work/layer"
+mkdir "$work/layer/upper" "$work/layer/work"
+mount -t overlay overlay \
+    -o "lowerdir=$cache/bookworm,upperdir=$work/layer/upper,workdir=$work/layer/work" "$root"
 mount --bind "$cache/apt" "$root/var/cache/apt/archives"
+mount --bind "$cache/lists" "$root/var/lib/apt/lists"
 mount -t proc proc "$root/proc"
 mount --bind /dev "$root/dev"
 cp /etc/resolv.conf "$root/etc/resolv.conf"

@@ -51,8 +51,14 @@ class Picture:
         at = (int(y) * self.width + int(x)) * self.bpp
         return tuple(self.data[at + k] for k in self.rgb)
 
+    def __eq__(self, other):
+        """The same kind, size and pixels (a scene view: the same screenshot and place)."""
+        return type(self) is type(other) and vars(self) == vars(other)
+
     def differs(self, other, points, tolerance=24):
         """The share of points whose colour differs by more than tolerance."""
+        if self == other:
+            return 0.0  # an unchanged screen, at a fraction of the cost
         return sum(any(abs(p - q) > tolerance for p, q in zip(self.pixel(*xy), other.pixel(*xy)))
                    for xy in points) / len(points)
 

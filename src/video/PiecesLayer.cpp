@@ -7,6 +7,7 @@
 #include "video/PiecesLayer.hpp"
 
 #include "video/KeptGLState.hpp"
+#include "video/PixelSpace.hpp"
 #include "video/SceneLayer.hpp"
 #include "video/SceneTarget.hpp"
 
@@ -136,13 +137,7 @@ void PiecesLayer::compose(const Rectangl& box) const
     glEnable(GL_TEXTURE_2D);
     glBindTexture(GL_TEXTURE_2D, texture);
     glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_REPLACE);
-    glMatrixMode(GL_PROJECTION);
-    glPushMatrix();
-    glLoadIdentity();
-    glOrtho(0, width, 0, height, -1, 1);
-    glMatrixMode(GL_MODELVIEW);
-    glPushMatrix();
-    glLoadIdentity();
+    const PixelSpace pixels(width, height);
     // GL counts rows from the bottom.
     const int x[] = {box.left, box.right}, y[] = {height - box.bottom, height - box.top};
     glBegin(GL_QUADS);
@@ -154,9 +149,6 @@ void PiecesLayer::compose(const Rectangl& box) const
         glVertex2i(across, up);
     }
     glEnd();
-    glPopMatrix();
-    glMatrixMode(GL_PROJECTION);
-    glPopMatrix();
 }
 
 } // namespace OpenGL

@@ -4,6 +4,9 @@
 
 #include "video/SceneLayer.hpp"
 
+#include "video/KeptGLState.hpp"
+#include "video/PixelSpace.hpp"
+
 #include <GL/gl.h>
 #include <algorithm>
 #include <cmath>
@@ -143,19 +146,12 @@ void SceneLayer::draw() const
 {
     if (!filled)
         return;
-    glPushAttrib(GL_ENABLE_BIT | GL_TEXTURE_BIT | GL_CURRENT_BIT | GL_TRANSFORM_BIT);
+    const KeptGLState keptState(GL_ENABLE_BIT | GL_TEXTURE_BIT | GL_CURRENT_BIT | GL_TRANSFORM_BIT);
     glDisable(GL_BLEND);
     glEnable(GL_TEXTURE_2D);
     glBindTexture(GL_TEXTURE_2D, texture);
     glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_REPLACE);
-    glMatrixMode(GL_PROJECTION);
-    glPushMatrix();
-    glLoadIdentity();
-    glOrtho(0, width, 0, height, -1, 1);
-    glMatrixMode(GL_MODELVIEW);
-    glPushMatrix();
-    glLoadIdentity();
-
+    const PixelSpace pixels(width, height);
     const float s = float(width) / float(textureWidth);
     const float t = float(height) / float(textureHeight);
     glBegin(GL_QUADS);
@@ -168,11 +164,6 @@ void SceneLayer::draw() const
     glTexCoord2f(0, t);
     glVertex2i(0, height);
     glEnd();
-
-    glPopMatrix();
-    glMatrixMode(GL_PROJECTION);
-    glPopMatrix();
-    glPopAttrib();
 }
 
 } // namespace OpenGL

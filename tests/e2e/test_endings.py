@@ -792,8 +792,17 @@ def built_without_buttons(access):
         assert wait_until(lambda: stacked(game) and laid(game)[0][0] == upper, 20), \
             game.report() + saved_text(game)
         # Both in the frame's window, none under the frame.
-        assert all(254 <= x and x + Piece(game, n).width <= 964 and 60 <= y
-                   and y + Piece(game, n).height <= 708 for n, x, y in laid(game)), saved_text(game)
+        assert all(254 <= left and left + Piece(game, n).width <= 964 and 60 <= top
+                   and top + Piece(game, n).height <= 708 for n, left, top in laid(game)), \
+            saved_text(game)
+        if access == "keys":
+            # A third piece, first offered on the bridge, moved down a place
+            # by the arrow key before it is laid.
+            (_, _, bridge), _ = laid(game)
+            x.key("space", "Down", "space", "s")
+            assert wait_until(lambda: len(laid(game)) == 3, 20), saved_text(game)
+            (name, _, top), _, _ = laid(game)
+            assert top + Piece(game, name).height > bridge, saved_text(game)
     return play
 
 

@@ -1058,7 +1058,9 @@ def printed_by_two(game, x):
                     "the two prints share one picture"
             finally:
                 os.kill(server.process.pid, signal.SIGCONT)
-            assert wait_until(lambda: len(server.pdfs()) == 2, 90), other.report() + server.errors()
+            # A job is completed once its PDF is written whole.
+            assert wait_until(lambda: len(server.completed()) == 2 and len(server.pdfs()) == 2, 90), \
+                other.report() + server.errors()
         finally:
             other.close()
     meadow, _ = shrunk(os.path.join(GAME_DIR, "BMP/background/1.meadow.jpg"))
